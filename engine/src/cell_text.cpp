@@ -1,0 +1,213 @@
+#include "rowsweep/engine/cell_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <system_error>
+
+namespace rowsweep {
+
+namespace {
+
+constexpr bool isBlank(char c) noexcept { return c == ' ' || c == '\t'; }
+constexpr bool isDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+
+std::string_view trimBlanks(std::string_view text) noexcept
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The shape of a decimal literal, found while checking its grammar; enough
+// to tell an overflow from an underflow when the conversion reports a range
+// error.
+struct Literal {
+    bool negative = false;
+    std::string_view unsignedPart;  // what std::from_chars gets
+    long long leadingDigitPower = 0;  // decimal power of the first non-zero digit
+};
+
+constexpr long long kExponentClamp = 100000;  // far beyond any double
+
+std::optional<Literal> scanLiteral(std::string_view s) noexcept
+{
+    Literal literal;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        literal.negative = s[i] == '-';
+        ++i;
+    }
+    const std::size_t start = i;
+
+    std::size_t integerDigits = 0;
+    std::ptrdiff_t firstNonZero = -1;  // position among all mantissa digits
+    while (i < s.size() && isDigit(s[i])) {
+        if (firstNonZero < 0 && s[i] != '0')
+            firstNonZero = static_cast<std::ptrdiff_t>(integerDigits);
+        ++integerDigits;
+        ++i;
+    }
+    std::size_t fractionDigits = 0;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && isDigit(s[i])) {
+            if (firstNonZero < 0 && s[i] != '0')
+                firstNonZero = static_cast<std::ptrdiff_t>(integerDigits + fractionDigits);
+            ++fractionDigits;
+            ++i;
+        }
+    }
+    if (integerDigits + fractionDigits == 0)
+        return std::nullopt;
+
+    long long exponent = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        bool exponentNegative = false;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            exponentNegative = s[i] == '-';
+            ++i;
+        }
+        if (i == s.size() || !isDigit(s[i]))
+            return std::nullopt;
+        while (i < s.size() && isDigit(s[i])) {
+            exponent = std::min(exponent * 10 + (s[i] - '0'), kExponentClamp);
+            ++i;
+        }
+        if (exponentNegative)
+            exponent = -exponent;
+    }
+    if (i != s.size())
+        return std::nullopt;
+
+    literal.unsignedPart = s.substr(start);
+    if (firstNonZero >= 0)
+        literal.leadingDigitPower =
+            static_cast<long long>(integerDigits) - 1 - firstNonZero + exponent;
+    return literal;
+}
+
+// Decimal digits and power of ten of a finite non-zero value in its
+// shortest form that reads back exactly.
+struct ShortestDigits {
+    char digits[20];
+    int count = 0;
+    int power = 0;
+};
+
+ShortestDigits shortestDigits(double magnitude) noexcept
+{
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
+    ShortestDigits shortest;
+    const char* p = text;
+    for (; p != result.ptr && *p != 'e'; ++p) {
+        if (*p != '.')
+            shortest.digits[shortest.count++] = *p;
+    }
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), result.ptr, shortest.power);
+    return shortest;
+}
+
+char* writeExponent(char* out, int power) noexcept
+{
+    *out++ = 'e';
+    *out++ = power < 0 ? '-' : '+';
+    const int magnitude = power < 0 ? -power : power;
+    if (magnitude < 10)
+        *out++ = '0';
+    return std::to_chars(out, out + 4, magnitude).ptr;
+}
+
+// Lays out digits the way "%.15g" does: fixed notation for powers -4..14,
+// scientific otherwise, never a trailing zero after the point.
+char* layOutGeneral(char* out, const ShortestDigits& d) noexcept
+{
+    if (d.power < -4 || d.power >= 15) {
+        *out++ = d.digits[0];
+        if (d.count > 1) {
+            *out++ = '.';
+            out = std::copy(d.digits + 1, d.digits + d.count, out);
+        }
+        return writeExponent(out, d.power);
+    }
+    if (d.power < 0) {
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -d.power - 1, '0');
+        return std::copy(d.digits, d.digits + d.count, out);
+    }
+    const int integerDigits = d.power + 1;
+    if (d.count <= integerDigits) {
+        out = std::copy(d.digits, d.digits + d.count, out);
+        return std::fill_n(out, integerDigits - d.count, '0');
+    }
+    out = std::copy(d.digits, d.digits + integerDigits, out);
+    *out++ = '.';
+    return std::copy(d.digits + integerDigits, d.digits + d.count, out);
+}
+
+constexpr int kSignificantDigits = 15;
+constexpr double kNearLargestDouble = 1.7976931348623e308;
+
+}  // namespace
+
+std::optional<double> parseCellText(std::string_view text) noexcept
+{
+    const auto literal = scanLiteral(trimBlanks(text));
+    if (!literal)
+        return std::nullopt;
+
+    const std::string_view digits = literal->unsignedPart;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        if (literal->leadingDigitPower >= 0)
+            return std::nullopt;  // beyond the largest double
+        value = 0.0;  // nearer to zero than to the smallest denormal
+    } else if (error != std::errc() || end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    return literal->negative ? -value : value;
+}
+
+std::string_view formatCellText(double value, CellTextBuffer& buffer) noexcept
+{
+    if (std::isnan(value))
+        return "NaN";
+    if (std::isinf(value))
+        return value < 0 ? "-Infinity" : "Infinity";
+    if (value == 0.0)
+        return "0";  // minus zero too: a sign on zero only puzzles a reader
+
+    char* out = buffer.data();
+    char* const end = buffer.data() + buffer.size();
+    if (std::fabs(value) >= std::numeric_limits<double>::min()) {
+        // For a normal double whose shortest exact form has at most 15
+        // digits, that form is also the nearest 15-digit decimal, so it is
+        // what "%.15g" prints; laying it out ourselves is much cheaper.
+        const ShortestDigits shortest = shortestDigits(std::fabs(value));
+        if (shortest.count <= kSignificantDigits) {
+            if (value < 0)
+                *out++ = '-';
+            out = layOutGeneral(out, shortest);
+            return {buffer.data(), static_cast<std::size_t>(out - buffer.data())};
+        }
+    }
+    out = std::to_chars(out, end, value, std::chars_format::general, kSignificantDigits).ptr;
+    const std::string_view text{buffer.data(), static_cast<std::size_t>(out - buffer.data())};
+    if (std::fabs(value) > kNearLargestDouble && !parseCellText(text)) {
+        // Rounded to 15 digits, the few largest doubles would read back as
+        // beyond the double range; their exact shortest form reads back.
+        out = std::to_chars(buffer.data(), end, value, std::chars_format::scientific).ptr;
+        return {buffer.data(), static_cast<std::size_t>(out - buffer.data())};
+    }
+    return text;
+}
+
+}  // namespace rowsweep
