@@ -124,6 +124,40 @@ char* writeExponent(char* out, int power) noexcept
     return std::to_chars(out, out + 4, magnitude).ptr;
 }
 
+constexpr int kSignificantDigits = 15;
+
+// Rounds the shortest digits of a normal double to 15 significant digits,
+// which gives what "%.15g" prints: no 16-digit midpoint can lie between the
+// value and its shortest form, or that midpoint would have been the shorter
+// or nearer form. The one exception is a shortest form that is itself the
+// midpoint (a lone dropped 5); the value may then lie on either side, and
+// false tells the caller to round from the exact value instead.
+bool roundToSignificantDigits(ShortestDigits& d) noexcept
+{
+    if (d.count <= kSignificantDigits)
+        return true;
+    const char firstDropped = d.digits[kSignificantDigits];
+    if (firstDropped == '5' && d.count == kSignificantDigits + 1)
+        return false;
+    d.count = kSignificantDigits;
+    if (firstDropped >= '5') {
+        int last = kSignificantDigits - 1;
+        while (last >= 0 && d.digits[last] == '9')
+            --last;
+        if (last < 0) {
+            d.digits[0] = '1';
+            d.count = 1;
+            ++d.power;
+            return true;
+        }
+        ++d.digits[last];
+        d.count = last + 1;
+    }
+    while (d.count > 1 && d.digits[d.count - 1] == '0')
+        --d.count;
+    return true;
+}
+
 // Lays out digits the way "%.15g" does: fixed notation for powers -4..14,
 // scientific otherwise, never a trailing zero after the point.
 char* layOutGeneral(char* out, const ShortestDigits& d) noexcept
@@ -152,7 +186,6 @@ char* layOutGeneral(char* out, const ShortestDigits& d) noexcept
     return std::copy(d.digits + integerDigits, d.digits + d.count, out);
 }
 
-constexpr int kSignificantDigits = 15;
 constexpr double kNearLargestDouble = 1.7976931348623e308;
 
 }  // namespace
@@ -187,21 +220,18 @@ std::string_view formatCellText(double value, CellTextBuffer& buffer) noexcept
 
     char* out = buffer.data();
     char* const end = buffer.data() + buffer.size();
-    if (std::fabs(value) >= std::numeric_limits<double>::min()) {
-        // For a normal double whose shortest exact form has at most 15
-        // digits, that form is also the nearest 15-digit decimal, so it is
-        // what "%.15g" prints; laying it out ourselves is much cheaper.
-        const ShortestDigits shortest = shortestDigits(std::fabs(value));
-        if (shortest.count <= kSignificantDigits) {
-            if (value < 0)
-                *out++ = '-';
-            out = layOutGeneral(out, shortest);
-            return {buffer.data(), static_cast<std::size_t>(out - buffer.data())};
-        }
+    const double magnitude = std::fabs(value);
+    ShortestDigits digits;
+    if (magnitude >= std::numeric_limits<double>::min()
+        && roundToSignificantDigits(digits = shortestDigits(magnitude))) {
+        if (value < 0)
+            *out++ = '-';
+        out = layOutGeneral(out, digits);
+    } else {
+        out = std::to_chars(out, end, value, std::chars_format::general, kSignificantDigits).ptr;
     }
-    out = std::to_chars(out, end, value, std::chars_format::general, kSignificantDigits).ptr;
     const std::string_view text{buffer.data(), static_cast<std::size_t>(out - buffer.data())};
-    if (std::fabs(value) > kNearLargestDouble && !parseCellText(text)) {
+    if (magnitude > kNearLargestDouble && !parseCellText(text)) {
         // Rounded to 15 digits, the few largest doubles would read back as
         // beyond the double range; their exact shortest form reads back.
         out = std::to_chars(buffer.data(), end, value, std::chars_format::scientific).ptr;

@@ -141,7 +141,18 @@ TEST(WriteCell, AgreesWithPrintfForFiniteValues)
         ASSERT_EQ(format(value), printfGeneral15(value)) << value;
         ++compared;
     }
-    EXPECT_GT(compared, 250000);
+    // Values whose shortest form has 16 or 17 digits, half of them ending
+    // in a 5 right after the 15th: the rounding midpoints.
+    std::uniform_int_distribution<long long> mantissa(100000000000000LL, 999999999999999LL);
+    std::uniform_int_distribution<int> power(-30, 30);
+    for (int i = 0; i < 100000; ++i) {
+        const std::string tail = i % 2 ? "5" : std::to_string(10 + i % 90);
+        const std::string text = std::to_string(mantissa(random)) + tail + "e" + std::to_string(power(random));
+        const double value = *parseCellText(text);
+        ASSERT_EQ(format(value), printfGeneral15(value)) << text;
+        ++compared;
+    }
+    EXPECT_GT(compared, 350000);
 }
 
 TEST(WriteCell, ReadsBackAsZeroExactlyWhenZero)
