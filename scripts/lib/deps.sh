@@ -1,0 +1,33 @@
+# Installs the Debian packages Rowsweep needs, only those that are missing.
+# Sourced by the scripts in scripts/.
+
+rowsweep_packages_build=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
+rowsweep_packages_test=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+                        desktop-file-utils appstream)
+
+rowsweep_missing_packages() {
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            printf '%s\n' "$package"
+        fi
+    done
+}
+
+rowsweep_require_packages() {
+    local missing
+    mapfile -t missing < <(rowsweep_missing_packages "$@")
+    [ "${#missing[@]}" -eq 0 ] && return 0
+
+    local run_as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "Missing packages (${missing[*]}) and no sudo to install them; please install them as root." >&2
+            return 1
+        fi
+        run_as_root=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${run_as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${run_as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
