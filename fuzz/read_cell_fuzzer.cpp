@@ -1,0 +1,119 @@
+// Feeds arbitrary bytes to the cell text conversions.
+
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "fuzz_check.h"
+#include "rowsweep/engine/cell_text.h"
+
+namespace {
+
+using rowsweep::CellTextBuffer;
+using rowsweep::formatCellText;
+using rowsweep::parseCellText;
+
+std::string_view trimBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool isAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Forms that can never be a number: any letter but a single exponent
+// marker (so no infinity, NaN or hexadecimal spelling), and any character
+// a decimal literal does not use.
+bool hasNonNumberForm(std::string_view trimmed)
+{
+    int exponentMarkers = 0;
+    for (const char c : trimmed) {
+        if (c == 'e' || c == 'E')
+            ++exponentMarkers;
+        else if (isAsciiLetter(c))
+            return true;
+        else if (std::string_view("0123456789+-.").find(c) == std::string_view::npos)
+            return true;
+    }
+    return exponentMarkers > 1;
+}
+
+bool sameDouble(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+std::string format(double value)
+{
+    CellTextBuffer buffer;
+    return std::string(formatCellText(value, buffer));
+}
+
+// A written value reads back, zero exactly when it was zero, and writing
+// what was read gives the same text again.
+void checkWriteReadsBack(double value)
+{
+    const std::string text = format(value);
+    const auto back = parseCellText(text);
+    ROWSWEEP_FUZZ_REQUIRE(back.has_value());
+    ROWSWEEP_FUZZ_REQUIRE(rowsweep::isZero(*back) == (value == 0.0));
+    ROWSWEEP_FUZZ_REQUIRE(std::fabs(*back - value) <= std::fabs(value) * 1e-14);
+    ROWSWEEP_FUZZ_REQUIRE(format(*back) == text);
+}
+
+void checkText(std::string_view text)
+{
+    const auto value = parseCellText(text);
+    const std::string_view trimmed = trimBlanks(text);
+    if (hasNonNumberForm(trimmed)) {
+        ROWSWEEP_FUZZ_REQUIRE(!value.has_value());
+        return;
+    }
+
+    // Only decimal characters are left, so the C library's conversion in
+    // the C locale is an independent judge of both the grammar and the
+    // rounding: a whole literal that stays finite must read as exactly
+    // the same double, sign of zero included.
+    const std::string literal(trimmed);
+    char* end = nullptr;
+    errno = 0;
+    const double expected = std::strtod(literal.c_str(), &end);
+    const bool whole = !literal.empty() && end == literal.c_str() + literal.size();
+    const bool number = whole && std::isfinite(expected);
+    ROWSWEEP_FUZZ_REQUIRE(value.has_value() == number);
+    if (!value)
+        return;
+    ROWSWEEP_FUZZ_REQUIRE(std::isfinite(*value));
+    ROWSWEEP_FUZZ_REQUIRE(sameDouble(*value, expected));
+    checkWriteReadsBack(*value);
+}
+
+void checkBitPattern(const std::uint8_t* data)
+{
+    double value;
+    std::memcpy(&value, data, sizeof value);
+    if (std::isfinite(value)) {
+        checkWriteReadsBack(value);
+        return;
+    }
+    ROWSWEEP_FUZZ_REQUIRE(!parseCellText(format(value)).has_value());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    checkText({reinterpret_cast<const char*>(data), size});
+    if (size >= sizeof(double))
+        checkBitPattern(data);
+    return 0;
+}
