@@ -75,8 +75,12 @@ std::optional<Literal> scanLiteral(std::string_view s) noexcept
         }
         if (i == s.size() || !isDigit(s[i]))
             return std::nullopt;
+        // Zeros in the mantissa shift the power by up to the text's length,
+        // so the clamp must lie that much further out, or a huge power
+        // written after many leading zeros would pass for a tiny one.
+        const long long clamp = kExponentClamp + static_cast<long long>(s.size());
         while (i < s.size() && isDigit(s[i])) {
-            exponent = std::min(exponent * 10 + (s[i] - '0'), kExponentClamp);
+            exponent = std::min(exponent * 10 + (s[i] - '0'), clamp);
             ++i;
         }
         if (exponentNegative)

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -88,6 +89,35 @@ TEST(ReadCell, IgnoresTheUserLocale)
     // always works.
     EXPECT_FALSE(parseCellText("2,5").has_value());
     EXPECT_EQ(parseCellText("2.5"), 2.5);
+}
+
+TEST(ReadCell, LongMantissasKeepTheirPower)
+{
+    // A hundred thousand zeros before or after the first digit move the
+    // power of ten as far as the exponent does; only the two together
+    // decide whether the literal is in range.
+    const std::string zeros(100000, '0');
+    struct Case {
+        const char* name;
+        std::string text;
+        std::optional<double> value;
+    };
+    const Case cases[] = {
+        {"zeros then a huge exponent, 1e99999", "0." + zeros + "1e200000", std::nullopt},
+        {"negative, -1e99999", "-0." + zeros + "1e200000", std::nullopt},
+        {"zeros then an exponent that lands on 1e9", "0." + zeros + "1e100010", 1e9},
+        {"a long integer scaled back to 1", "1" + zeros + "e-100000", 1.0},
+        {"a long integer scaled far below", "-1" + zeros + "e-200000", -0.0},
+        {"a long integer beyond the range", "1" + zeros, std::nullopt},
+    };
+    for (const auto& [name, text, value] : cases) {
+        const auto read = parseCellText(text);
+        ASSERT_EQ(read.has_value(), value.has_value()) << name;
+        if (value) {
+            EXPECT_EQ(*read, *value) << name;
+            EXPECT_EQ(std::signbit(*read), std::signbit(*value)) << name;
+        }
+    }
 }
 
 struct WriteCase {
