@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLabel>
+
+namespace rowsweep::ui {
+
+// A fixed picture that reports a click: press and release of the left
+// button over it.
+class PictureBox final : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+}  // namespace rowsweep::ui

@@ -1,0 +1,22 @@
+#include "rowsweep/ui/picture_box.h"
+
+#include <QMouseEvent>
+
+namespace rowsweep::ui {
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+}  // namespace rowsweep::ui

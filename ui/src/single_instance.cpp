@@ -1,0 +1,53 @@
+#include "rowsweep/ui/single_instance.h"
+
+#include <algorithm>
+
+#include <QEvent>
+
+namespace rowsweep::ui {
+
+InstanceSlot::InstanceSlot(Factory factory)
+    : factory_(std::move(factory))
+{
+}
+
+InstanceSlot::~InstanceSlot()
+{
+    destroy();
+}
+
+QWidget& InstanceSlot::get()
+{
+    if (current_.isNull()) {
+        QWidget* window = factory_();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->installEventFilter(this);
+        current_ = window;
+        ++creations_;
+    }
+    return *current_;
+}
+
+void InstanceSlot::destroy()
+{
+    for (QPointer<QWidget>& window : closing_)
+        delete window.data();
+    closing_.clear();
+    delete current_.data();
+}
+
+bool InstanceSlot::eventFilter(QObject* watched, QEvent* event)
+{
+    // The windows have no close handler of their own, so a close always goes
+    // through and ends with the deferred deletion that WA_DeleteOnClose asks for.
+    if (event->type() == QEvent::Close && watched == current_.data()) {
+        closing_.erase(std::remove_if(closing_.begin(), closing_.end(),
+                                      [](const QPointer<QWidget>& window) { return window.isNull(); }),
+                       closing_.end());
+        closing_.push_back(current_);
+        current_.clear();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace rowsweep::ui
