@@ -20,6 +20,8 @@ struct LineSpec {
 inline constexpr QColor kScrollBarGrey{200, 200, 200};
 
 class SeparatorLine final : public QWidget {
+    Q_OBJECT
+
 public:
     SeparatorLine(const LineSpec& spec, QWidget* parent);
 

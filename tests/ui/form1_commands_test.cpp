@@ -1,0 +1,357 @@
+// The main window's commands and the Solving window they fill, driven
+// through the real widgets by object name.
+
+#include <QApplication>
+#include <QIcon>
+#include <QPointer>
+#include <QTest>
+
+#include "grids.h"
+#include "rowsweep/ui/form1.h"
+#include "rowsweep/ui/form3.h"
+#include "rowsweep/ui/maker_link.h"
+#include "rowsweep/ui/message_boxes.h"
+#include "ui_fixture.h"
+
+namespace rowsweep::ui::testing {
+namespace {
+
+class Form1Test : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        form_ = std::make_unique<Form1>();
+        form_->show();
+    }
+
+    void TearDown() override
+    {
+        form_.reset();
+        UiTest::TearDown();
+    }
+
+    [[nodiscard]] Form3* solving() const { return form_->solvingWindow().loaded(); }
+
+    void expectAllSnapshots(const GridTexts& expected)
+    {
+        ASSERT_NE(solving(), nullptr);
+        for (const RowNames& rows : kSnapshotRows)
+            EXPECT_EQ(readGrid(*solving(), rows), expected) << rows[0];
+    }
+
+    std::unique_ptr<Form1> form_;
+};
+
+// ---------------------------------------------------------------- Solve
+
+struct WorkedExample {
+    const char* name;
+    Rows input;
+    std::array<Rows, 6> snapshots;  // Step 1 .. Step 5, Answer
+    bool warns;
+};
+
+constexpr Rows kSampleInput{{{"1", "-2", "3", "0", "4", "1"}, {"4", "-7", "2", "1", "0", "3"}, {"3", "-5", "-1", "1", "-4", "2"}}};
+constexpr Rows kSampleStep4{{{"1", "0", "-17", "2", "-28", "-1"}, {"0", "1", "-10", "1", "-16", "-1"}, {"0", "1", "-10", "1", "-16", "-1"}}};
+constexpr Rows kZeros{{{"0", "0", "0", "0", "0", "0"}, {"0", "0", "0", "0", "0", "0"}, {"0", "0", "0", "0", "0", "0"}}};
+constexpr Rows kEmpty{{{"", "", "", "", "", ""}, {"", "", "", "", "", ""}, {"", "", "", "", "", ""}}};
+constexpr Rows kExchangeFirst{{{"1", "2", "3", "4", "5", "6"}, {"0", "1", "2", "3", "4", "5"}, {"1", "1", "1", "1", "1", "1"}}};
+constexpr Rows kExchangeSecond{{{"1", "2", "3", "4", "5", "6"}, {"0", "1", "2", "3", "4", "5"}, {"0", "-1", "-2", "-3", "-4", "-5"}}};
+constexpr Rows kExchangeStep4{{{"1", "0", "-1", "-2", "-3", "-4"}, {"0", "1", "2", "3", "4", "5"}, {"0", "-1", "-2", "-3", "-4", "-5"}}};
+constexpr Rows kExchangeAnswer{{{"1", "0", "-1", "-2", "-3", "-4"}, {"0", "1", "2", "3", "4", "5"}, {"0", "0", "0", "0", "0", "0"}}};
+constexpr Rows kLastRowFirst{{{"1", "0", "0", "0", "0", "1"}, {"0", "0", "2", "0", "0", "2"}, {"0", "0", "1", "0", "0", "1"}}};
+constexpr Rows kColumnZero{{{"0", "1", "0", "0", "0", "1"}, {"0", "2", "0", "0", "0", "2"}, {"0", "3", "0", "0", "0", "3"}}};
+constexpr Rows kColumnZeroStep4{{{"0", "0", "0", "0", "0", "0"}, {"0", "2", "0", "0", "0", "2"}, {"0", "3", "0", "0", "0", "3"}}};
+constexpr Rows kColumnZeroStep5{{{"0", "0", "0", "0", "0", "0"}, {"0", "1", "0", "0", "0", "1"}, {"0", "3", "0", "0", "0", "3"}}};
+constexpr Rows kColumnZeroAnswer{{{"0", "0", "0", "0", "0", "0"}, {"0", "1", "0", "0", "0", "1"}, {"0", "0", "0", "0", "0", "0"}}};
+constexpr Rows kIdentityLike{{{"1", "0", "0", "0", "0", "1"}, {"0", "1", "0", "0", "0", "2"}, {"0", "0", "1", "0", "0", "3"}}};
+
+const WorkedExample kWorkedExamples[] = {
+    {"Sample",
+     kSampleInput,
+     {kSampleInput,
+      {{{"1", "-2", "3", "0", "4", "1"}, {"0", "1", "-10", "1", "-16", "-1"}, {"3", "-5", "-1", "1", "-4", "2"}}},
+      {{{"1", "-2", "3", "0", "4", "1"}, {"0", "1", "-10", "1", "-16", "-1"}, {"0", "1", "-10", "1", "-16", "-1"}}},
+      kSampleStep4,
+      kSampleStep4,
+      {{{"1", "0", "-17", "2", "-28", "-1"}, {"0", "1", "-10", "1", "-16", "-1"}, {"0", "0", "0", "0", "0", "0"}}}},
+     false},
+    {"AllEmpty", kEmpty, {kZeros, kZeros, kZeros, kZeros, kZeros, kZeros}, false},
+    {"ExchangesFirstTwoRows",
+     {{{"0", "1", "2", "3", "4", "5"}, {"2", "4", "6", "8", "10", "12"}, {"1", "1", "1", "1", "1", "1"}}},
+     {kExchangeFirst, kExchangeFirst, kExchangeSecond, kExchangeStep4, kExchangeStep4, kExchangeAnswer},
+     false},
+    {"ExchangesFirstAndLastRow",
+     {{{"0", "0", "1", "0", "0", "1"}, {"0", "0", "2", "0", "0", "2"}, {"3", "0", "0", "0", "0", "3"}}},
+     {kLastRowFirst, kLastRowFirst, kLastRowFirst, kLastRowFirst, kLastRowFirst, kLastRowFirst},
+     true},
+    {"FirstColumnZero",
+     kColumnZero,
+     {kColumnZero, kColumnZero, kColumnZero, kColumnZeroStep4, kColumnZeroStep5, kColumnZeroAnswer},
+     false},
+    {"ThirdRowLeftNonZero",
+     kIdentityLike,
+     {kIdentityLike, kIdentityLike, kIdentityLike, kIdentityLike, kIdentityLike, kIdentityLike},
+     true},
+};
+
+class SolveTest : public Form1Test, public ::testing::WithParamInterface<WorkedExample> {};
+
+TEST_P(SolveTest, FillsEverySnapshotAndTheResultWithoutShowingTheSolvingWindow)
+{
+    const WorkedExample& example = GetParam();
+    fillGrid(*form_, kInputRows, texts(example.input));
+    if (example.warns)
+        answerBoxes({QMessageBox::Ok});
+
+    click(*form_, "Command1");
+
+    ASSERT_NE(solving(), nullptr) << "Solve creates the Solving window";
+    EXPECT_FALSE(solving()->isVisible()) << "Solve never shows the Solving window";
+    for (std::size_t step = 0; step < kSnapshotRows.size(); ++step)
+        EXPECT_EQ(readGrid(*solving(), kSnapshotRows[step]), texts(example.snapshots[step])) << "snapshot " << step + 1;
+    EXPECT_EQ(readGrid(*form_, kResultRows), texts(example.snapshots.back()));
+    EXPECT_EQ(readGrid(*form_, kInputRows), texts(example.input)) << "the input is left as typed";
+
+    if (example.warns) {
+        ASSERT_EQ(seenBoxes_.size(), 1U);
+        const SeenBox& box = seenBoxes_.front();
+        EXPECT_EQ(box.title, QString::fromUtf8(kMathErrorTitle));
+        EXPECT_EQ(box.text, "Probably this system do not have a solving");
+        EXPECT_EQ(box.icon, QMessageBox::Information);
+        EXPECT_EQ(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    } else {
+        EXPECT_TRUE(seenBoxes_.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, SolveTest, ::testing::ValuesIn(kWorkedExamples),
+                         [](const auto& example) { return std::string(example.param.name); });
+
+TEST_F(Form1Test, SolveWhileTheSolvingWindowIsVisibleUpdatesItInPlace)
+{
+    click(*form_, "Command6");
+    QPointer<Form3> shown = solving();
+    ASSERT_TRUE(shown && shown->isVisible());
+    expectAllSnapshots(uniform(""));
+
+    click(*form_, "Command3");
+    click(*form_, "Command1");
+
+    EXPECT_EQ(solving(), shown.data()) << "the same window is written to";
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(readGrid(*shown, kSnapshotRows[0]), texts(kSampleInput));
+    EXPECT_EQ(readGrid(*shown, kSnapshotRows[3]), texts(kSampleStep4));
+    EXPECT_EQ(form_->solvingWindow().creations(), 1);
+}
+
+// ---------------------------------------------------------- Sample, Clear
+
+TEST_F(Form1Test, SampleAfterSolveReplacesOnlyTheInputGrid)
+{
+    fillGrid(*form_, kInputRows, texts(kColumnZero));
+    click(*form_, "Command1");
+    const GridTexts result = readGrid(*form_, kResultRows);
+    const GridTexts step5 = readGrid(*solving(), kSnapshotRows[4]);
+    cell(*form_, "Text2(4)").setText("typed");
+
+    click(*form_, "Command3");
+
+    EXPECT_EQ(readGrid(*form_, kInputRows), texts(kSampleInput));
+    EXPECT_EQ(readGrid(*form_, kResultRows), result);
+    EXPECT_EQ(readGrid(*solving(), kSnapshotRows[4]), step5);
+    EXPECT_EQ(form_->solvingWindow().creations(), 1);
+}
+
+TEST_F(Form1Test, ClearBeforeTheSolvingWindowExistsCreatesItHiddenAndEmptiesEveryCell)
+{
+    fillGrid(*form_, kInputRows, uniform("7"));
+    fillGrid(*form_, kResultRows, uniform("8"));
+    const auto visibleWindows = [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::count_if(windows.begin(), windows.end(), [](const QWidget* widget) { return widget->isVisible(); });
+    };
+    const auto visibleBefore = visibleWindows();
+
+    click(*form_, "Command2");
+
+    ASSERT_NE(solving(), nullptr);
+    EXPECT_EQ(form_->solvingWindow().creations(), 1) << "loaded once";
+    EXPECT_FALSE(solving()->isVisible());
+    EXPECT_FALSE(solving()->windowIcon().isNull()) << "its load step ran";
+    EXPECT_EQ(visibleWindows(), visibleBefore) << "nothing new becomes visible";
+    int emptied = 0;
+    for (QWidget* window : {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(solving())})
+        for (const QLineEdit* edit : window->findChildren<QLineEdit*>())
+            emptied += edit->text().isEmpty() ? 1 : 0;
+    EXPECT_EQ(emptied, 144);
+}
+
+TEST_F(Form1Test, ClearWhileTheSolvingWindowIsVisibleEmptiesItAtOnce)
+{
+    click(*form_, "Command3");
+    click(*form_, "Command1");
+    click(*form_, "Command6");
+
+    click(*form_, "Command2");
+
+    expectAllSnapshots(uniform(""));
+    EXPECT_TRUE(solving()->isVisible());
+    EXPECT_EQ(readGrid(*form_, kInputRows), uniform(""));
+    EXPECT_EQ(readGrid(*form_, kResultRows), uniform(""));
+}
+
+// ------------------------------------------------------- Watch on a solving
+
+TEST_F(Form1Test, WatchBeforeAnySolveShowsEmptyGridsWithTheMainPictureAsIcon)
+{
+    click(*form_, "Command6");
+
+    ASSERT_NE(solving(), nullptr);
+    EXPECT_TRUE(solving()->isVisible());
+    EXPECT_EQ(solving()->parentWidget(), nullptr) << "an independent top-level window";
+    expectAllSnapshots(uniform(""));
+    EXPECT_EQ(solving()->windowIcon().pixmap(32).toImage(), form_->picture().toImage());
+}
+
+TEST_F(Form1Test, ClosingTheSolvingWindowLosesItsSnapshotsAndTheNextWatchLoadsItAnew)
+{
+    click(*form_, "Command3");
+    click(*form_, "Command1");
+    click(*form_, "Command6");
+    QPointer<Form3> first = solving();
+    ASSERT_TRUE(first);
+
+    first->close();
+    // Until the closed window is deleted, a new reference must already see a new window.
+    click(*form_, "Command6");
+    flushDeferredDeletes();
+
+    EXPECT_TRUE(first.isNull()) << "closing destroys the window";
+    ASSERT_NE(solving(), nullptr);
+    EXPECT_TRUE(solving()->isVisible());
+    EXPECT_EQ(form_->solvingWindow().creations(), 2);
+    expectAllSnapshots(uniform(""));
+    EXPECT_FALSE(solving()->windowIcon().isNull()) << "the icon is set again";
+    EXPECT_TRUE(form_->isVisible()) << "the main window is not touched";
+    EXPECT_FALSE(form_->ending());
+    EXPECT_EQ(readGrid(*form_, kResultRows), texts(kWorkedExamples[0].snapshots[5]));
+}
+
+// ---------------------------------------------------------------- Exit
+
+enum class ExitAnswer { CancelButton, EscapeKey, BoxCloseButton };
+
+class ExitCancelledTest : public Form1Test, public ::testing::WithParamInterface<ExitAnswer> {};
+
+TEST_P(ExitCancelledTest, LeavesEverythingAsItWas)
+{
+    click(*form_, "Command3");
+    click(*form_, "Command1");
+    click(*form_, "Command6");
+    const GridTexts result = readGrid(*form_, kResultRows);
+
+    switch (GetParam()) {
+    case ExitAnswer::CancelButton:
+        answerBoxes({QMessageBox::Cancel});
+        click(*form_, "Command5");
+        ASSERT_EQ(seenBoxes_.size(), 1U);
+        EXPECT_EQ(seenBoxes_[0].title, "Exit");
+        EXPECT_EQ(seenBoxes_[0].text, "Are you sure?");
+        EXPECT_EQ(seenBoxes_[0].icon, QMessageBox::NoIcon);
+        EXPECT_EQ(seenBoxes_[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        EXPECT_EQ(seenBoxes_[0].defaultButton, QMessageBox::Ok);
+        EXPECT_EQ(seenBoxes_[0].escapeButton, QMessageBox::Cancel);
+        break;
+    case ExitAnswer::EscapeKey:
+    case ExitAnswer::BoxCloseButton: {
+        useRealMessageBoxes();
+        expectModal(true);
+        const bool escape = GetParam() == ExitAnswer::EscapeKey;
+        bool sawBox = false;
+        whenModalAppears([&](QWidget& modal) {
+            sawBox = modal.windowTitle() == "Exit";
+            if (escape)
+                QTest::keyClick(&modal, Qt::Key_Escape);
+            else
+                modal.close();
+        });
+        click(*form_, "Command5");
+        expectModal(false);
+        EXPECT_TRUE(sawBox);
+        break;
+    }
+    }
+
+    EXPECT_TRUE(form_->isVisible());
+    EXPECT_FALSE(form_->ending());
+    ASSERT_NE(solving(), nullptr);
+    EXPECT_TRUE(solving()->isVisible());
+    EXPECT_EQ(readGrid(*form_, kInputRows), texts(kSampleInput));
+    EXPECT_EQ(readGrid(*form_, kResultRows), result);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ExitCancelledTest,
+                         ::testing::Values(ExitAnswer::CancelButton, ExitAnswer::EscapeKey, ExitAnswer::BoxCloseButton));
+
+enum class Ending { ExitConfirmed, MainWindowClosed };
+
+class EndingTest : public Form1Test, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(EndingTest, DestroysEveryWindowAtOnceAndStopsTheEventLoop)
+{
+    click(*form_, "Command3");
+    click(*form_, "Command1");
+    click(*form_, "Command6");
+    QPointer<Form3> solvingWindow = solving();
+    ASSERT_TRUE(solvingWindow);
+    int solvingCloses = 0;
+    struct CloseCounter : QObject {
+        int& count;
+        explicit CloseCounter(int& c) : count(c) {}
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            count += event->type() == QEvent::Close ? 1 : 0;
+            return false;
+        }
+    } counter(solvingCloses);
+    solvingWindow->installEventFilter(&counter);
+
+    const int exitCode = runEventLoop([&] {
+        if (GetParam() == Ending::ExitConfirmed) {
+            answerBoxes({QMessageBox::Ok});
+            click(*form_, "Command5");
+        } else {
+            form_->close();
+        }
+        EXPECT_TRUE(solvingWindow.isNull()) << "destroyed at once, not later";
+    });
+
+    EXPECT_EQ(exitCode, 0) << "the program's own request ended the loop";
+    EXPECT_TRUE(solvingWindow.isNull());
+    EXPECT_EQ(solvingCloses, 0) << "no close handling of the Solving window ran";
+    EXPECT_FALSE(form_->isVisible());
+    EXPECT_TRUE(form_->ending());
+    EXPECT_EQ(seenBoxes_.size(), GetParam() == Ending::ExitConfirmed ? 1U : 0U) << "closing never asks";
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, EndingTest, ::testing::Values(Ending::ExitConfirmed, Ending::MainWindowClosed));
+
+// ---------------------------------------------------------------- Image1
+
+TEST_F(Form1Test, PictureOpensTheMakersPageOncePerClick)
+{
+    click(*form_, "Image1");
+    click(*form_, "Image1");
+
+    ASSERT_EQ(openedLinks_.size(), 2U);
+    for (const QUrl& url : openedLinks_)
+        EXPECT_EQ(url, QUrl(QString::fromLatin1(kMakerAddress)));
+    EXPECT_TRUE(QUrl(QString::fromLatin1(kMakerAddress)).isValid());
+    EXPECT_EQ(QUrl(QString::fromLatin1(kMakerAddress)).host(), "www.example.org");
+    EXPECT_TRUE(form_->isVisible());
+}
+
+}  // namespace
+}  // namespace rowsweep::ui::testing

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+
+#include "rowsweep/engine/cell_grid.h"
+
+namespace rowsweep::ui::testing {
+
+using GridTexts = std::array<std::array<QString, kColumns>, kRows>;
+
+// What a message box showed, as the hook received it.
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton;
+    QMessageBox::StandardButton escapeButton;
+};
+
+// Every UI test gets: message boxes answered from a script instead of a
+// modal loop, a link opener that only records, a watchdog that fails the
+// test and closes any modal window it did not expect, and a check that the
+// test left no top-level window behind.
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Answers for the next message boxes, in order. A box without an
+    // answer fails the test and is answered Cancel (or OK if it has no Cancel).
+    void answerBoxes(std::vector<QMessageBox::StandardButton> answers);
+    void useRealMessageBoxes();
+
+    // While set, the watchdog tolerates one modal window for a few seconds.
+    void expectModal(bool expected) { modalExpected_ = expected; }
+
+    // Runs `action` on the modal window once it appears (polled from the event loop).
+    void whenModalAppears(std::function<void(QWidget&)> action);
+
+    // Runs the application's event loop until something ends it; fails the
+    // test and stops the loop after a few seconds. Returns the loop's exit code.
+    int runEventLoop(std::function<void()> start);
+
+    static void flushDeferredDeletes();
+    static void click(QWidget& window, const char* name);
+    static QLineEdit& cell(QWidget& window, const QString& name);
+    static GridTexts readGrid(QWidget& window, const std::array<const char*, kRows>& rows);
+    static void fillGrid(QWidget& window, const std::array<const char*, kRows>& rows, const GridTexts& texts);
+    static bool activate(QWidget& window);
+
+    std::vector<SeenBox> seenBoxes_;
+    std::vector<QUrl> openedLinks_;
+
+private:
+    void watch();
+
+    std::deque<QMessageBox::StandardButton> answers_;
+    std::set<QWidget*> topLevelsAtStart_;
+    std::unique_ptr<QTimer> watchdog_;
+    QElapsedTimer modalAge_;
+    QWidget* lastModal_ = nullptr;
+    bool modalExpected_ = false;
+};
+
+}  // namespace rowsweep::ui::testing
