@@ -1,0 +1,109 @@
+// Costs a user feels: one "Solve" click on the real windows, and starting
+// up to the main window shown, against a bare window of 36 line edits.
+
+#include <chrono>
+#include <memory>
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "rowsweep/ui/form1.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void clickButton(QWidget& window, const char* name)
+{
+    auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+void BM_SolveClick(benchmark::State& state)
+{
+    rowsweep::ui::Form1 form;
+    form.show();
+    clickButton(form, "Command3");
+    clickButton(form, "Command1");  // the Solving window now exists
+    for (auto _ : state)
+        clickButton(form, "Command1");
+}
+BENCHMARK(BM_SolveClick)->Unit(benchmark::kMicrosecond);
+
+void BM_SolveClickWhileWatching(benchmark::State& state)
+{
+    rowsweep::ui::Form1 form;
+    form.show();
+    clickButton(form, "Command3");
+    clickButton(form, "Command6");
+    for (auto _ : state) {
+        clickButton(form, "Command1");
+        QCoreApplication::processEvents();  // repaint both windows
+    }
+}
+BENCHMARK(BM_SolveClickWhileWatching)->Unit(benchmark::kMicrosecond);
+
+// The baseline: a plain window with as many line edits as the main window.
+std::unique_ptr<QWidget> bareWindow()
+{
+    auto window = std::make_unique<QWidget>();
+    window->setFixedSize(495, 321);
+    for (int i = 0; i < 36; ++i)
+        (new QLineEdit(window.get()))->setGeometry(16 + (i % 6) * 40, 24 + (i / 6) * 32, 33, 25);
+    return window;
+}
+
+template <typename Make>
+double secondsToShow(Make make)
+{
+    const auto start = Clock::now();
+    auto window = make();
+    window->show();
+    QCoreApplication::processEvents();
+    const auto stop = Clock::now();
+    window.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return std::chrono::duration<double>(stop - start).count();
+}
+
+void BM_BareWindowShown(benchmark::State& state)
+{
+    for (auto _ : state)
+        state.SetIterationTime(secondsToShow(bareWindow));
+}
+BENCHMARK(BM_BareWindowShown)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// Start-up to the main window shown; the bare window is measured in the
+// same iterations so that "ratio" compares like with like (target: <= 1.5).
+void BM_StartUpToMainWindowShown(benchmark::State& state)
+{
+    double form = 0.0;
+    double bare = 0.0;
+    for (auto _ : state) {
+        const double seconds = secondsToShow([] { return std::make_unique<rowsweep::ui::Form1>(); });
+        state.SetIterationTime(seconds);
+        form += seconds;
+        bare += secondsToShow(bareWindow);
+    }
+    state.counters["ratio"] = bare > 0.0 ? form / bare : 0.0;
+}
+BENCHMARK(BM_StartUpToMainWindowShown)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
