@@ -3,7 +3,7 @@
 
 rowsweep_packages_build=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
 rowsweep_packages_test=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-                        desktop-file-utils appstream)
+                        desktop-file-utils appstream file)
 
 rowsweep_missing_packages() {
     local package
