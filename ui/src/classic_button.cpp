@@ -16,7 +16,9 @@ ClassicButton::ClassicButton(const QString& caption, QWidget* parent, QPixmap pi
     : QPushButton(caption, parent)
     , picture_(std::move(picture))
 {
-    setAutoDefault(false);
+    // Enter presses the button that has the focus, as on any desktop form;
+    // outside a dialog this makes no button the default.
+    setAutoDefault(true);
     if (!picture_.isNull())
         setIcon(QIcon(picture_));  // for accessibility; painted by hand below
 }

@@ -1,16 +1,16 @@
-#include "rowsweep/ui/picture_box.h"
+#include "rowsweep/ui/clickable_label.h"
 
 #include <QMouseEvent>
 
 namespace rowsweep::ui {
 
-void PictureBox::mousePressEvent(QMouseEvent* event)
+void ClickableLabel::mousePressEvent(QMouseEvent* event)
 {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();
 }
 
-void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;

@@ -5,16 +5,17 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QLabel>
 
 #include "rowsweep/engine/sample_matrix.h"
 #include "rowsweep/ui/cell_grid_view.h"
-#include "rowsweep/ui/classic_button.h"
+#include "rowsweep/ui/controls.h"
+#include "rowsweep/ui/form2.h"
 #include "rowsweep/ui/form3.h"
 #include "rowsweep/ui/layout.h"
 #include "rowsweep/ui/maker_link.h"
 #include "rowsweep/ui/message_boxes.h"
-#include "rowsweep/ui/picture_box.h"
+#include "rowsweep/ui/modal.h"
 #include "rowsweep/ui/pictures.h"
 #include "rowsweep/ui/window_style.h"
 
@@ -69,12 +70,14 @@ struct ClickHandler {
 Form1::Form1(QWidget* parent)
     : QWidget(parent, kMinimizeCloseWindow)
     , picture_(makerPicture())
+    , form2_([] { return new Form2; })
     , form3_([this] { return new Form3(picture_); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Rowsweep"));
     setWindowIcon(QIcon(tablePicture()));
     setFixedSize(toPixels(kClientWidth, kClientHeight));
+    centreWhenFirstShown(*this);
     buildControls();
     board_.emplace(*input_, *result_, [this]() -> Form3& { return form3_.get(); });
     applyTabOrder(*this, kControls, kCellTabOrder);
@@ -94,48 +97,22 @@ void Form1::buildControls()
         {"Command6", &Form1::Command6_Click},
         {"Image1", &Form1::Image1_Click},
     }};
-    const auto handlerOf = [](std::string_view control) {
-        for (const ClickHandler& entry : kClickHandlers)
-            if (entry.control == control)
-                return entry.handler;
-        return static_cast<void (Form1::*)()>(nullptr);
-    };
 
     for (const ControlSpec& control : kControls) {
-        const QString caption = toQString(control.caption);
-        const auto handler = handlerOf(control.name);
-        switch (control.kind) {
-        case ControlKind::Frame: {
+        if (control.kind == ControlKind::Frame) {
             const bool input = control.name == "Frame1";
-            auto* grid = new CellGridView(control, input ? kInputGrid : kResultGrid, this);
-            (input ? input_ : result_) = grid;
-            continue;
+            (input ? input_ : result_) = new CellGridView(control, input ? kInputGrid : kResultGrid, this);
+        } else {
+            createControl(control, this);
         }
-        case ControlKind::PushButton:
-        case ControlKind::GraphicalButton: {
-            auto* button = new ClassicButton(
-                caption, this, control.kind == ControlKind::GraphicalButton ? aboutPicture() : QPixmap());
-            button->setObjectName(toQString(control.name));
-            button->setGeometry(toPixels(control.rect));
-            connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
-            continue;
-        }
-        case ControlKind::Picture: {
-            auto* picture = new PictureBox(this);
-            picture->setObjectName(toQString(control.name));
-            picture->setGeometry(toPixels(control.rect));
-            picture->setPixmap(picture_);
-            picture->setCursor(handCursor());
-            picture->setToolTip(makerAddressTooltip());
-            connect(picture, &PictureBox::clicked, this, [this, handler] { (this->*handler)(); });
-            continue;
-        }
-        case ControlKind::TextBox:
-        case ControlKind::Label:
-            break;
-        }
-        Q_UNREACHABLE();
     }
+    for (const ClickHandler& entry : kClickHandlers)
+        onClick(*findChild<QWidget*>(toQString(entry.control)), [this, handler = entry.handler] { (this->*handler)(); });
+
+    auto* image = findChild<QLabel*>(QStringLiteral("Image1"));
+    image->setPixmap(picture_);
+    image->setCursor(handCursor());
+    image->setToolTip(makerAddressTooltip());
 }
 
 void Form1::Command1_Click()
@@ -158,7 +135,7 @@ void Form1::Command3_Click()
 
 void Form1::Command4_Click()
 {
-    // The About window comes with its own change.
+    showModal(form2_.get());
 }
 
 void Form1::Command5_Click()
@@ -192,21 +169,13 @@ void Form1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void Form1::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!placed_) {
-        placed_ = true;
-        centreOnScreen(*this);
-    }
-}
-
 // Ending is immediate: the other windows are destroyed without their close
 // handling, this one disappears, and the event loop is told to stop; the
 // entry point destroys this window when the loop returns.
 void Form1::endProgram()
 {
     ending_ = true;
+    form2_.destroy();
     form3_.destroy();
     hide();
     QCoreApplication::quit();

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QApplication>
+#include <QEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
@@ -9,6 +10,8 @@
 #include <QWidget>
 
 namespace rowsweep::ui {
+
+namespace {
 
 void centreOnScreen(QWidget& window)
 {
@@ -18,6 +21,34 @@ void centreOnScreen(QWidget& window)
     QRect frame = window.frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window.move(frame.topLeft());
+}
+
+// Centres its window on the first Show event, then removes itself.
+class FirstShowCentring final : public QObject {
+public:
+    explicit FirstShowCentring(QWidget& window)
+        : QObject(&window)
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched == parent()) {
+            centreOnScreen(*static_cast<QWidget*>(watched));
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void centreWhenFirstShown(QWidget& window)
+{
+    new FirstShowCentring(window);
 }
 
 QStyle& frameStyle()

@@ -4,9 +4,9 @@
 
 namespace rowsweep::ui {
 
-// A fixed picture that reports a click: press and release of the left
+// A picture or a text that reports a click: press and release of the left
 // button over it.
-class PictureBox final : public QLabel {
+class ClickableLabel final : public QLabel {
     Q_OBJECT
 
 public:

@@ -12,6 +12,7 @@
 namespace rowsweep::ui {
 
 class CellGridView;
+class Form2;
 class Form3;
 
 // The main window: the input grid, the result grid, the command buttons and
@@ -24,6 +25,7 @@ public:
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
+    [[nodiscard]] SingleInstance<Form2>& aboutWindow() { return form2_; }
     [[nodiscard]] SingleInstance<Form3>& solvingWindow() { return form3_; }
     [[nodiscard]] const QPixmap& picture() const { return picture_; }
 
@@ -32,7 +34,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void Command1_Click();
@@ -51,10 +52,10 @@ private:
     CellGridView* input_ = nullptr;
     CellGridView* result_ = nullptr;
     Elimination elimination_;
+    SingleInstance<Form2> form2_;
     SingleInstance<Form3> form3_;
     std::optional<WindowBoard> board_;  // needs the grids, built in the constructor
     bool ending_ = false;
-    bool placed_ = false;
 };
 
 }  // namespace rowsweep::ui

@@ -10,7 +10,7 @@ namespace rowsweep::ui {
 
 // The maker's web page, opened from the main window's picture and from the
 // About window's link.
-inline constexpr char kMakerAddress[] = "https://www.example.org/rowsweep/";
+inline constexpr char kMakerAddress[] = "https://www.example.org/";
 
 // Hands an address to the desktop's default handler. Whether that worked is
 // of no interest: a missing browser must not disturb the program.

@@ -15,8 +15,9 @@ inline constexpr Qt::WindowFlags kMinimizeCloseWindow = Qt::Window | Qt::Customi
 inline constexpr Qt::WindowFlags kCloseOnlyDialog = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                                     | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
-// Places a top-level window in the middle of the available area of its screen.
-void centreOnScreen(QWidget& window);
+// Places a top-level window in the middle of the available area of its
+// screen when it is shown for the first time.
+void centreWhenFirstShown(QWidget& window);
 
 }  // namespace rowsweep::ui
 

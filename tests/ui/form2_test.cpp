@@ -1,0 +1,263 @@
+// The About window, shown modally from the main window: its lifecycle,
+// keys, link colours and layout. Actions inside the modal showing are
+// scheduled before "About" is clicked; the watchdog ends a stuck showing.
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTest>
+
+#include "rowsweep/ui/form1.h"
+#include "rowsweep/ui/form2.h"
+#include "rowsweep/ui/maker_link.h"
+#include "ui_fixture.h"
+
+namespace rowsweep::ui::testing {
+namespace {
+
+class AboutTest : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        form_ = std::make_unique<Form1>();
+        form_->show();
+    }
+
+    void TearDown() override
+    {
+        form_.reset();
+        UiTest::TearDown();
+    }
+
+    // Clicks "About" and runs `inside` while the window is shown modally;
+    // returns once the showing has ended.
+    void openAbout(const std::function<void(Form2&)>& inside)
+    {
+        bool ran = false;
+        expectModal(true);
+        whenModalAppears([&](QWidget& modal) {
+            ran = true;
+            ASSERT_EQ(modal.objectName(), "Form2");
+            inside(static_cast<Form2&>(modal));
+        });
+        click(*form_, "Command4");
+        expectModal(false);
+        EXPECT_TRUE(ran) << "the About window was shown modally";
+    }
+
+    static QWidget& control(Form2& about, const char* name)
+    {
+        auto* widget = about.findChild<QWidget*>(QString::fromLatin1(name));
+        if (widget == nullptr)
+            throw std::runtime_error(name);
+        return *widget;
+    }
+
+    // Through the window system, as a real pointer would: the move reaches
+    // the widget under it only if that widget tracks the mouse.
+    static void moveTo(QWidget& window, QPoint position)
+    {
+        QTest::mouseMove(window.windowHandle(), position);
+    }
+
+    static void moveOver(QWidget& widget)
+    {
+        moveTo(*widget.window(), widget.mapTo(widget.window(), widget.rect().center()));
+    }
+
+    // A click through the window system, which refuses input to windows
+    // blocked by a modal one.
+    static void systemClick(QWidget& window, const char* name)
+    {
+        QWidget& target = *window.findChild<QWidget*>(QString::fromLatin1(name));
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, target.mapTo(&window, target.rect().center()));
+    }
+
+    [[nodiscard]] Form2* loaded() const { return form_->aboutWindow().loaded(); }
+
+    std::unique_ptr<Form1> form_;
+};
+
+TEST_F(AboutTest, ShowsModallyWhileTheOtherWindowsTakeNoInput)
+{
+    click(*form_, "Command6");
+    openAbout([&](Form2& about) {
+        EXPECT_EQ(QApplication::activeModalWidget(), &about);
+        EXPECT_EQ(about.windowModality(), Qt::ApplicationModal);
+        EXPECT_EQ(about.parentWidget(), nullptr);
+        systemClick(*form_, "Command3");  // "Sample" must not react
+        EXPECT_EQ(cell(*form_, "Text1(0)").text(), "");
+        EXPECT_EQ(QApplication::focusWidget(), &control(about, "Text1")) << "the text has the initial focus";
+        QTest::keyClick(&control(about, "Text1"), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), &control(about, "Command1"));
+        click(about, "Command1");
+    });
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    systemClick(*form_, "Command3");
+    EXPECT_EQ(cell(*form_, "Text1(0)").text(), "1") << "the main window takes input again";
+}
+
+TEST_F(AboutTest, OkHidesTheWindowAndTheNextAboutShowsTheSameOneWithItsLinkColour)
+{
+    QPointer<Form2> first;
+    openAbout([&](Form2& about) {
+        first = &about;
+        EXPECT_EQ(about.linkColour(), kLinkRestingColour) << "set on load";
+        moveOver(control(about, "Label1"));
+        click(about, "Command1");
+    });
+    ASSERT_TRUE(first) << "Ok only hides";
+    EXPECT_FALSE(first->isVisible());
+
+    openAbout([&](Form2& about) {
+        EXPECT_EQ(&about, first.data());
+        EXPECT_EQ(about.linkColour(), kLinkHoverColour) << "no second load step";
+        click(about, "Command1");
+    });
+    EXPECT_EQ(form_->aboutWindow().creations(), 1);
+}
+
+TEST_F(AboutTest, ClosingDestroysTheWindowAndTheNextAboutLoadsItAnew)
+{
+    QPointer<Form2> first;
+    openAbout([&](Form2& about) {
+        first = &about;
+        moveOver(control(about, "Label1"));
+        about.close();
+    });
+    flushDeferredDeletes();
+    EXPECT_TRUE(first.isNull());
+
+    openAbout([&](Form2& about) {
+        EXPECT_EQ(about.linkColour(), kLinkRestingColour);
+        click(about, "Command1");
+    });
+    EXPECT_EQ(form_->aboutWindow().creations(), 2);
+    EXPECT_TRUE(form_->isVisible());
+}
+
+struct KeyCase {
+    const char* focus;
+    Qt::Key key;
+    bool hides;
+};
+
+TEST_F(AboutTest, OnlyEnterOnTheFocusedOkButtonHidesTheWindow)
+{
+    const KeyCase cases[] = {
+        {"Text1", Qt::Key_Escape, false},   {"Text1", Qt::Key_Return, false}, {"Text1", Qt::Key_Enter, false},
+        {"Command1", Qt::Key_Escape, false}, {"Command1", Qt::Key_Return, true},
+    };
+    for (const KeyCase& keyCase : cases) {
+        bool visibleAfterKey = false;
+        openAbout([&](Form2& about) {
+            QWidget& target = control(about, keyCase.focus);
+            target.setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(&target, keyCase.key);
+            visibleAfterKey = about.isVisible();
+            if (about.isVisible())
+                click(about, "Command1");
+        });
+        EXPECT_EQ(visibleAfterKey, !keyCase.hides) << keyCase.focus << " key " << keyCase.key;
+        EXPECT_NE(loaded(), nullptr) << "a key never destroys the window";
+    }
+}
+
+TEST_F(AboutTest, LinkColourFollowsTheMouseAndStaysWhenItLeavesStraightOut)
+{
+    struct Move {
+        const char* over;  // nullptr: the window's background
+        QColor expected;
+    };
+    // Qt drops a move to where the pointer already is, so start elsewhere.
+    const Move moves[] = {
+        {nullptr, kLinkRestingColour}, {"Label1", kLinkHoverColour}, {nullptr, kLinkRestingColour}, {"Label1", kLinkHoverColour},
+        {"Text1", kLinkRestingColour}, {"Label1", kLinkHoverColour}, {"Command1", kLinkRestingColour},
+        {"Label1", kLinkHoverColour},
+    };
+    openAbout([&](Form2& about) {
+        for (const Move& move : moves) {
+            if (move.over != nullptr)
+                moveOver(control(about, move.over));
+            else
+                moveTo(about, QPoint(4, about.height() - 4));
+            EXPECT_EQ(about.linkColour(), move.expected) << (&move - moves) << " " << (move.over != nullptr ? move.over : "background");
+        }
+        // Out of the window straight from the label: only leave events arrive.
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&control(about, "Label1"), &leave);
+        QApplication::sendEvent(&about, &leave);
+        EXPECT_EQ(about.linkColour(), kLinkHoverColour);
+        click(about, "Command1");
+    });
+}
+
+TEST_F(AboutTest, LinkClickOpensTheMakersPageOnceAndLeavesTheWindowOpen)
+{
+    openAbout([&](Form2& about) {
+        click(about, "Label1");
+        EXPECT_TRUE(about.isVisible());
+        ASSERT_EQ(openedLinks_.size(), 1U);
+        EXPECT_EQ(openedLinks_[0], QUrl(QString::fromLatin1(kMakerAddress)));
+        click(about, "Command1");
+    });
+}
+
+TEST_F(AboutTest, EndingTheProgramDestroysAHiddenAboutWindow)
+{
+    openAbout([&](Form2& about) { click(about, "Command1"); });
+    QPointer<Form2> about = loaded();
+    ASSERT_TRUE(about);
+    answerBoxes({QMessageBox::Ok});
+    const int exitCode = runEventLoop([&] { click(*form_, "Command5"); });
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_TRUE(about.isNull());
+}
+
+TEST_F(AboutTest, WindowIsLaidOutAsDesigned)
+{
+    Form2& about = form_->aboutWindow().get();
+    EXPECT_EQ(about.windowTitle(), "About");
+    EXPECT_EQ(about.size(), QSize(259, 190));
+    EXPECT_EQ(about.minimumSize(), about.maximumSize());
+    EXPECT_TRUE(about.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(about.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(about.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(about.windowIcon().availableSizes().value(0), QSize(16, 16));
+
+    const std::pair<const char*, QRect> placements[] = {
+        {"Text1", {24, 8, 209, 73}}, {"Command1", {56, 136, 145, 33}}, {"Label1", {40, 104, 177, 17}}};
+    for (const auto& [name, rect] : placements)
+        EXPECT_EQ(control(about, name).geometry(), rect) << name;
+
+    auto& text = static_cast<QPlainTextEdit&>(control(about, "Text1"));
+    EXPECT_TRUE(text.isReadOnly());
+    EXPECT_EQ(text.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(text.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(text.font(), QApplication::font(&text));
+    const QStringList lines = QString::fromLatin1(kAboutText).split("\r\n");
+    ASSERT_EQ(lines.size(), 4) << "three lines, each ended by CR LF";
+    EXPECT_EQ(lines[0], "Rowsweep v 1.2   ");
+    EXPECT_TRUE(lines[1].startsWith("Programer: ") && lines[1].size() > 11);
+    EXPECT_FALSE(lines[2].isEmpty());
+    EXPECT_EQ(text.toPlainText(), lines.join('\n'));
+
+    auto& label = static_cast<QLabel&>(control(about, "Label1"));
+    EXPECT_EQ(label.text(), kMakerAddress);
+    EXPECT_TRUE(label.font().bold());
+    EXPECT_DOUBLE_EQ(label.font().pointSizeF(), 8.25);
+    EXPECT_TRUE(label.alignment().testFlag(Qt::AlignLeft));
+    EXPECT_EQ(label.cursor().hotSpot(), QPoint(12, 1));
+    EXPECT_EQ(label.cursor().pixmap().size(), QSize(32, 32));
+    EXPECT_GE(label.width(), label.fontMetrics().horizontalAdvance(label.text())) << "the link is not clipped";
+
+    for (const char* name : {"Text1", "Command1", "Label1"})
+        EXPECT_TRUE(control(about, name).hasMouseTracking()) << name;
+    EXPECT_TRUE(about.hasMouseTracking());
+}
+
+}  // namespace
+}  // namespace rowsweep::ui::testing
