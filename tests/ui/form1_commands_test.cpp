@@ -16,22 +16,20 @@
 namespace rowsweep::ui::testing {
 namespace {
 
-class Form1Test : public UiTest {
+class Form1Test : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        UiTest::SetUp();
-        form_ = std::make_unique<Form1>();
-        form_->show();
-    }
-
-    void TearDown() override
-    {
-        form_.reset();
-        UiTest::TearDown();
-    }
-
     [[nodiscard]] Form3* solving() const { return form_->solvingWindow().loaded(); }
+
+    // Sample, Solve, Watch: the Solving window shown with snapshots in it.
+    Form3& solveSampleAndWatch()
+    {
+        click(*form_, "Command3");
+        click(*form_, "Command1");
+        click(*form_, "Command6");
+        if (solving() == nullptr || !solving()->isVisible())
+            throw std::runtime_error("the Solving window is not shown");
+        return *solving();
+    }
 
     void expectAllSnapshots(const GridTexts& expected)
     {
@@ -40,7 +38,6 @@ protected:
             EXPECT_EQ(readGrid(*solving(), rows), expected) << rows[0];
     }
 
-    std::unique_ptr<Form1> form_;
 };
 
 // ---------------------------------------------------------------- Solve
@@ -190,9 +187,7 @@ TEST_F(Form1Test, ClearBeforeTheSolvingWindowExistsCreatesItHiddenAndEmptiesEver
 
 TEST_F(Form1Test, ClearWhileTheSolvingWindowIsVisibleEmptiesItAtOnce)
 {
-    click(*form_, "Command3");
-    click(*form_, "Command1");
-    click(*form_, "Command6");
+    solveSampleAndWatch();
 
     click(*form_, "Command2");
 
@@ -217,11 +212,7 @@ TEST_F(Form1Test, WatchBeforeAnySolveShowsEmptyGridsWithTheMainPictureAsIcon)
 
 TEST_F(Form1Test, ClosingTheSolvingWindowLosesItsSnapshotsAndTheNextWatchLoadsItAnew)
 {
-    click(*form_, "Command3");
-    click(*form_, "Command1");
-    click(*form_, "Command6");
-    QPointer<Form3> first = solving();
-    ASSERT_TRUE(first);
+    QPointer<Form3> first = &solveSampleAndWatch();
 
     first->close();
     // Until the closed window is deleted, a new reference must already see a new window.
@@ -247,9 +238,7 @@ class ExitCancelledTest : public Form1Test, public ::testing::WithParamInterface
 
 TEST_P(ExitCancelledTest, LeavesEverythingAsItWas)
 {
-    click(*form_, "Command3");
-    click(*form_, "Command1");
-    click(*form_, "Command6");
+    solveSampleAndWatch();
     const GridTexts result = readGrid(*form_, kResultRows);
 
     switch (GetParam()) {
@@ -301,11 +290,7 @@ class EndingTest : public Form1Test, public ::testing::WithParamInterface<Ending
 
 TEST_P(EndingTest, DestroysEveryWindowAtOnceAndStopsTheEventLoop)
 {
-    click(*form_, "Command3");
-    click(*form_, "Command1");
-    click(*form_, "Command6");
-    QPointer<Form3> solvingWindow = solving();
-    ASSERT_TRUE(solvingWindow);
+    QPointer<Form3> solvingWindow = &solveSampleAndWatch();
     int solvingCloses = 0;
     struct CloseCounter : QObject {
         int& count;

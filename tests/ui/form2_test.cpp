@@ -17,21 +17,8 @@
 namespace rowsweep::ui::testing {
 namespace {
 
-class AboutTest : public UiTest {
+class AboutTest : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        UiTest::SetUp();
-        form_ = std::make_unique<Form1>();
-        form_->show();
-    }
-
-    void TearDown() override
-    {
-        form_.reset();
-        UiTest::TearDown();
-    }
-
     // Clicks "About" and runs `inside` while the window is shown modally;
     // returns once the showing has ended.
     void openAbout(const std::function<void(Form2&)>& inside)
@@ -78,7 +65,6 @@ protected:
 
     [[nodiscard]] Form2* loaded() const { return form_->aboutWindow().loaded(); }
 
-    std::unique_ptr<Form1> form_;
 };
 
 TEST_F(AboutTest, ShowsModallyWhileTheOtherWindowsTakeNoInput)

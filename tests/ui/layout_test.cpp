@@ -17,25 +17,12 @@
 namespace rowsweep::ui::testing {
 namespace {
 
-class LayoutTest : public UiTest {
+class LayoutTest : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        UiTest::SetUp();
-        form_ = std::make_unique<Form1>();
-    }
-
-    void TearDown() override
-    {
-        form_.reset();
-        UiTest::TearDown();
-    }
-
     Form3& solving() { return form_->solvingWindow().get(); }
 
     QWidget& window(char which) { return which == '1' ? static_cast<QWidget&>(*form_) : solving(); }
 
-    std::unique_ptr<Form1> form_;
 };
 
 struct Placement {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "rowsweep/ui/form1.h"
 #include "rowsweep/ui/layout.h"
 #include "rowsweep/ui/maker_link.h"
 #include "rowsweep/ui/message_boxes.h"
@@ -176,6 +177,19 @@ bool UiTest::activate(QWidget& window)
     window.show();
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
+}
+
+void MainWindowTest::SetUp()
+{
+    UiTest::SetUp();
+    form_ = std::make_unique<Form1>();
+    form_->show();
+}
+
+void MainWindowTest::TearDown()
+{
+    form_.reset();
+    UiTest::TearDown();
 }
 
 }  // namespace rowsweep::ui::testing

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include "rowsweep/engine/cell_grid.h"
+#include "rowsweep/ui/form1.h"
 
 namespace rowsweep::ui::testing {
 
@@ -74,6 +75,15 @@ private:
     QElapsedTimer modalAge_;
     QWidget* lastModal_ = nullptr;
     bool modalExpected_ = false;
+};
+
+// A UI test around a fresh main window, shown as at start-up.
+class MainWindowTest : public UiTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::unique_ptr<Form1> form_;
 };
 
 }  // namespace rowsweep::ui::testing

@@ -28,66 +28,57 @@ def pad(art, size):
     return rows + [" " * size] * (size - len(rows))
 
 
+def raster(size, pixel):
+    return ["".join(pixel(x, y) for x in range(size)) for y in range(size)]
+
+
 def table16():
     # A small table: dark rules, a blue header row, white cells.
     rules_x = {1, 5, 9, 14}
     rules_y = {1, 4, 8, 11, 14}
-    rows = []
-    for y in range(16):
-        row = ""
-        for x in range(16):
-            if not (1 <= x <= 14 and 1 <= y <= 14):
-                row += " "
-            elif y in rules_y or x in rules_x:
-                row += "."
-            elif y < 4:
-                row += "b"
-            else:
-                row += "w"
-        rows.append(row)
-    return rows
+
+    def pixel(x, y):
+        if not (1 <= x <= 14 and 1 <= y <= 14):
+            return " "
+        if y in rules_y or x in rules_x:
+            return "."
+        return "b" if y < 4 else "w"
+
+    return raster(16, pixel)
 
 
 def globe32():
     # The maker's page: a globe with meridians and parallels.
     c, r = 15.5, 14.0
-    rows = []
-    for y in range(32):
-        row = ""
-        for x in range(32):
-            dx, dy = x - c, y - c
-            d = math.hypot(dx, dy)
-            if d > r + 0.5:
-                row += " "
-            elif d > r - 0.7:
-                row += "."
-            else:
-                half = math.sqrt(max(r * r - dy * dy, 0.0))
-                on_meridian = any(abs(abs(dx) - k * half) < 0.55 for k in (0.0, 0.55))
-                on_parallel = any(abs(dy - k) < 0.5 for k in (-7.5, 0.0, 7.5))
-                row += "l" if on_meridian or on_parallel else "b"
-        rows.append(row)
-    return rows
+
+    def pixel(x, y):
+        dx, dy = x - c, y - c
+        d = math.hypot(dx, dy)
+        if d > r + 0.5:
+            return " "
+        if d > r - 0.7:
+            return "."
+        half = math.sqrt(max(r * r - dy * dy, 0.0))
+        on_meridian = any(abs(abs(dx) - k * half) < 0.55 for k in (0.0, 0.55))
+        on_parallel = any(abs(dy - k) < 0.5 for k in (-7.5, 0.0, 7.5))
+        return "l" if on_meridian or on_parallel else "b"
+
+    return raster(32, pixel)
 
 
 def about16():
     # A round blue sign with a white "i".
     c, r = 7.5, 7.4
-    rows = []
-    for y in range(16):
-        row = ""
-        for x in range(16):
-            d = math.hypot(x - c, y - c)
-            if d > r:
-                row += " "
-            elif x in (7, 8) and (y in (3, 4) or 6 <= y <= 12):
-                row += "w"
-            elif d > r - 1.0:
-                row += "."
-            else:
-                row += "b"
-        rows.append(row)
-    return rows
+
+    def pixel(x, y):
+        d = math.hypot(x - c, y - c)
+        if d > r:
+            return " "
+        if x in (7, 8) and (y in (3, 4) or 6 <= y <= 12):
+            return "w"
+        return "." if d > r - 1.0 else "b"
+
+    return raster(16, pixel)
 
 
 # Open hand; its hot spot (16, 14) lies in the palm.
