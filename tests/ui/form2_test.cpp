@@ -203,6 +203,27 @@ TEST_F(AboutTest, EndingTheProgramDestroysAHiddenAboutWindow)
     EXPECT_TRUE(about.isNull());
 }
 
+TEST_F(AboutTest, ClosingTheMainWindowDuringTheModalShowingEndsTheProgram)
+{
+    QPointer<Form2> about;
+    bool shown = false;
+    expectModal(true);
+    const int exitCode = runEventLoop([&] {
+        whenModalAppears([&](QWidget& modal) {
+            shown = modal.objectName() == "Form2";
+            about = static_cast<Form2*>(&modal);
+            form_->close();
+        });
+        click(*form_, "Command4");
+    });
+    expectModal(false);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_TRUE(about.isNull()) << "the About window is destroyed with the program";
+    EXPECT_TRUE(form_->ending());
+    EXPECT_TRUE(seenBoxes_.empty()) << "closing never asks";
+}
+
 TEST_F(AboutTest, WindowIsLaidOutAsDesigned)
 {
     Form2& about = form_->aboutWindow().get();
