@@ -19,6 +19,9 @@ CellGridView::CellGridView(const ControlSpec& frame, const GridSpec& grid, QWidg
         for (int column = 0; column < kColumns; ++column) {
             auto* edit = new QLineEdit(this);
             edit->setObjectName(elementName(grid.rows[row], column));
+            // Rows and columns counted from 1, as a person counts them.
+            edit->setAccessibleName(
+                QStringLiteral("%1, row %2, column %3").arg(toQString(frame.caption)).arg(row + 1).arg(column + 1));
             edit->setGeometry(toPixels(TwipRect{kGridColumnLefts[column], grid.rowTops[row], kGridCellWidth,
                                                 grid.rowHeights[row]}));
             cells_[row][column] = edit;

@@ -113,6 +113,7 @@ void Form1::buildControls()
     image->setPixmap(picture_);
     image->setCursor(handCursor());
     image->setToolTip(makerAddressTooltip());
+    describeMakerLink(*image);
 }
 
 void Form1::Command1_Click()

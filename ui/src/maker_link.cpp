@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QUrl>
+#include <QWidget>
 
 namespace rowsweep::ui {
 
@@ -32,6 +33,13 @@ void openMakerPage()
 QString makerAddressTooltip()
 {
     return QStringLiteral("\"%1\"").arg(QLatin1String(kMakerAddress));
+}
+
+void describeMakerLink(QWidget& control)
+{
+    control.setAccessibleName(QStringLiteral("Maker's web page"));
+    control.setAccessibleDescription(
+        QStringLiteral("Opens %1 in the web browser").arg(QLatin1String(kMakerAddress)));
 }
 
 }  // namespace rowsweep::ui

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QUrl;
+class QWidget;
 
 namespace rowsweep::ui {
 
@@ -23,5 +24,8 @@ void openMakerPage();
 
 // The address in double quotes, as the picture's tooltip shows it.
 [[nodiscard]] QString makerAddressTooltip();
+
+// Tells a screen reader what a control that opens the maker's page is for.
+void describeMakerLink(QWidget& control);
 
 }  // namespace rowsweep::ui

@@ -1,0 +1,88 @@
+// What a screen reader and a keyboard user meet: every cell names its grid
+// and its place, the link picture says what it does, and Tab reaches every
+// cell and every button.
+
+#include <set>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "grids.h"
+#include "rowsweep/ui/form1.h"
+#include "rowsweep/ui/form3.h"
+#include "rowsweep/ui/maker_link.h"
+#include "ui_fixture.h"
+
+namespace rowsweep::ui::testing {
+namespace {
+
+using AccessibilityTest = MainWindowTest;
+
+struct NamedGrid {
+    char window;  // '1' main window, '3' Solving window
+    RowNames rows;
+    const char* caption;
+};
+
+const NamedGrid kNamedGrids[] = {
+    {'1', kInputRows, "Matrix"},       {'1', kResultRows, "Result Matrix"}, {'3', kSnapshotRows[0], "Step 1"},
+    {'3', kSnapshotRows[1], "Step 2"}, {'3', kSnapshotRows[2], "Step 3"},   {'3', kSnapshotRows[3], "Step 4"},
+    {'3', kSnapshotRows[4], "Step 5"}, {'3', kSnapshotRows[5], "Answer"},
+};
+
+TEST_F(AccessibilityTest, EveryCellNamesItsGridAndPlace)
+{
+    click(*form_, "Command2");  // Clear creates the Solving window
+    Form3* solving = form_->solvingWindow().loaded();
+    ASSERT_NE(solving, nullptr);
+
+    std::set<QString> names;
+    int cells = 0;
+    for (const NamedGrid& grid : kNamedGrids) {
+        QWidget& window = grid.window == '1' ? static_cast<QWidget&>(*form_) : *solving;
+        for (int row = 0; row < kRows; ++row)
+            for (int column = 0; column < kColumns; ++column) {
+                const QString objectName = QStringLiteral("%1(%2)").arg(grid.rows[row]).arg(column);
+                const QString name = cell(window, objectName).accessibleName();
+                EXPECT_EQ(name, QStringLiteral("%1, row %2, column %3").arg(grid.caption).arg(row + 1).arg(column + 1))
+                    << objectName.toStdString();
+                names.insert(name);
+                ++cells;
+            }
+    }
+    EXPECT_EQ(cells, 144);
+    EXPECT_EQ(names.size(), 144u) << "two cells share a spoken name";
+}
+
+TEST_F(AccessibilityTest, PictureSaysWhatItOpens)
+{
+    auto* picture = form_->findChild<QLabel*>(QStringLiteral("Image1"));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_FALSE(picture->accessibleName().isEmpty());
+    EXPECT_TRUE(picture->accessibleDescription().contains(QLatin1String(kMakerAddress)));
+}
+
+TEST_F(AccessibilityTest, TabReachesEveryCellAndButtonOfTheMainWindow)
+{
+    ASSERT_TRUE(activate(*form_));
+    std::set<QString> reached;
+    for (int presses = 0; presses < 60; ++presses) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        reached.insert(focus->objectName());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    for (const char* button : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"})
+        EXPECT_TRUE(reached.count(QString::fromLatin1(button))) << button << " is not reached by Tab";
+    for (const RowNames& rows : {kInputRows, kResultRows})
+        for (const char* row : rows)
+            for (int column = 0; column < kColumns; ++column)
+                EXPECT_TRUE(reached.count(QStringLiteral("%1(%2)").arg(row).arg(column))) << row << '(' << column << ')';
+    // 36 cells and 6 buttons, nothing else takes the focus.
+    EXPECT_EQ(reached.size(), 42u);
+}
+
+}  // namespace
+}  // namespace rowsweep::ui::testing

@@ -1,0 +1,92 @@
+// Whatever lands in a cell, a Solve treats what is not a number as 0 and
+// goes on: nothing crashes, and the other cells are unaffected.
+
+#include <QLineEdit>
+
+#include "grids.h"
+#include "rowsweep/ui/form1.h"
+#include "rowsweep/ui/form3.h"
+#include "ui_fixture.h"
+
+namespace rowsweep::ui::testing {
+namespace {
+
+constexpr Rows kSample{{{"1", "-2", "3", "0", "4", "1"}, {"4", "-7", "2", "1", "0", "3"}, {"3", "-5", "-1", "1", "-4", "2"}}};
+
+struct BadText {
+    const char* what;
+    QString text;
+};
+
+std::vector<BadText> badTexts()
+{
+    const int longest = QLineEdit().maxLength();
+    return {
+        {"as many digits as a cell takes", QString(longest, QLatin1Char('9'))},
+        {"a number drowned in letters", QLatin1String("5") + QString(longest - 1, QLatin1Char('x'))},
+        {"control characters", QStringLiteral("\x01\x02\x7f")},
+        {"a number after a control character", QStringLiteral("\x1b" "4")},
+        {"right-to-left letters", QStringLiteral("\u05d0\u05d1\u05d2")},
+        {"digits behind a direction override", QStringLiteral("\u202e12")},
+        {"emoji", QStringLiteral("\U0001F600")},
+        {"a number with an emoji", QStringLiteral("4\U0001F600")},
+        {"Arabic-Indic digits", QStringLiteral("\u0663")},
+        {"full-width digits", QStringLiteral("\uff14")},
+        {"a non-breaking space", QStringLiteral("\u00a04")},
+        {"empty", QString()},
+        {"a lone sign", QStringLiteral("-")},
+        {"a lone point", QStringLiteral(".")},
+        {"an exponent without digits", QStringLiteral("1e")},
+        {"hexadecimal", QStringLiteral("0x10")},
+        {"a decimal comma", QStringLiteral("4,5")},
+        {"infinity", QStringLiteral("Infinity")},
+        {"not a number", QStringLiteral("NaN")},
+        {"trailing junk", QStringLiteral("4abc")},
+        {"beyond the double range", QStringLiteral("1e400")},
+    };
+}
+
+class BadInputTest : public MainWindowTest {
+protected:
+    // Solves the sample with one text in row 0, column 4, and returns every
+    // snapshot and the result.
+    std::vector<GridTexts> solveWith(const QString& text)
+    {
+        fillGrid(*form_, kInputRows, texts(kSample));
+        cell(*form_, QStringLiteral("Text1(4)")).setText(text);
+        answerBoxes({QMessageBox::Ok});
+        click(*form_, "Command1");
+        std::vector<GridTexts> shown{readGrid(*form_, kResultRows)};
+        for (const RowNames& rows : kSnapshotRows)
+            shown.push_back(readGrid(*form_->solvingWindow().loaded(), rows));
+        return shown;
+    }
+};
+
+TEST_F(BadInputTest, EveryNonNumberCountsAsZero)
+{
+    const std::vector<GridTexts> asZero = solveWith(QStringLiteral("0"));
+    ASSERT_EQ(seenBoxes_.size(), 1u);  // the sample with a 0 there leaves -4 in the third row
+    for (const BadText& bad : badTexts()) {
+        seenBoxes_.clear();
+        EXPECT_EQ(solveWith(bad.text), asZero) << bad.what;
+        EXPECT_EQ(seenBoxes_.size(), 1u) << bad.what;
+        EXPECT_EQ(cell(*form_, QStringLiteral("Text1(4)")).text(), bad.text) << bad.what << ": the input was altered";
+    }
+}
+
+TEST_F(BadInputTest, EveryCellFullOfJunkGivesZeros)
+{
+    const QString junk = QString(QLineEdit().maxLength(), QChar(0x05d0));
+    for (const char* row : kInputRows)
+        for (int column = 0; column < kColumns; ++column)
+            cell(*form_, QStringLiteral("%1(%2)").arg(row).arg(column)).setText(junk);
+
+    click(*form_, "Command1");
+
+    EXPECT_TRUE(seenBoxes_.empty());
+    EXPECT_EQ(readGrid(*form_, kResultRows), uniform("0"));
+}
+
+}  // namespace
+}  // namespace rowsweep::ui::testing
