@@ -2,12 +2,21 @@
 
 #include <QString>
 
+// The resource lives in a static library: nothing would pull it into the
+// program unless it is registered by name, which only works outside a namespace.
+static void registerPictureResource()
+{
+    Q_INIT_RESOURCE(pictures);
+}
+
 namespace rowsweep::ui {
 
 namespace {
 
 QPixmap picture(const char* name)
 {
+    static const bool registered = (registerPictureResource(), true);
+    static_cast<void>(registered);
     QPixmap pixmap(QStringLiteral(":/rowsweep/%1").arg(QLatin1String(name)));
     Q_ASSERT_X(!pixmap.isNull(), "picture", name);
     return pixmap;
