@@ -28,6 +28,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rowsweep"));
     QApplication::setApplicationVersion(QStringLiteral(ROWSWEEP_VERSION));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ROWSWEEP_APP_ID));
 
     rowsweep::ui::Form1 form1;
     form1.show();

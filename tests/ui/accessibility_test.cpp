@@ -11,6 +11,7 @@
 
 #include "grids.h"
 #include "rowsweep/ui/form1.h"
+#include "rowsweep/ui/form2.h"
 #include "rowsweep/ui/form3.h"
 #include "rowsweep/ui/maker_link.h"
 #include "ui_fixture.h"
@@ -56,12 +57,16 @@ TEST_F(AccessibilityTest, EveryCellNamesItsGridAndPlace)
     EXPECT_EQ(names.size(), 144u) << "two cells share a spoken name";
 }
 
-TEST_F(AccessibilityTest, PictureSaysWhatItOpens)
+TEST_F(AccessibilityTest, PictureAndLinkSayWhatTheyOpen)
 {
     auto* picture = form_->findChild<QLabel*>(QStringLiteral("Image1"));
-    ASSERT_NE(picture, nullptr);
-    EXPECT_FALSE(picture->accessibleName().isEmpty());
-    EXPECT_TRUE(picture->accessibleDescription().contains(QLatin1String(kMakerAddress)));
+    auto* link = form_->aboutWindow().get().findChild<QLabel*>(QStringLiteral("Label1"));
+    for (QLabel* control : {picture, link}) {
+        ASSERT_NE(control, nullptr);
+        EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
+        EXPECT_TRUE(control->accessibleDescription().contains(QLatin1String(kMakerAddress)))
+            << control->objectName().toStdString();
+    }
 }
 
 TEST_F(AccessibilityTest, TabReachesEveryCellAndButtonOfTheMainWindow)

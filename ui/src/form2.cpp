@@ -71,6 +71,7 @@ Form2::Form2()
     label1_->setFont(linkFont());
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label1_->setCursor(pointingHandCursor());
+    describeMakerLink(*label1_);
 
     // The link colour follows the mouse even when no button is held.
     setMouseTracking(true);
