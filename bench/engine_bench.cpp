@@ -2,18 +2,17 @@
 // text conversions it cannot avoid: 18 reads, 126 writes and 6 read-backs.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "memory_board.h"
 #include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/elimination.h"
 #include "rowsweep/engine/sample_matrix.h"
+#include "verdict.h"
 
 namespace {
 
@@ -129,21 +128,6 @@ void conversionsAlone(benchmark::State& state, const std::string& name)
 }
 
 
-// Keeps the median of every benchmark so that the verdict can be printed
-// after the table.
-class MedianKeeper final : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.aggregate_name == "median")
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    std::map<std::string, double> medians;  // nanoseconds
-};
-
 constexpr double kMaxRatioToFloor = 1.5;
 constexpr double kMaxSolveNanoseconds = 8000.0;
 
@@ -155,36 +139,17 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(("Solve/" + name).c_str(), solveOnMemoryGrids, name);
         benchmark::RegisterBenchmark(("Conversions/" + name).c_str(), conversionsAlone, name);
     }
-    // Medians over repetitions unless the caller asks otherwise.
-    std::vector<char*> args(argv, argv + argc);
-    std::string repetitions = "--benchmark_repetitions=9";
-    std::string aggregatesOnly = "--benchmark_report_aggregates_only=true";
-    const bool repetitionsGiven = std::any_of(args.begin(), args.end(), [](const char* arg) {
-        return std::string_view(arg).starts_with("--benchmark_repetitions");
+    return rowsweep::bench::runAndJudge(argc, argv, 9, [](const rowsweep::bench::Medians& medians) {
+        bool met = true;
+        for (const auto& [name, input] : inputs()) {
+            const double* solve = medians.time("Solve/" + name);
+            const double* floor = medians.time("Conversions/" + name);
+            if (solve == nullptr || floor == nullptr)
+                continue;  // filtered out
+            std::printf("%s: Solve %.0f ns, conversions alone %.0f ns\n", name.c_str(), *solve, *floor);
+            met &= rowsweep::bench::report(name + ": Solve / conversions alone", *solve / *floor, kMaxRatioToFloor, "x");
+            met &= rowsweep::bench::report(name + ": Solve", *solve / 1000.0, kMaxSolveNanoseconds / 1000.0, "us");
+        }
+        return met;
     });
-    if (!repetitionsGiven) {
-        args.push_back(repetitions.data());
-        args.push_back(aggregatesOnly.data());
-    }
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-
-    MedianKeeper reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-
-    bool met = true;
-    for (const auto& [name, input] : inputs()) {
-        const auto solve = reporter.medians.find("Solve/" + name);
-        const auto floor = reporter.medians.find("Conversions/" + name);
-        if (solve == reporter.medians.end() || floor == reporter.medians.end())
-            continue;  // filtered out
-        const double ratio = solve->second / floor->second;
-        const bool ok = ratio <= kMaxRatioToFloor && solve->second < kMaxSolveNanoseconds;
-        met = met && ok;
-        std::printf("%-16s Solve %7.0f ns, conversions alone %7.0f ns, ratio %.2f (target <= %.1f and < %.0f ns): %s\n",
-                    name.c_str(), solve->second, floor->second, ratio, kMaxRatioToFloor, kMaxSolveNanoseconds,
-                    ok ? "met" : "MISSED");
-    }
-    return met ? 0 : 1;
 }
