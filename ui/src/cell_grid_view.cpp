@@ -10,18 +10,22 @@
 namespace rowsweep::ui {
 
 CellGridView::CellGridView(const ControlSpec& frame, const GridSpec& grid, QWidget* parent)
-    : QGroupBox(toQString(frame.caption), parent)
+    : QGroupBox(parent)
 {
+    // The frame style first: the caption is then measured once, by the
+    // style that draws it.
+    setStyle(&frameStyle());
+    const QString caption = toQString(frame.caption);
+    setTitle(caption);
     setObjectName(toQString(frame.name));
     setGeometry(toPixels(frame.rect));
-    setStyle(&frameStyle());
     for (int row = 0; row < kRows; ++row) {
+        // Rows and columns counted from 1, as a person counts them.
+        const QString place = caption + QStringLiteral(", row ") + QString::number(row + 1) + QStringLiteral(", column ");
         for (int column = 0; column < kColumns; ++column) {
             auto* edit = new QLineEdit(this);
             edit->setObjectName(elementName(grid.rows[row], column));
-            // Rows and columns counted from 1, as a person counts them.
-            edit->setAccessibleName(
-                QStringLiteral("%1, row %2, column %3").arg(toQString(frame.caption)).arg(row + 1).arg(column + 1));
+            edit->setAccessibleName(place + QString::number(column + 1));
             edit->setGeometry(toPixels(TwipRect{kGridColumnLefts[column], grid.rowTops[row], kGridCellWidth,
                                                 grid.rowHeights[row]}));
             cells_[row][column] = edit;

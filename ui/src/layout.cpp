@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include <QHash>
 #include <QWidget>
 
 namespace rowsweep::ui {
@@ -48,9 +49,14 @@ std::vector<TabStop> collectTabStops(std::span<const ControlSpec> controls, std:
 
 void applyTabOrder(QWidget& window, std::span<const ControlSpec> controls, std::span<const TabRun> elements)
 {
+    // One walk over the window instead of a search for every stop.
+    QHash<QString, QWidget*> byName;
+    for (QWidget* child : window.findChildren<QWidget*>())
+        byName.insert(child->objectName(), child);
+
     QWidget* previous = nullptr;
     for (const TabStop& stop : collectTabStops(controls, elements)) {
-        auto* widget = window.findChild<QWidget*>(stop.name);
+        QWidget* widget = byName.value(stop.name);
         Q_ASSERT_X(widget != nullptr, "applyTabOrder", qPrintable(stop.name));
         if (widget == nullptr || widget->focusPolicy() == Qt::NoFocus)
             continue;
