@@ -40,7 +40,7 @@ protected:
 
 };
 
-// ---------------------------------------------------------------- Solve
+// Solve
 
 struct WorkedExample {
     const char* name;
@@ -143,7 +143,7 @@ TEST_F(Form1Test, SolveWhileTheSolvingWindowIsVisibleUpdatesItInPlace)
     EXPECT_EQ(form_->solvingWindow().creations(), 1);
 }
 
-// ---------------------------------------------------------- Sample, Clear
+// Sample, Clear
 
 TEST_F(Form1Test, SampleAfterSolveReplacesOnlyTheInputGrid)
 {
@@ -197,7 +197,7 @@ TEST_F(Form1Test, ClearWhileTheSolvingWindowIsVisibleEmptiesItAtOnce)
     EXPECT_EQ(readGrid(*form_, kResultRows), uniform(""));
 }
 
-// ------------------------------------------------------- Watch on a solving
+// Watch on a solving
 
 TEST_F(Form1Test, WatchBeforeAnySolveShowsEmptyGridsWithTheMainPictureAsIcon)
 {
@@ -230,7 +230,7 @@ TEST_F(Form1Test, ClosingTheSolvingWindowLosesItsSnapshotsAndTheNextWatchLoadsIt
     EXPECT_EQ(readGrid(*form_, kResultRows), texts(kWorkedExamples[0].snapshots[5]));
 }
 
-// ---------------------------------------------------------------- Exit
+// Exit
 
 enum class ExitAnswer { CancelButton, EscapeKey, BoxCloseButton };
 
@@ -323,7 +323,7 @@ TEST_P(EndingTest, DestroysEveryWindowAtOnceAndStopsTheEventLoop)
 
 INSTANTIATE_TEST_SUITE_P(Ways, EndingTest, ::testing::Values(Ending::ExitConfirmed, Ending::MainWindowClosed));
 
-// ---------------------------------------------------------------- Image1
+// Image1
 
 TEST_F(Form1Test, PictureOpensTheMakersPageOncePerClick)
 {
