@@ -10,10 +10,10 @@ namespace rowsweep::ui {
 
 namespace {
 
-QWidget* createWidget(const ControlSpec& spec, QWidget* parent)
+QWidget* createWidget(const ControlSpec& layout, QWidget* parent)
 {
-    const QString caption = toQString(spec.caption);
-    switch (spec.kind) {
+    const QString caption = toQString(layout.caption);
+    switch (layout.kind) {
     case ControlKind::PushButton:
         return new ClassicButton(caption, parent);
     case ControlKind::GraphicalButton:
@@ -35,11 +35,11 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent)
 
 }  // namespace
 
-QWidget* createControl(const ControlSpec& spec, QWidget* parent)
+QWidget* createControl(const ControlSpec& layout, QWidget* parent)
 {
-    QWidget* control = createWidget(spec, parent);
-    control->setObjectName(toQString(spec.name));
-    control->setGeometry(toPixels(spec.rect));
+    QWidget* control = createWidget(layout, parent);
+    control->setObjectName(toQString(layout.name));
+    control->setGeometry(toPixels(layout.rect));
     return control;
 }
 

@@ -56,8 +56,8 @@ Form2::Form2()
     setFixedSize(toPixels(kClientWidth, kClientHeight));
     centreWhenFirstShown(*this);
 
-    for (const ControlSpec& spec : kControls)
-        createControl(spec, this);
+    for (const ControlSpec& control : kControls)
+        createControl(control, this);
     auto* text = findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
     text->setPlainText(displayedText());
     text->setReadOnly(true);

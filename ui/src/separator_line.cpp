@@ -7,12 +7,12 @@
 
 namespace rowsweep::ui {
 
-SeparatorLine::SeparatorLine(const LineSpec& spec, QWidget* parent)
+SeparatorLine::SeparatorLine(const LineSpec& line, QWidget* parent)
     : QWidget(parent)
 {
-    setObjectName(toQString(spec.name));
-    setGeometry(twipsToPixels(spec.x), twipsToPixels(spec.top), 1,
-                twipsToPixels(spec.bottom) - twipsToPixels(spec.top) + 1);
+    setObjectName(toQString(line.name));
+    setGeometry(twipsToPixels(line.x), twipsToPixels(line.top), 1,
+                twipsToPixels(line.bottom) - twipsToPixels(line.top) + 1);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

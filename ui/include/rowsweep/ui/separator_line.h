@@ -23,7 +23,7 @@ class SeparatorLine final : public QWidget {
     Q_OBJECT
 
 public:
-    SeparatorLine(const LineSpec& spec, QWidget* parent);
+    SeparatorLine(const LineSpec& line, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
