@@ -11,8 +11,6 @@
 namespace rowsweep::ui::testing {
 namespace {
 
-constexpr Rows kSample{{{"1", "-2", "3", "0", "4", "1"}, {"4", "-7", "2", "1", "0", "3"}, {"3", "-5", "-1", "1", "-4", "2"}}};
-
 struct BadText {
     const char* what;
     QString text;
@@ -52,7 +50,7 @@ protected:
     // snapshot and the result.
     std::vector<GridTexts> solveWith(const QString& text)
     {
-        fillGrid(*form_, kInputRows, texts(kSample));
+        fillGrid(*form_, kInputRows, texts(rowsweep::testing::kSampleInput));
         cell(*form_, QStringLiteral("Text1(4)")).setText(text);
         answerBoxes({QMessageBox::Ok});
         click(*form_, "Command1");

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "grids.h"
+#include "worked_examples.h"
 #include "rowsweep/ui/form1.h"
 #include "rowsweep/ui/form3.h"
 #include "rowsweep/ui/maker_link.h"
@@ -41,57 +42,6 @@ protected:
 };
 
 // Solve
-
-struct WorkedExample {
-    const char* name;
-    Rows input;
-    std::array<Rows, 6> snapshots;  // Step 1 .. Step 5, Answer
-    bool warns;
-};
-
-constexpr Rows kSampleInput{{{"1", "-2", "3", "0", "4", "1"}, {"4", "-7", "2", "1", "0", "3"}, {"3", "-5", "-1", "1", "-4", "2"}}};
-constexpr Rows kSampleStep4{{{"1", "0", "-17", "2", "-28", "-1"}, {"0", "1", "-10", "1", "-16", "-1"}, {"0", "1", "-10", "1", "-16", "-1"}}};
-constexpr Rows kZeros{{{"0", "0", "0", "0", "0", "0"}, {"0", "0", "0", "0", "0", "0"}, {"0", "0", "0", "0", "0", "0"}}};
-constexpr Rows kEmpty{{{"", "", "", "", "", ""}, {"", "", "", "", "", ""}, {"", "", "", "", "", ""}}};
-constexpr Rows kExchangeFirst{{{"1", "2", "3", "4", "5", "6"}, {"0", "1", "2", "3", "4", "5"}, {"1", "1", "1", "1", "1", "1"}}};
-constexpr Rows kExchangeSecond{{{"1", "2", "3", "4", "5", "6"}, {"0", "1", "2", "3", "4", "5"}, {"0", "-1", "-2", "-3", "-4", "-5"}}};
-constexpr Rows kExchangeStep4{{{"1", "0", "-1", "-2", "-3", "-4"}, {"0", "1", "2", "3", "4", "5"}, {"0", "-1", "-2", "-3", "-4", "-5"}}};
-constexpr Rows kExchangeAnswer{{{"1", "0", "-1", "-2", "-3", "-4"}, {"0", "1", "2", "3", "4", "5"}, {"0", "0", "0", "0", "0", "0"}}};
-constexpr Rows kLastRowFirst{{{"1", "0", "0", "0", "0", "1"}, {"0", "0", "2", "0", "0", "2"}, {"0", "0", "1", "0", "0", "1"}}};
-constexpr Rows kColumnZero{{{"0", "1", "0", "0", "0", "1"}, {"0", "2", "0", "0", "0", "2"}, {"0", "3", "0", "0", "0", "3"}}};
-constexpr Rows kColumnZeroStep4{{{"0", "0", "0", "0", "0", "0"}, {"0", "2", "0", "0", "0", "2"}, {"0", "3", "0", "0", "0", "3"}}};
-constexpr Rows kColumnZeroStep5{{{"0", "0", "0", "0", "0", "0"}, {"0", "1", "0", "0", "0", "1"}, {"0", "3", "0", "0", "0", "3"}}};
-constexpr Rows kColumnZeroAnswer{{{"0", "0", "0", "0", "0", "0"}, {"0", "1", "0", "0", "0", "1"}, {"0", "0", "0", "0", "0", "0"}}};
-constexpr Rows kIdentityLike{{{"1", "0", "0", "0", "0", "1"}, {"0", "1", "0", "0", "0", "2"}, {"0", "0", "1", "0", "0", "3"}}};
-
-const WorkedExample kWorkedExamples[] = {
-    {"Sample",
-     kSampleInput,
-     {kSampleInput,
-      {{{"1", "-2", "3", "0", "4", "1"}, {"0", "1", "-10", "1", "-16", "-1"}, {"3", "-5", "-1", "1", "-4", "2"}}},
-      {{{"1", "-2", "3", "0", "4", "1"}, {"0", "1", "-10", "1", "-16", "-1"}, {"0", "1", "-10", "1", "-16", "-1"}}},
-      kSampleStep4,
-      kSampleStep4,
-      {{{"1", "0", "-17", "2", "-28", "-1"}, {"0", "1", "-10", "1", "-16", "-1"}, {"0", "0", "0", "0", "0", "0"}}}},
-     false},
-    {"AllEmpty", kEmpty, {kZeros, kZeros, kZeros, kZeros, kZeros, kZeros}, false},
-    {"ExchangesFirstTwoRows",
-     {{{"0", "1", "2", "3", "4", "5"}, {"2", "4", "6", "8", "10", "12"}, {"1", "1", "1", "1", "1", "1"}}},
-     {kExchangeFirst, kExchangeFirst, kExchangeSecond, kExchangeStep4, kExchangeStep4, kExchangeAnswer},
-     false},
-    {"ExchangesFirstAndLastRow",
-     {{{"0", "0", "1", "0", "0", "1"}, {"0", "0", "2", "0", "0", "2"}, {"3", "0", "0", "0", "0", "3"}}},
-     {kLastRowFirst, kLastRowFirst, kLastRowFirst, kLastRowFirst, kLastRowFirst, kLastRowFirst},
-     true},
-    {"FirstColumnZero",
-     kColumnZero,
-     {kColumnZero, kColumnZero, kColumnZero, kColumnZeroStep4, kColumnZeroStep5, kColumnZeroAnswer},
-     false},
-    {"ThirdRowLeftNonZero",
-     kIdentityLike,
-     {kIdentityLike, kIdentityLike, kIdentityLike, kIdentityLike, kIdentityLike, kIdentityLike},
-     true},
-};
 
 class SolveTest : public Form1Test, public ::testing::WithParamInterface<WorkedExample> {};
 

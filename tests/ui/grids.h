@@ -3,6 +3,7 @@
 #include <array>
 
 #include "ui_fixture.h"
+#include "worked_examples.h"
 
 namespace rowsweep::ui::testing {
 
@@ -20,7 +21,12 @@ inline constexpr std::array<RowNames, 6> kSnapshotRows{{
     {"Text61", "Text62", "Text63"},
 }};
 
-using Rows = std::array<std::array<const char*, kColumns>, kRows>;
+using rowsweep::testing::kColumnZero;
+using rowsweep::testing::kSampleInput;
+using rowsweep::testing::kSampleStep4;
+using rowsweep::testing::kWorkedExamples;
+using rowsweep::testing::Rows;
+using rowsweep::testing::WorkedExample;
 
 inline GridTexts texts(const Rows& rows)
 {
