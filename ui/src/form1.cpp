@@ -8,6 +8,7 @@
 #include <QLabel>
 
 #include "rowsweep/engine/sample_matrix.h"
+#include "rowsweep/ui/accessibility.h"
 #include "rowsweep/ui/cell_grid_view.h"
 #include "rowsweep/ui/controls.h"
 #include "rowsweep/ui/form2.h"
@@ -73,6 +74,7 @@ Form1::Form1(QWidget* parent)
     , form2_([] { return new Form2; })
     , form3_([this] { return new Form3(picture_); })
 {
+    installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Rowsweep"));
     setWindowIcon(QIcon(tablePicture()));

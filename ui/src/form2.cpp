@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include "rowsweep/ui/accessibility.h"
 #include "rowsweep/ui/controls.h"
 #include "rowsweep/ui/layout.h"
 #include "rowsweep/ui/maker_link.h"
@@ -61,6 +62,7 @@ Form2::Form2()
     auto* text = findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
     text->setPlainText(displayedText());
     text->setReadOnly(true);
+    text->setAccessibleName(QString::fromLatin1(kAboutTextName));
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,5 +1,7 @@
 #include "rowsweep/ui/message_boxes.h"
 
+#include "rowsweep/ui/accessibility.h"
+
 namespace rowsweep::ui {
 
 namespace {
@@ -29,6 +31,7 @@ void showMathError(QWidget* parent)
 {
     QMessageBox box(QMessageBox::Information, QString::fromUtf8(kMathErrorTitle), QString::fromUtf8(kMathErrorText),
                     QMessageBox::Ok, parent);
+    nameMessageBoxIcon(box, QStringLiteral("Information"));
     ask(box);
 }
 
