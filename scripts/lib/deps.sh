@@ -3,7 +3,8 @@
 
 rowsweep_packages_build=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
 rowsweep_packages_test=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-                        desktop-file-utils appstream file)
+                        desktop-file-utils appstream file
+                        xvfb dbus-x11 dbus-bin at-spi2-core python3-pyatspi procps)
 
 rowsweep_missing_packages() {
     local package
