@@ -1,10 +1,15 @@
 // What a screen reader and a keyboard user meet: every cell names its grid
 // and its place, the link picture says what it does, and Tab reaches every
-// cell and every button.
+// cell and every button. What assistive technology is told about windows,
+// frames, links and the About text is read here from the same accessible
+// interfaces the desktop bridge reads.
 
 #include <set>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QGroupBox>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -14,6 +19,7 @@
 #include "rowsweep/ui/form2.h"
 #include "rowsweep/ui/form3.h"
 #include "rowsweep/ui/maker_link.h"
+#include "rowsweep/ui/message_boxes.h"
 #include "ui_fixture.h"
 
 namespace rowsweep::ui::testing {
@@ -87,6 +93,107 @@ TEST_F(AccessibilityTest, TabReachesEveryCellAndButtonOfTheMainWindow)
                 EXPECT_TRUE(reached.count(QStringLiteral("%1(%2)").arg(row).arg(column))) << row << '(' << column << ')';
     // 36 cells and 6 buttons, nothing else takes the focus.
     EXPECT_EQ(reached.size(), 42u);
+}
+
+QAccessibleInterface& accessible(QObject* object)
+{
+    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(object);
+    if (interface == nullptr)
+        throw std::runtime_error("no accessible interface");
+    return *interface;
+}
+
+// Presses a control as assistive technology does; false when it offers no press.
+bool press(QWidget& control)
+{
+    QAccessibleActionInterface* actions = accessible(&control).actionInterface();
+    if (actions == nullptr || !actions->actionNames().contains(QAccessibleActionInterface::pressAction()))
+        return false;
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    return true;
+}
+
+TEST_F(AccessibilityTest, WindowsAreFramesAndAboutIsADialogModalWhileShown)
+{
+    click(*form_, "Command6");
+    EXPECT_EQ(accessible(form_.get()).role(), QAccessible::Window);
+    EXPECT_EQ(accessible(form_->solvingWindow().loaded()).role(), QAccessible::Window);
+    bool shown = false;
+    expectModal(true);
+    whenModalAppears([&](QWidget& about) {
+        shown = true;
+        EXPECT_EQ(accessible(&about).role(), QAccessible::Dialog);
+        EXPECT_TRUE(accessible(&about).state().modal);
+        about.hide();
+    });
+    click(*form_, "Command4");
+    expectModal(false);
+    ASSERT_TRUE(shown);
+    EXPECT_FALSE(accessible(form_->aboutWindow().loaded()).state().modal) << "hidden, it no longer claims the input";
+}
+
+TEST_F(AccessibilityTest, PressingALinkOpensTheMakersPageOnceUnlessAModalWindowBlocksIt)
+{
+    auto& picture = *form_->findChild<QWidget*>(QStringLiteral("Image1"));
+    ASSERT_TRUE(press(picture));
+    EXPECT_EQ(openedLinks_.size(), 1U);
+    expectModal(true);
+    whenModalAppears([&](QWidget& about) {
+        EXPECT_TRUE(press(*about.findChild<QWidget*>(QStringLiteral("Label1"))));
+        press(picture);  // a click on the blocked main window does nothing either
+        about.hide();
+    });
+    click(*form_, "Command4");
+    expectModal(false);
+    EXPECT_EQ(openedLinks_, std::vector<QUrl>(2, QUrl(QString::fromLatin1(kMakerAddress))));
+    EXPECT_EQ(picture.focusPolicy(), Qt::NoFocus) << "the links stay out of the Tab order";
+}
+
+TEST_F(AccessibilityTest, FramesHoldTheirCellsAndNoSeparatorLine)
+{
+    click(*form_, "Command2");  // creates the Solving window
+    int frames = 0;
+    for (QWidget* window : {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(form_->solvingWindow().loaded())})
+        for (QGroupBox* frame : window->findChildren<QGroupBox*>()) {
+            ++frames;
+            QAccessibleInterface& grid = accessible(frame);
+            EXPECT_EQ(grid.text(QAccessible::Name), frame->title());
+            ASSERT_EQ(grid.childCount(), kRows * kColumns) << frame->title().toStdString();
+            for (int i = 0; i < grid.childCount(); ++i)
+                EXPECT_EQ(grid.child(i)->role(), QAccessible::EditableText) << frame->title().toStdString();
+        }
+    EXPECT_EQ(frames, 8);
+}
+
+TEST_F(AccessibilityTest, TheAboutTextIsNamedAndReadWithoutHelperParts)
+{
+    auto* text = form_->aboutWindow().get().findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    QAccessibleInterface& box = accessible(text);
+    EXPECT_EQ(box.text(QAccessible::Name), "About Rowsweep");
+    EXPECT_TRUE(box.state().readOnly);
+    EXPECT_EQ(box.childCount(), 0);
+    QAccessibleTextInterface* reading = box.textInterface();
+    ASSERT_NE(reading, nullptr);
+    EXPECT_EQ(reading->text(0, reading->characterCount()), text->toPlainText());
+    reading->setSelection(0, 0, 8);
+    EXPECT_EQ(text->textCursor().selectedText(), "Rowsweep");
+}
+
+TEST_F(AccessibilityTest, TheMathErrorIconIsNamed)
+{
+    QStringList images;
+    setMessageBoxHook([&](QMessageBox& box) {
+        QAccessibleInterface& alert = accessible(&box);
+        EXPECT_EQ(alert.role(), QAccessible::AlertMessage);
+        for (int i = 0; i < alert.childCount(); ++i)
+            if (alert.child(i)->role() == QAccessible::Graphic)
+                images.append(alert.child(i)->text(QAccessible::Name));
+        return QMessageBox::Ok;
+    });
+    click(*form_, "Command3");
+    cell(*form_, "Text3(5)").setText("5");  // the third row no longer cancels
+    click(*form_, "Command1");
+    EXPECT_EQ(images, QStringList{"Information"});
 }
 
 }  // namespace
