@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "rowsweep/ui/form1.h"
+#include "rowsweep/ui/main_window.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ROWSWEEP_APP_ID));
 
-    rowsweep::ui::Form1 form1;
-    form1.show();
+    rowsweep::ui::MainWindow mainWindow;
+    mainWindow.show();
     return QApplication::exec();
 }

@@ -15,9 +15,9 @@
 #include <QTest>
 
 #include "grids.h"
-#include "rowsweep/ui/form1.h"
-#include "rowsweep/ui/form2.h"
-#include "rowsweep/ui/form3.h"
+#include "rowsweep/ui/main_window.h"
+#include "rowsweep/ui/about_window.h"
+#include "rowsweep/ui/solving_window.h"
 #include "rowsweep/ui/maker_link.h"
 #include "rowsweep/ui/message_boxes.h"
 #include "ui_fixture.h"
@@ -41,8 +41,8 @@ const NamedGrid kNamedGrids[] = {
 
 TEST_F(AccessibilityTest, EveryCellNamesItsGridAndPlace)
 {
-    click(*form_, "Command2");  // Clear creates the Solving window
-    Form3* solving = form_->solvingWindow().loaded();
+    click(*form_, names::kClearButton);  // Clear creates the Solving window
+    SolvingWindow* solving = form_->solvingWindow().loaded();
     ASSERT_NE(solving, nullptr);
 
     std::set<QString> names;
@@ -51,7 +51,7 @@ TEST_F(AccessibilityTest, EveryCellNamesItsGridAndPlace)
         QWidget& window = grid.window == '1' ? static_cast<QWidget&>(*form_) : *solving;
         for (int row = 0; row < kRows; ++row)
             for (int column = 0; column < kColumns; ++column) {
-                const QString objectName = QStringLiteral("%1(%2)").arg(grid.rows[row]).arg(column);
+                const QString objectName = elementName(grid.rows[row], column);
                 const QString name = cell(window, objectName).accessibleName();
                 EXPECT_EQ(name, QStringLiteral("%1, row %2, column %3").arg(grid.caption).arg(row + 1).arg(column + 1))
                     << objectName.toStdString();
@@ -65,8 +65,8 @@ TEST_F(AccessibilityTest, EveryCellNamesItsGridAndPlace)
 
 TEST_F(AccessibilityTest, PictureAndLinkSayWhatTheyOpen)
 {
-    auto* picture = form_->findChild<QLabel*>(QStringLiteral("Image1"));
-    auto* link = form_->aboutWindow().get().findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* picture = form_->findChild<QLabel*>(toQString(names::kMakerPicture));
+    auto* link = form_->aboutWindow().get().findChild<QLabel*>(toQString(names::kMakerLink));
     for (QLabel* control : {picture, link}) {
         ASSERT_NE(control, nullptr);
         EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
@@ -85,12 +85,12 @@ TEST_F(AccessibilityTest, TabReachesEveryCellAndButtonOfTheMainWindow)
         reached.insert(focus->objectName());
         QTest::keyClick(focus, Qt::Key_Tab);
     }
-    for (const char* button : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"})
-        EXPECT_TRUE(reached.count(QString::fromLatin1(button))) << button << " is not reached by Tab";
+    for (const std::string_view button : {names::kSolveButton, names::kClearButton, names::kSampleButton, names::kAboutButton, names::kExitButton, names::kWatchButton})
+        EXPECT_TRUE(reached.count(toQString(button))) << button << " is not reached by Tab";
     for (const RowNames& rows : {kInputRows, kResultRows})
-        for (const char* row : rows)
+        for (const std::string_view row : rows)
             for (int column = 0; column < kColumns; ++column)
-                EXPECT_TRUE(reached.count(QStringLiteral("%1(%2)").arg(row).arg(column))) << row << '(' << column << ')';
+                EXPECT_TRUE(reached.count(elementName(row, column))) << row << '(' << column << ')';
     // 36 cells and 6 buttons, nothing else takes the focus.
     EXPECT_EQ(reached.size(), 42u);
 }
@@ -115,7 +115,7 @@ bool press(QWidget& control)
 
 TEST_F(AccessibilityTest, WindowsAreFramesAndAboutIsADialogModalWhileShown)
 {
-    click(*form_, "Command6");
+    click(*form_, names::kWatchButton);
     EXPECT_EQ(accessible(form_.get()).role(), QAccessible::Window);
     EXPECT_EQ(accessible(form_->solvingWindow().loaded()).role(), QAccessible::Window);
     bool shown = false;
@@ -126,7 +126,7 @@ TEST_F(AccessibilityTest, WindowsAreFramesAndAboutIsADialogModalWhileShown)
         EXPECT_TRUE(accessible(&about).state().modal);
         about.hide();
     });
-    click(*form_, "Command4");
+    click(*form_, names::kAboutButton);
     expectModal(false);
     ASSERT_TRUE(shown);
     EXPECT_FALSE(accessible(form_->aboutWindow().loaded()).state().modal) << "hidden, it no longer claims the input";
@@ -134,16 +134,16 @@ TEST_F(AccessibilityTest, WindowsAreFramesAndAboutIsADialogModalWhileShown)
 
 TEST_F(AccessibilityTest, PressingALinkOpensTheMakersPageOnceUnlessAModalWindowBlocksIt)
 {
-    auto& picture = *form_->findChild<QWidget*>(QStringLiteral("Image1"));
+    auto& picture = *form_->findChild<QWidget*>(toQString(names::kMakerPicture));
     ASSERT_TRUE(press(picture));
     EXPECT_EQ(openedLinks_.size(), 1U);
     expectModal(true);
     whenModalAppears([&](QWidget& about) {
-        EXPECT_TRUE(press(*about.findChild<QWidget*>(QStringLiteral("Label1"))));
+        EXPECT_TRUE(press(*about.findChild<QWidget*>(toQString(names::kMakerLink))));
         press(picture);  // a click on the blocked main window does nothing either
         about.hide();
     });
-    click(*form_, "Command4");
+    click(*form_, names::kAboutButton);
     expectModal(false);
     EXPECT_EQ(openedLinks_, std::vector<QUrl>(2, QUrl(QString::fromLatin1(kMakerAddress))));
     EXPECT_EQ(picture.focusPolicy(), Qt::NoFocus) << "the links stay out of the Tab order";
@@ -151,7 +151,7 @@ TEST_F(AccessibilityTest, PressingALinkOpensTheMakersPageOnceUnlessAModalWindowB
 
 TEST_F(AccessibilityTest, FramesHoldTheirCellsAndNoSeparatorLine)
 {
-    click(*form_, "Command2");  // creates the Solving window
+    click(*form_, names::kClearButton);  // creates the Solving window
     int frames = 0;
     for (QWidget* window : {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(form_->solvingWindow().loaded())})
         for (QGroupBox* frame : window->findChildren<QGroupBox*>()) {
@@ -167,7 +167,7 @@ TEST_F(AccessibilityTest, FramesHoldTheirCellsAndNoSeparatorLine)
 
 TEST_F(AccessibilityTest, TheAboutTextIsNamedAndReadWithoutHelperParts)
 {
-    auto* text = form_->aboutWindow().get().findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    auto* text = form_->aboutWindow().get().findChild<QPlainTextEdit*>(toQString(names::kCreditsText));
     QAccessibleInterface& box = accessible(text);
     EXPECT_EQ(box.text(QAccessible::Name), "About Rowsweep");
     EXPECT_TRUE(box.state().readOnly);
@@ -190,9 +190,9 @@ TEST_F(AccessibilityTest, TheMathErrorIconIsNamed)
                 images.append(alert.child(i)->text(QAccessible::Name));
         return QMessageBox::Ok;
     });
-    click(*form_, "Command3");
-    cell(*form_, "Text3(5)").setText("5");  // the third row no longer cancels
-    click(*form_, "Command1");
+    click(*form_, names::kSampleButton);
+    cell(*form_, elementName(names::kInputRows[2], 5)).setText("5");  // the third row no longer cancels
+    click(*form_, names::kSolveButton);
     EXPECT_EQ(images, QStringList{"Information"});
 }
 

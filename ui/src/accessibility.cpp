@@ -11,6 +11,8 @@
 #include <QTextCursor>
 
 #include "rowsweep/ui/clickable_label.h"
+#include "rowsweep/ui/layout.h"
+#include "rowsweep/ui/object_names.h"
 #include "rowsweep/ui/separator_line.h"
 
 namespace rowsweep::ui {
@@ -21,8 +23,11 @@ namespace {
 // keep Qt's description.
 bool isRowsweepWindow(const QWidget& widget)
 {
-    static const QStringList kWindows{QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("Form3")};
-    return widget.isWindow() && kWindows.contains(widget.objectName());
+    if (!widget.isWindow())
+        return false;
+    const QString name = widget.objectName();
+    return name == toQString(names::kMainWindow) || name == toQString(names::kAboutWindow)
+           || name == toQString(names::kSolvingWindow);
 }
 
 // Drawn for the eye only; a screen reader has nothing to say about it.
