@@ -13,6 +13,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 MAKER_ADDRESS = "https://www.example.org/"
 FRAMES = ["Matrix", "Result Matrix", "Step 1", "Step 2", "Step 3", "Step 4", "Step 5", "Answer"]
@@ -30,6 +31,12 @@ def check(condition, what):
 def wait_for(find, what, seconds=20):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
+        # Lets the client library take in the bus's news (applications and
+        # windows that came or went) before the next look.
+        while GLib.MainContext.default().iteration(False):
+            pass
+        if proc.poll() is not None:
+            sys.exit(f"a11y: the program ended with status {proc.returncode} while waiting for {what}")
         try:
             found = find()
         except Exception:  # the tree changed under the walk

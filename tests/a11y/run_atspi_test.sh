@@ -62,8 +62,10 @@ export XDG_RUNTIME_DIR=$scratch/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # The server chooses a free display and writes its number once it is ready,
-# so parallel runs never meet.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+# so parallel runs never meet. Without -noreset it would start over each time
+# its last client leaves (the bus launchers only look in briefly) and refuse
+# the program meanwhile.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" 2>"$scratch/xvfb.log" &
 xvfb_pid=$!
 wait_until 10 "the X server" grep -q '^[0-9]' "$scratch/display"
 export DISPLAY=:$(head -n 1 "$scratch/display")
