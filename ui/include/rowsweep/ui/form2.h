@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include "rowsweep/version.h"
+
 class QLabel;
 
 namespace rowsweep::ui {
@@ -12,7 +14,7 @@ inline constexpr QColor kLinkHoverColour{0, 50, 255};
 
 // The three lines of the About text, each ended by CR LF.
 inline constexpr char kAboutText[] =
-    "Rowsweep v 1.2   \r\n"
+    "Rowsweep v " ROWSWEEP_VERSION_MAJOR_MINOR "   \r\n"
     "Programer: Jonas Berg\r\n"
     "Made by Example Software\r\n";
 
