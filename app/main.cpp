@@ -10,7 +10,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "rowsweep/ui/form1.h"
+#include "rowsweep/ui/main_window.h"
 #include "rowsweep/version.h"
 
 namespace {
@@ -178,7 +178,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(g_qtMessageHandler);
 
-    rowsweep::ui::Form1 form1;
-    form1.show();
+    rowsweep::ui::MainWindow mainWindow;
+    mainWindow.show();
     return QApplication::exec();
 }

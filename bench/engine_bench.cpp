@@ -1,26 +1,24 @@
-// How long one "Solve" takes on in-memory grids, against the floor of the
-// text conversions it cannot avoid: 18 reads, 126 writes and 6 read-backs.
+// How long one "Solve" takes without windows: the 18 input texts read, the
+// reduction, and the 126 texts written (six stages and the result), against
+// the floor of the text conversions alone that a Solve cannot avoid.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "memory_board.h"
 #include "rowsweep/engine/cell_text.h"
-#include "rowsweep/engine/elimination.h"
+#include "rowsweep/engine/reduction.h"
 #include "rowsweep/engine/sample_matrix.h"
 #include "verdict.h"
 
 namespace {
 
-using rowsweep::GridId;
 using rowsweep::kColumns;
 using rowsweep::kRows;
-using rowsweep::testing::MemoryBoard;
-using rowsweep::testing::TextMatrix;
+using TextMatrix = std::array<std::array<std::string, kColumns>, kRows>;
 
 TextMatrix sampleInput()
 {
@@ -31,7 +29,7 @@ TextMatrix sampleInput()
     return texts;
 }
 
-// Thirds and sevenths: every snapshot holds values that need the full 15
+// Thirds and sevenths: every stage holds values that need the full 15
 // significant digits.
 TextMatrix thirdsAndSevenths()
 {
@@ -45,88 +43,68 @@ const std::map<std::string, TextMatrix>& inputs()
     return all;
 }
 
-// Notes the working matrix whenever the reduction asks for a grid to
-// publish into, which is exactly the matrix it is about to write there.
-class WatchingBoard final : public MemoryBoard {
-public:
-    explicit WatchingBoard(const rowsweep::Elimination& elimination) : elimination_(elimination) {}
+// The cells a Solve writes: six stage grids and the result grid.
+using WrittenCells = std::array<std::array<std::array<std::string, kColumns>, kRows>, rowsweep::kStageCount + 1>;
 
-    rowsweep::CellGrid& grid(GridId id) override
-    {
-        if (id != GridId::Input)
-            published[id] = elimination_.working();
-        return MemoryBoard::grid(id);
-    }
-
-    std::map<GridId, rowsweep::Matrix> published;
-
-private:
-    const rowsweep::Elimination& elimination_;
-};
-
-// The conversions of one Solve, with the exact values it writes.
-struct Conversions {
-    std::vector<std::string> inputTexts;    // 18
-    std::vector<double> publishedValues;    // 126
-    std::vector<std::string> readBackTexts;  // 6
-};
-
-Conversions conversionsOf(const TextMatrix& input)
+rowsweep::Matrix readInput(const TextMatrix& texts)
 {
-    rowsweep::Elimination elimination;
-    WatchingBoard board(elimination);
-    board.fill(GridId::Input, input);
-    elimination.solve(board);
-
-    Conversions conversions;
-    for (int column = 0; column < kColumns; ++column)
-        for (int row = 0; row < kRows; ++row)
-            conversions.inputTexts.push_back(input[row][column]);
-    const GridId published[] = {GridId::Step1, GridId::Step2,  GridId::Step3, GridId::Step4,
-                                GridId::Step5, GridId::Answer, GridId::Result};
-    rowsweep::CellTextBuffer buffer;
-    for (const GridId id : published)
+    rowsweep::Matrix matrix{};
+    for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
-            for (int row = 0; row < kRows; ++row) {
-                const double value = board.published.at(id)[row][column];
-                if (rowsweep::formatCellText(value, buffer) != board.cells(id)[row][column]) {
-                    std::fprintf(stderr, "the floor would not write what Solve writes\n");
-                    std::exit(2);
-                }
-                conversions.publishedValues.push_back(value);
-            }
-    for (int column = 0; column < kColumns; ++column)
-        conversions.readBackTexts.push_back(board.cells(GridId::Result)[kRows - 1][column]);
-    return conversions;
+            matrix[row][column] = rowsweep::parseCellText(texts[row][column]).value_or(0.0);
+    return matrix;
+}
+
+bool solve(const TextMatrix& input, WrittenCells& cells)
+{
+    const rowsweep::Reduction reduction = rowsweep::reduce(readInput(input));
+    rowsweep::CellTextBuffer buffer;
+    for (std::size_t grid = 0; grid < cells.size(); ++grid) {
+        const rowsweep::Matrix& matrix = reduction.stages[std::min(grid, rowsweep::kStageCount - 1)].matrix;
+        for (int row = 0; row < kRows; ++row)
+            for (int column = 0; column < kColumns; ++column)
+                cells[grid][row][column].assign(rowsweep::formatCellText(matrix[row][column], buffer));
+    }
+    return reduction.thirdRowNotZero;
 }
 
 void solveOnMemoryGrids(benchmark::State& state, const std::string& name)
 {
-    MemoryBoard board;
-    board.fill(GridId::Input, inputs().at(name));
-    rowsweep::Elimination elimination;
-    elimination.solve(board);  // warm the cell texts' capacity
+    const TextMatrix& input = inputs().at(name);
+    WrittenCells cells;
+    solve(input, cells);  // warm the cell texts' capacity
     for (auto _ : state)
-        benchmark::DoNotOptimize(elimination.solve(board));
+        benchmark::DoNotOptimize(solve(input, cells));
 }
 
+// The floor: the same 144 conversions, of the same texts and values, and
+// six more for reading the third result row back as a user would.
 void conversionsAlone(benchmark::State& state, const std::string& name)
 {
-    const Conversions conversions = conversionsOf(inputs().at(name));
+    const TextMatrix& input = inputs().at(name);
+    const rowsweep::Reduction reduction = rowsweep::reduce(readInput(input));
+    std::vector<double> written;
+    for (std::size_t grid = 0; grid <= rowsweep::kStageCount; ++grid)
+        for (const auto& row : reduction.stages[std::min(grid, rowsweep::kStageCount - 1)].matrix)
+            written.insert(written.end(), row.begin(), row.end());
+    WrittenCells check;
+    solve(input, check);
+    std::vector<std::string> readBack(check.back()[kRows - 1].begin(), check.back()[kRows - 1].end());
+
     rowsweep::CellTextBuffer buffer;
     std::string target;
     for (auto _ : state) {
-        for (const std::string& text : conversions.inputTexts)
-            benchmark::DoNotOptimize(rowsweep::parseCellText(text));
-        for (const double value : conversions.publishedValues) {
+        for (const auto& row : input)
+            for (const std::string& text : row)
+                benchmark::DoNotOptimize(rowsweep::parseCellText(text));
+        for (const double value : written) {
             target.assign(rowsweep::formatCellText(value, buffer));
             benchmark::DoNotOptimize(target.data());
         }
-        for (const std::string& text : conversions.readBackTexts)
+        for (const std::string& text : readBack)
             benchmark::DoNotOptimize(rowsweep::parseCellText(text));
     }
 }
-
 
 constexpr double kMaxRatioToFloor = 1.5;
 constexpr double kMaxSolveNanoseconds = 8000.0;

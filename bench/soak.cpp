@@ -15,14 +15,18 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "rowsweep/engine/cell_grid.h"
-#include "rowsweep/ui/form1.h"
-#include "rowsweep/ui/form2.h"
-#include "rowsweep/ui/form3.h"
+#include "rowsweep/engine/matrix.h"
+#include "rowsweep/ui/about_window.h"
+#include "rowsweep/ui/layout.h"
+#include "rowsweep/ui/main_window.h"
 #include "rowsweep/ui/maker_link.h"
 #include "rowsweep/ui/message_boxes.h"
+#include "rowsweep/ui/object_names.h"
+#include "rowsweep/ui/solving_window.h"
 
 namespace {
+
+namespace names = rowsweep::ui::names;
 
 constexpr int kSolves = 10000;
 constexpr int kWindowCycles = 1000;
@@ -79,10 +83,9 @@ public:
         });
         rowsweep::ui::setLinkOpener([](const QUrl&) {});
         form_.show();
-        const char* const rows[] = {"Text1", "Text2", "Text3"};
-        for (const char* row : rows)
+        for (const std::string_view row : names::kInputRows)
             for (int column = 0; column < rowsweep::kColumns; ++column)
-                inputs_.push_back(form_.findChild<QLineEdit*>(QStringLiteral("%1(%2)").arg(row).arg(column)));
+                inputs_.push_back(form_.findChild<QLineEdit*>(rowsweep::ui::elementName(row, column)));
     }
 
     ~Soak()
@@ -99,7 +102,7 @@ public:
         for (int i = 0; i < count; ++i) {
             for (QLineEdit* cell : inputs_)
                 cell->setText(QString::fromStdString(cells_.next()));
-            button("Command1").click();
+            button(names::kSolveButton).click();
             if (i % 100 == 0)
                 settle();
         }
@@ -109,7 +112,7 @@ public:
     void solvingWindowCycles(int count)
     {
         for (int i = 0; i < count; ++i) {
-            button("Command6").click();
+            button(names::kWatchButton).click();
             form_.solvingWindow().loaded()->close();
             settle();
         }
@@ -120,10 +123,10 @@ public:
     {
         for (int i = 0; i < count; ++i) {
             QTimer::singleShot(0, &form_, [this] {
-                if (rowsweep::ui::Form2* about = form_.aboutWindow().loaded())
+                if (rowsweep::ui::AboutWindow* about = form_.aboutWindow().loaded())
                     about->close();
             });
-            button("Command4").click();
+            button(names::kAboutButton).click();
             settle();
         }
     }
@@ -142,12 +145,12 @@ public:
     void resetBoxes() { boxes_ = 0; }
 
 private:
-    QPushButton& button(const char* name)
+    QPushButton& button(std::string_view name)
     {
-        return *form_.findChild<QPushButton*>(QString::fromLatin1(name));
+        return *form_.findChild<QPushButton*>(rowsweep::ui::toQString(name));
     }
 
-    rowsweep::ui::Form1 form_;
+    rowsweep::ui::MainWindow form_;
     std::vector<QLineEdit*> inputs_;
     RandomCells cells_;
     int boxes_ = 0;

@@ -12,38 +12,42 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "rowsweep/ui/form1.h"
+#include "rowsweep/ui/layout.h"
+#include "rowsweep/ui/main_window.h"
+#include "rowsweep/ui/object_names.h"
 #include "verdict.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-void clickButton(QWidget& window, const char* name)
+namespace names = rowsweep::ui::names;
+
+void clickButton(QWidget& window, std::string_view name)
 {
-    auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
+    auto* button = window.findChild<QPushButton*>(rowsweep::ui::toQString(name));
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
 void BM_SolveClick(benchmark::State& state)
 {
-    rowsweep::ui::Form1 form;
+    rowsweep::ui::MainWindow form;
     form.show();
-    clickButton(form, "Command3");
-    clickButton(form, "Command1");  // the Solving window now exists
+    clickButton(form, names::kSampleButton);
+    clickButton(form, names::kSolveButton);  // the Solving window now exists
     for (auto _ : state)
-        clickButton(form, "Command1");
+        clickButton(form, names::kSolveButton);
 }
 BENCHMARK(BM_SolveClick)->Unit(benchmark::kMicrosecond);
 
 void BM_SolveClickWhileWatching(benchmark::State& state)
 {
-    rowsweep::ui::Form1 form;
+    rowsweep::ui::MainWindow form;
     form.show();
-    clickButton(form, "Command3");
-    clickButton(form, "Command6");
+    clickButton(form, names::kSampleButton);
+    clickButton(form, names::kWatchButton);
     for (auto _ : state) {
-        clickButton(form, "Command1");
+        clickButton(form, names::kSolveButton);
         QCoreApplication::processEvents();  // repaint both windows
     }
 }
@@ -52,13 +56,13 @@ BENCHMARK(BM_SolveClickWhileWatching)->Unit(benchmark::kMicrosecond);
 // Every cell as full as it gets of text that is not a number.
 void BM_SolveClickOnLongestJunk(benchmark::State& state)
 {
-    rowsweep::ui::Form1 form;
+    rowsweep::ui::MainWindow form;
     form.show();
     for (QLineEdit* cell : form.findChildren<QLineEdit*>())
         cell->setText(QString(cell->maxLength(), QChar(0x05d0)));
-    clickButton(form, "Command1");
+    clickButton(form, names::kSolveButton);
     for (auto _ : state)
-        clickButton(form, "Command1");
+        clickButton(form, names::kSolveButton);
 }
 BENCHMARK(BM_SolveClickOnLongestJunk)->Unit(benchmark::kMillisecond);
 
@@ -99,7 +103,7 @@ void BM_StartUpToMainWindowShown(benchmark::State& state)
     double form = 0.0;
     double bare = 0.0;
     for (auto _ : state) {
-        const double seconds = secondsToShow([] { return std::make_unique<rowsweep::ui::Form1>(); });
+        const double seconds = secondsToShow([] { return std::make_unique<rowsweep::ui::MainWindow>(); });
         state.SetIterationTime(seconds);
         form += seconds;
         bare += secondsToShow(bareWindow);

@@ -5,38 +5,31 @@
 // lines are empty cells; lines after the eighteenth are ignored.
 
 #include <cstdint>
-#include <string>
+#include <cstring>
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "memory_board.h"
+#include "replay.h"
 #include "rowsweep/engine/cell_text.h"
-#include "rowsweep/engine/elimination.h"
+#include "rowsweep/engine/reduction.h"
 
 namespace {
 
-using rowsweep::Elimination;
-using rowsweep::GridId;
-using rowsweep::kColumns;
 using rowsweep::kRows;
-using rowsweep::SolveOutcome;
-using rowsweep::testing::MemoryBoard;
-using rowsweep::testing::TextMatrix;
+using rowsweep::Matrix;
 
-constexpr GridId kPublished[] = {GridId::Step1, GridId::Step2, GridId::Step3, GridId::Step4,
-                                 GridId::Step5, GridId::Answer, GridId::Result};
-
-TextMatrix splitIntoCells(std::string_view input)
+// As "Solve" reads the grid: a cell that is not a number counts as 0.
+Matrix readCells(std::string_view input)
 {
-    TextMatrix cells;
-    for (auto& row : cells) {
-        for (auto& cell : row) {
+    Matrix matrix{};
+    for (auto& row : matrix) {
+        for (double& value : row) {
             const auto end = input.find('\n');
-            cell.assign(input.substr(0, end));
+            value = rowsweep::parseCellText(input.substr(0, end)).value_or(0.0);
             input.remove_prefix(end == std::string_view::npos ? input.size() : end + 1);
         }
     }
-    return cells;
+    return matrix;
 }
 
 bool isNonFiniteText(std::string_view text)
@@ -44,75 +37,41 @@ bool isNonFiniteText(std::string_view text)
     return text == "Infinity" || text == "-Infinity" || text == "NaN";
 }
 
-bool isZeroText(std::string_view text)
+bool sameBits(const Matrix& a, const Matrix& b)
 {
-    const auto value = rowsweep::parseCellText(text);
-    return value && rowsweep::isZero(*value);
-}
-
-struct Run {
-    SolveOutcome outcome;
-    MemoryBoard board;
-};
-
-void checkRun(const Run& run, const TextMatrix& input)
-{
-    ROWSWEEP_FUZZ_REQUIRE(run.board.cells(GridId::Input) == input);
-    for (const GridId id : kPublished) {
-        for (const auto& row : run.board.cells(id)) {
-            for (const auto& text : row)
-                ROWSWEEP_FUZZ_REQUIRE(rowsweep::parseCellText(text).has_value() || isNonFiniteText(text));
-        }
-    }
-    ROWSWEEP_FUZZ_REQUIRE(run.board.cells(GridId::Answer) == run.board.cells(GridId::Result));
-
-    bool thirdRowZero = true;
-    for (const auto& text : run.board.cells(GridId::Result)[kRows - 1])
-        thirdRowZero = thirdRowZero && isZeroText(text);
-    ROWSWEEP_FUZZ_REQUIRE((run.outcome == SolveOutcome::ThirdRowNotZero) == !thirdRowZero);
-}
-
-bool samePublished(const MemoryBoard& a, const MemoryBoard& b)
-{
-    for (const GridId id : kPublished) {
-        if (a.cells(id) != b.cells(id))
-            return false;
-    }
-    return true;
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const TextMatrix input = splitIntoCells({reinterpret_cast<const char*>(data), size});
+    const Matrix input = readCells({reinterpret_cast<const char*>(data), size});
+    const rowsweep::Reduction reduction = rowsweep::reduce(input);
 
-    Elimination elimination;
-    Run first{{}, {}};
-    first.board.fill(GridId::Input, input);
-    first.outcome = elimination.solve(first.board);
-    checkRun(first, input);
-    ROWSWEEP_FUZZ_REQUIRE(elimination.sharedIndex() == kColumns);
-
-    // A second click on the same window starts afresh.
-    Run again{{}, first.board};
-    again.outcome = elimination.solve(again.board);
-    ROWSWEEP_FUZZ_REQUIRE(again.outcome == first.outcome);
-    ROWSWEEP_FUZZ_REQUIRE(samePublished(again.board, first.board));
-
-    // A cell that does not read as a number counts as a typed 0.
-    TextMatrix zeroed = input;
-    for (auto& row : zeroed) {
-        for (auto& text : row) {
-            if (!rowsweep::parseCellText(text))
-                text = "0";
-        }
+    rowsweep::CellTextBuffer buffer;
+    Matrix before = input;
+    for (const rowsweep::Stage& stage : reduction.stages) {
+        // Every value written reads back, or is one of the texts that mark
+        // an infinity or NaN.
+        for (const auto& row : stage.matrix)
+            for (const double value : row) {
+                const std::string_view text = rowsweep::formatCellText(value, buffer);
+                ROWSWEEP_FUZZ_REQUIRE(rowsweep::parseCellText(text).has_value() || isNonFiniteText(text));
+            }
+        // What the stage says it ran is what it did.
+        ROWSWEEP_FUZZ_REQUIRE(sameBits(rowsweep::testing::replay(before, stage.operations), stage.matrix));
+        before = stage.matrix;
     }
-    Elimination fresh;
-    Run typedZeros{{}, {}};
-    typedZeros.board.fill(GridId::Input, zeroed);
-    typedZeros.outcome = fresh.solve(typedZeros.board);
-    ROWSWEEP_FUZZ_REQUIRE(typedZeros.outcome == first.outcome);
-    ROWSWEEP_FUZZ_REQUIRE(samePublished(typedZeros.board, first.board));
+    // The last stage leaves column 0 of row 2 as it found it.
+    ROWSWEEP_FUZZ_REQUIRE(std::memcmp(&reduction.stages[4].matrix[2][0], &reduction.answer()[2][0], sizeof(double)) == 0);
+
+    // The warning follows the third row as the user reads it.
+    bool thirdRowZero = true;
+    for (const double value : reduction.answer()[kRows - 1]) {
+        const auto readBack = rowsweep::parseCellText(rowsweep::formatCellText(value, buffer));
+        thirdRowZero = thirdRowZero && readBack && rowsweep::isZero(*readBack);
+    }
+    ROWSWEEP_FUZZ_REQUIRE(reduction.thirdRowNotZero == !thirdRowZero);
     return 0;
 }

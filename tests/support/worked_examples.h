@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "rowsweep/engine/cell_grid.h"
+#include "rowsweep/engine/matrix.h"
 
 namespace rowsweep::testing {
 
@@ -53,6 +53,21 @@ inline constexpr Rows kAddsRowTwo{
     {{"1", "0", "0", "0", "0", "0"}, {"0", "0", "1", "0", "0", "1"}, {"0", "4", "0", "0", "2", "8"}}};
 inline constexpr Rows kAddsRowTwoStep5{
     {{"1", "0", "0", "0", "0", "0"}, {"0", "1", "1", "0", "0.5", "3"}, {"0", "4", "0", "0", "2", "8"}}};
+// Stage 4 clears column 1 of row 0 with row 1, because row 2 has 0 there.
+inline constexpr Rows kClearsWithRowOne{
+    {{"1", "2", "0", "0", "0", "1"}, {"0", "1", "0", "0", "0", "1"}, {"0", "0", "1", "0", "0", "1"}}};
+inline constexpr Rows kClearsWithRowOneStep4{
+    {{"1", "0", "0", "0", "0", "-1"}, {"0", "1", "0", "0", "0", "1"}, {"0", "0", "1", "0", "0", "1"}}};
+// Clearing with row 2 leaves a rounding residue in column 1 of row 0
+// (0.7 - 0.3 * (0.7 / 0.3)), which row 1 then clears into column 5.
+inline constexpr Rows kClearsWithBothRows{
+    {{"1", "0.7", "0", "0", "0", "0"}, {"0", "1", "0", "0", "0", "1"}, {"0", "0.3", "1", "0", "0", "0"}}};
+inline constexpr Rows kClearsWithBothRowsStep4{{{"1", "0", "-2.33333333333333", "0", "0", "1.11022302462516e-16"},
+                                                {"0", "1", "0", "0", "0", "1"},
+                                                {"0", "0.3", "1", "0", "0", "0"}}};
+inline constexpr Rows kClearsWithBothRowsAnswer{{{"1", "0", "-2.33333333333333", "0", "0", "1.11022302462516e-16"},
+                                                 {"0", "1", "0", "0", "0", "1"},
+                                                 {"0", "0", "1", "0", "0", "-0.3"}}};
 inline constexpr Rows kAddsRowTwoAnswer{
     {{"1", "0", "0", "0", "0", "0"}, {"0", "1", "1", "0", "0.5", "3"}, {"0", "0", "-4", "0", "0", "-4"}}};
 
@@ -95,6 +110,16 @@ inline constexpr WorkedExample kWorkedExamples[] = {
      worked::kAddsRowTwo,
      {worked::kAddsRowTwo, worked::kAddsRowTwo, worked::kAddsRowTwo, worked::kAddsRowTwo, worked::kAddsRowTwoStep5,
       worked::kAddsRowTwoAnswer},
+     true},
+    {"ClearsWithRowOne",
+     worked::kClearsWithRowOne,
+     {worked::kClearsWithRowOne, worked::kClearsWithRowOne, worked::kClearsWithRowOne, worked::kClearsWithRowOneStep4,
+      worked::kClearsWithRowOneStep4, worked::kClearsWithRowOneStep4},
+     true},
+    {"ClearsWithBothRows",
+     worked::kClearsWithBothRows,
+     {worked::kClearsWithBothRows, worked::kClearsWithBothRows, worked::kClearsWithBothRows,
+      worked::kClearsWithBothRowsStep4, worked::kClearsWithBothRowsStep4, worked::kClearsWithBothRowsAnswer},
      true},
 };
 

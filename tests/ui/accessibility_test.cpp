@@ -10,9 +10,9 @@
 #include <QTest>
 
 #include "grids.h"
-#include "rowsweep/ui/form1.h"
-#include "rowsweep/ui/form2.h"
-#include "rowsweep/ui/form3.h"
+#include "rowsweep/ui/main_window.h"
+#include "rowsweep/ui/about_window.h"
+#include "rowsweep/ui/solving_window.h"
 #include "rowsweep/ui/maker_link.h"
 #include "ui_fixture.h"
 
@@ -35,8 +35,8 @@ const NamedGrid kNamedGrids[] = {
 
 TEST_F(AccessibilityTest, EveryCellNamesItsGridAndPlace)
 {
-    click(*form_, "Command2");  // Clear creates the Solving window
-    Form3* solving = form_->solvingWindow().loaded();
+    click(*form_, names::kClearButton);  // Clear creates the Solving window
+    SolvingWindow* solving = form_->solvingWindow().loaded();
     ASSERT_NE(solving, nullptr);
 
     std::set<QString> names;
@@ -45,7 +45,7 @@ TEST_F(AccessibilityTest, EveryCellNamesItsGridAndPlace)
         QWidget& window = grid.window == '1' ? static_cast<QWidget&>(*form_) : *solving;
         for (int row = 0; row < kRows; ++row)
             for (int column = 0; column < kColumns; ++column) {
-                const QString objectName = QStringLiteral("%1(%2)").arg(grid.rows[row]).arg(column);
+                const QString objectName = elementName(grid.rows[row], column);
                 const QString name = cell(window, objectName).accessibleName();
                 EXPECT_EQ(name, QStringLiteral("%1, row %2, column %3").arg(grid.caption).arg(row + 1).arg(column + 1))
                     << objectName.toStdString();
@@ -59,8 +59,8 @@ TEST_F(AccessibilityTest, EveryCellNamesItsGridAndPlace)
 
 TEST_F(AccessibilityTest, PictureAndLinkSayWhatTheyOpen)
 {
-    auto* picture = form_->findChild<QLabel*>(QStringLiteral("Image1"));
-    auto* link = form_->aboutWindow().get().findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* picture = form_->findChild<QLabel*>(toQString(names::kMakerPicture));
+    auto* link = form_->aboutWindow().get().findChild<QLabel*>(toQString(names::kMakerLink));
     for (QLabel* control : {picture, link}) {
         ASSERT_NE(control, nullptr);
         EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
@@ -79,12 +79,12 @@ TEST_F(AccessibilityTest, TabReachesEveryCellAndButtonOfTheMainWindow)
         reached.insert(focus->objectName());
         QTest::keyClick(focus, Qt::Key_Tab);
     }
-    for (const char* button : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"})
-        EXPECT_TRUE(reached.count(QString::fromLatin1(button))) << button << " is not reached by Tab";
+    for (const std::string_view button : {names::kSolveButton, names::kClearButton, names::kSampleButton, names::kAboutButton, names::kExitButton, names::kWatchButton})
+        EXPECT_TRUE(reached.count(toQString(button))) << button << " is not reached by Tab";
     for (const RowNames& rows : {kInputRows, kResultRows})
-        for (const char* row : rows)
+        for (const std::string_view row : rows)
             for (int column = 0; column < kColumns; ++column)
-                EXPECT_TRUE(reached.count(QStringLiteral("%1(%2)").arg(row).arg(column))) << row << '(' << column << ')';
+                EXPECT_TRUE(reached.count(elementName(row, column))) << row << '(' << column << ')';
     // 36 cells and 6 buttons, nothing else takes the focus.
     EXPECT_EQ(reached.size(), 42u);
 }

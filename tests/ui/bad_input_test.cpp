@@ -4,8 +4,8 @@
 #include <QLineEdit>
 
 #include "grids.h"
-#include "rowsweep/ui/form1.h"
-#include "rowsweep/ui/form3.h"
+#include "rowsweep/ui/main_window.h"
+#include "rowsweep/ui/solving_window.h"
 #include "ui_fixture.h"
 
 namespace rowsweep::ui::testing {
@@ -51,9 +51,9 @@ protected:
     std::vector<GridTexts> solveWith(const QString& text)
     {
         fillGrid(*form_, kInputRows, texts(rowsweep::testing::kSampleInput));
-        cell(*form_, QStringLiteral("Text1(4)")).setText(text);
+        cell(*form_, elementName(kInputRows[0], 4)).setText(text);
         answerBoxes({QMessageBox::Ok});
-        click(*form_, "Command1");
+        click(*form_, names::kSolveButton);
         std::vector<GridTexts> shown{readGrid(*form_, kResultRows)};
         for (const RowNames& rows : kSnapshotRows)
             shown.push_back(readGrid(*form_->solvingWindow().loaded(), rows));
@@ -69,18 +69,18 @@ TEST_F(BadInputTest, EveryNonNumberCountsAsZero)
         seenBoxes_.clear();
         EXPECT_EQ(solveWith(bad.text), asZero) << bad.what;
         EXPECT_EQ(seenBoxes_.size(), 1u) << bad.what;
-        EXPECT_EQ(cell(*form_, QStringLiteral("Text1(4)")).text(), bad.text) << bad.what << ": the input was altered";
+        EXPECT_EQ(cell(*form_, elementName(kInputRows[0], 4)).text(), bad.text) << bad.what << ": the input was altered";
     }
 }
 
 TEST_F(BadInputTest, EveryCellFullOfJunkGivesZeros)
 {
     const QString junk = QString(QLineEdit().maxLength(), QChar(0x05d0));
-    for (const char* row : kInputRows)
+    for (const std::string_view row : kInputRows)
         for (int column = 0; column < kColumns; ++column)
-            cell(*form_, QStringLiteral("%1(%2)").arg(row).arg(column)).setText(junk);
+            cell(*form_, elementName(row, column)).setText(junk);
 
-    click(*form_, "Command1");
+    click(*form_, names::kSolveButton);
 
     EXPECT_TRUE(seenBoxes_.empty());
     EXPECT_EQ(readGrid(*form_, kResultRows), uniform("0"));

@@ -4,22 +4,16 @@
 
 #include "ui_fixture.h"
 #include "worked_examples.h"
+#include "rowsweep/ui/object_names.h"
 
 namespace rowsweep::ui::testing {
 
-using RowNames = std::array<const char*, kRows>;
+using RowNames = names::GridRows;
 
-inline constexpr RowNames kInputRows{"Text1", "Text2", "Text3"};
-inline constexpr RowNames kResultRows{"Text4", "Text5", "Text6"};
+using names::kInputRows;
+using names::kResultRows;
 // The Solving window's grids, Step 1 to Answer.
-inline constexpr std::array<RowNames, 6> kSnapshotRows{{
-    {"Text1", "Text2", "Text3"},
-    {"Text21", "Text22", "Text23"},
-    {"Text31", "Text32", "Text33"},
-    {"Text41", "Text42", "Text43"},
-    {"Text51", "Text52", "Text53"},
-    {"Text61", "Text62", "Text63"},
-}};
+inline constexpr auto& kSnapshotRows = names::kStageRows;
 
 using rowsweep::testing::kColumnZero;
 using rowsweep::testing::kSampleInput;

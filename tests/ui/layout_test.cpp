@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "rowsweep/ui/form1.h"
-#include "rowsweep/ui/form3.h"
+#include "rowsweep/ui/main_window.h"
+#include "rowsweep/ui/solving_window.h"
 #include "rowsweep/ui/maker_link.h"
 #include "rowsweep/ui/pictures.h"
 #include "rowsweep/ui/separator_line.h"
@@ -19,7 +19,7 @@ namespace {
 
 class LayoutTest : public MainWindowTest {
 protected:
-    Form3& solving() { return form_->solvingWindow().get(); }
+    SolvingWindow& solving() { return form_->solvingWindow().get(); }
 
     QWidget& window(char which) { return which == '1' ? static_cast<QWidget&>(*form_) : solving(); }
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "rowsweep/ui/form1.h"
+#include "rowsweep/ui/main_window.h"
 #include "rowsweep/ui/layout.h"
 #include "rowsweep/ui/maker_link.h"
 #include "rowsweep/ui/message_boxes.h"
@@ -141,9 +141,9 @@ void UiTest::flushDeferredDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void UiTest::click(QWidget& window, const char* name)
+void UiTest::click(QWidget& window, std::string_view name)
 {
-    auto* control = window.findChild<QWidget*>(QString::fromLatin1(name));
+    auto* control = window.findChild<QWidget*>(toQString(name));
     ASSERT_NE(control, nullptr) << name;
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
 }
@@ -156,7 +156,7 @@ QLineEdit& UiTest::cell(QWidget& window, const QString& name)
     return *edit;
 }
 
-GridTexts UiTest::readGrid(QWidget& window, const std::array<const char*, kRows>& rows)
+GridTexts UiTest::readGrid(QWidget& window, const names::GridRows& rows)
 {
     GridTexts texts;
     for (int row = 0; row < kRows; ++row)
@@ -165,7 +165,7 @@ GridTexts UiTest::readGrid(QWidget& window, const std::array<const char*, kRows>
     return texts;
 }
 
-void UiTest::fillGrid(QWidget& window, const std::array<const char*, kRows>& rows, const GridTexts& texts)
+void UiTest::fillGrid(QWidget& window, const names::GridRows& rows, const GridTexts& texts)
 {
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
@@ -182,7 +182,7 @@ bool UiTest::activate(QWidget& window)
 void MainWindowTest::SetUp()
 {
     UiTest::SetUp();
-    form_ = std::make_unique<Form1>();
+    form_ = std::make_unique<MainWindow>();
     form_->show();
 }
 

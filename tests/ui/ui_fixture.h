@@ -15,8 +15,10 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "rowsweep/engine/cell_grid.h"
-#include "rowsweep/ui/form1.h"
+#include "rowsweep/engine/matrix.h"
+#include "rowsweep/ui/layout.h"
+#include "rowsweep/ui/object_names.h"
+#include "rowsweep/ui/main_window.h"
 
 namespace rowsweep::ui::testing {
 
@@ -57,10 +59,10 @@ protected:
     int runEventLoop(std::function<void()> start);
 
     static void flushDeferredDeletes();
-    static void click(QWidget& window, const char* name);
+    static void click(QWidget& window, std::string_view name);
     static QLineEdit& cell(QWidget& window, const QString& name);
-    static GridTexts readGrid(QWidget& window, const std::array<const char*, kRows>& rows);
-    static void fillGrid(QWidget& window, const std::array<const char*, kRows>& rows, const GridTexts& texts);
+    static GridTexts readGrid(QWidget& window, const names::GridRows& rows);
+    static void fillGrid(QWidget& window, const names::GridRows& rows, const GridTexts& texts);
     static bool activate(QWidget& window);
 
     std::vector<SeenBox> seenBoxes_;
@@ -83,7 +85,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 }  // namespace rowsweep::ui::testing

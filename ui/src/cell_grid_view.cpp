@@ -1,15 +1,15 @@
 #include "rowsweep/ui/cell_grid_view.h"
 
-#include <stdexcept>
-
 #include <QLineEdit>
 
+#include "rowsweep/engine/cell_text.h"
+#include "rowsweep/ui/separator_line.h"
 #include "rowsweep/ui/twips.h"
 #include "rowsweep/ui/window_style.h"
 
 namespace rowsweep::ui {
 
-CellGridView::CellGridView(const ControlSpec& frame, const GridSpec& grid, QWidget* parent)
+CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& grid, QWidget* parent)
     : QGroupBox(parent)
 {
     // The frame style first: the caption is then measured once, by the
@@ -17,8 +17,7 @@ CellGridView::CellGridView(const ControlSpec& frame, const GridSpec& grid, QWidg
     setStyle(&frameStyle());
     const QString caption = toQString(frame.caption);
     setTitle(caption);
-    setObjectName(toQString(frame.name));
-    setGeometry(toPixels(frame.rect));
+    place(this, frame);
     for (int row = 0; row < kRows; ++row) {
         // Rows and columns counted from 1, as a person counts them.
         const QString place = caption + QStringLiteral(", row ") + QString::number(row + 1) + QStringLiteral(", column ");
@@ -34,21 +33,44 @@ CellGridView::CellGridView(const ControlSpec& frame, const GridSpec& grid, QWidg
     new SeparatorLine(grid.line, this);
 }
 
-QLineEdit* CellGridView::cell(int row, int column) const
+Matrix CellGridView::numbers() const
 {
-    if (row < 0 || row >= kRows || column < 0 || column >= kColumns)
-        throw std::out_of_range("no such cell");
-    return cells_[row][column];
+    Matrix matrix{};
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            matrix[row][column] = parseCellText(cells_[row][column]->text().toStdString()).value_or(0.0);
+    return matrix;
 }
 
-std::string CellGridView::cellText(int row, int column) const
+void CellGridView::showNumbers(const Matrix& matrix)
 {
-    return cell(row, column)->text().toStdString();
+    CellTextBuffer buffer;
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            const std::string_view text = formatCellText(matrix[row][column], buffer);
+            cells_[row][column]->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        }
 }
 
-void CellGridView::setCellText(int row, int column, std::string_view text)
+void CellGridView::clear()
 {
-    cell(row, column)->setText(toQString(text));
+    for (const auto& row : cells_)
+        for (QLineEdit* cell : row)
+            cell->clear();
+}
+
+void addCellTabStops(std::vector<TabStop>& stops, std::span<CellGridView* const> grids,
+                     std::span<const CellTabRun> runs)
+{
+    for (const CellTabRun& run : runs) {
+        const int step = run.last >= run.first ? 1 : -1;
+        int tabIndex = run.firstTabIndex;
+        for (int column = run.first;; column += step) {
+            stops.push_back({tabIndex++, grids[run.grid]->cell(run.row, column)});
+            if (column == run.last)
+                break;
+        }
+    }
 }
 
 }  // namespace rowsweep::ui

@@ -7,10 +7,10 @@
 
 namespace rowsweep::ui {
 
-SeparatorLine::SeparatorLine(const LineSpec& line, QWidget* parent)
+SeparatorLine::SeparatorLine(const LinePlacement& line, QWidget* parent)
     : QWidget(parent)
 {
-    setObjectName(toQString(line.name));
+    setObjectName(line.index == kNotAnElement ? toQString(line.name) : elementName(line.name, line.index));
     setGeometry(twipsToPixels(line.x), twipsToPixels(line.top), 1,
                 twipsToPixels(line.bottom) - twipsToPixels(line.top) + 1);
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -23,7 +23,6 @@ QWidget& InstanceSlot::get()
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->installEventFilter(this);
         current_ = window;
-        ++creations_;
     }
     return *current_;
 }

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "rowsweep/engine/cell_grid.h"
+#include "rowsweep/engine/matrix.h"
 
 namespace rowsweep {
 

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <array>
-#include <string_view>
+#include <span>
+#include <vector>
 
 #include <QGroupBox>
 
-#include "rowsweep/engine/cell_grid.h"
+#include "rowsweep/engine/matrix.h"
 #include "rowsweep/ui/layout.h"
-#include "rowsweep/ui/separator_line.h"
+#include "rowsweep/ui/object_names.h"
 
 class QLineEdit;
 
@@ -20,26 +21,42 @@ inline constexpr int kGridCellWidth = 495;
 inline constexpr int kGridCellHeight = 375;
 
 // Where the cells of one grid sit inside its frame (twips).
-struct GridSpec {
-    std::array<std::string_view, kRows> rows;  // one control array per row
+struct GridPlacement {
+    names::GridRows rows;  // one control array per row
     std::array<int, kRows> rowTops;
     std::array<int, kRows> rowHeights;
-    LineSpec line;
+    LinePlacement line;
 };
 
 // A frame holding three rows of six single-line cells and the line that
 // sets column 5 apart. The cells accept any text; nothing reacts to typing.
-class CellGridView final : public QGroupBox, public CellGrid {
+class CellGridView final : public QGroupBox {
 public:
-    CellGridView(const ControlSpec& frame, const GridSpec& grid, QWidget* parent);
+    CellGridView(const ControlPlacement& frame, const GridPlacement& grid, QWidget* parent);
 
-    [[nodiscard]] std::string cellText(int row, int column) const override;
-    void setCellText(int row, int column, std::string_view text) override;
+    [[nodiscard]] QLineEdit* cell(int row, int column) const { return cells_[row][column]; }
 
-    [[nodiscard]] QLineEdit* cell(int row, int column) const;
+    // The numbers in the cells; a cell that is not a number counts as 0.
+    [[nodiscard]] Matrix numbers() const;
+    // Writes every entry as a cell writes numbers.
+    void showNumbers(const Matrix& matrix);
+    void clear();
 
 private:
     std::array<std::array<QLineEdit*, kColumns>, kRows> cells_{};
 };
+
+// A run of consecutive tab indices over the cells of one row of a grid,
+// counting the column up or down from `first` to `last`.
+struct CellTabRun {
+    int firstTabIndex;
+    int grid;  // index into the window's grids
+    int row;
+    int first;
+    int last;
+};
+
+void addCellTabStops(std::vector<TabStop>& stops, std::span<CellGridView* const> grids,
+                     std::span<const CellTabRun> runs);
 
 }  // namespace rowsweep::ui

@@ -2,52 +2,60 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include <QString>
+#include <QWidget>
 
 #include "rowsweep/ui/twips.h"
 
-class QWidget;
-
 namespace rowsweep::ui {
 
-enum class ControlKind {
-    Frame,
-    PushButton,
-    GraphicalButton,  // a push button with a picture above its caption
-    Picture,
-    TextBox,
-    Label,
-};
-
 inline constexpr int kNoTabIndex = -1;
+inline constexpr int kNotAnElement = -1;
 
-// One row of a window's layout table.
-struct ControlSpec {
+// One row of a window's layout table: where a control sits (twips, relative
+// to its container) and its place in the Tab order.
+struct ControlPlacement {
     std::string_view name;
-    ControlKind kind;
     std::string_view caption;
     TwipRect rect;
     int tabIndex = kNoTabIndex;
 };
 
-// A run of consecutive tab indices over the elements of one control array,
-// counting the array index up or down from `first` to `last`.
-struct TabRun {
-    int firstTabIndex;
-    std::string_view array;
-    int first;
-    int last;
+// A vertical line from (x, top) to (x, bottom), in twips relative to its
+// container, which clips whatever lies beyond its edge.
+struct LinePlacement {
+    std::string_view name;
+    int index;  // the element of a control array of lines, or kNotAnElement
+    int x;
+    int top;
+    int bottom;
 };
+
+[[nodiscard]] QString toQString(std::string_view text);
 
 // "Text1" and 3 give "Text1(3)": the object name of a control-array element.
 [[nodiscard]] QString elementName(std::string_view array, int index);
 
-[[nodiscard]] QString toQString(std::string_view text);
+// Names a new control and puts it where its layout row says.
+template <typename Control>
+Control* place(Control* control, const ControlPlacement& placement)
+{
+    control->setObjectName(toQString(placement.name));
+    control->setGeometry(toPixels(placement.rect));
+    return control;
+}
 
-// Chains the focus order of the window's controls by ascending tab index.
-// Controls that take no focus (frames, pictures) keep their place in the
-// numbering but are left out of the chain.
-void applyTabOrder(QWidget& window, std::span<const ControlSpec> controls, std::span<const TabRun> elements);
+// A control with its tab index, as collected while a window is built.
+struct TabStop {
+    int tabIndex;
+    QWidget* control;
+};
+
+// Chains the focus order by ascending tab index. Controls that take no
+// focus (frames, pictures) keep their place in the numbering but are left
+// out of the chain.
+void chainTabOrder(std::vector<TabStop> stops);
 
 }  // namespace rowsweep::ui

@@ -23,7 +23,6 @@ public:
 
     QWidget& get();
     [[nodiscard]] QWidget* loaded() const { return current_.data(); }
-    [[nodiscard]] int creations() const noexcept { return creations_; }
 
     // Destroys the window at once, without running its close handling.
     void destroy();
@@ -37,7 +36,6 @@ private:
     // Closed windows wait for their deferred deletion; a reference made in
     // the meantime must already see a new window.
     std::vector<QPointer<QWidget>> closing_;
-    int creations_ = 0;
 };
 
 template <typename Window>
@@ -50,7 +48,6 @@ public:
 
     Window& get() { return static_cast<Window&>(slot_.get()); }
     [[nodiscard]] Window* loaded() const { return static_cast<Window*>(slot_.loaded()); }
-    [[nodiscard]] int creations() const noexcept { return slot_.creations(); }
     void destroy() { slot_.destroy(); }
 
 private:

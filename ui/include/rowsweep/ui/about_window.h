@@ -6,24 +6,28 @@
 #include "rowsweep/version.h"
 
 class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace rowsweep::ui {
+
+class ClickableLabel;
 
 inline constexpr QColor kLinkRestingColour{0, 0, 150};
 inline constexpr QColor kLinkHoverColour{0, 50, 255};
 
-// The three lines of the About text, each ended by CR LF.
+// The three lines of the About text, each ended by CR LF. The wording,
+// "Programer" included, is the program's own.
 inline constexpr char kAboutText[] =
     "Rowsweep v " ROWSWEEP_VERSION_MAJOR_MINOR "   \r\n"
     "Programer: Jonas Berg\r\n"
     "Made by Example Software\r\n";
 
 // The About window: name, version and credits, and the link to the maker's
-// page whose colour follows the mouse. Shown modally from the main window;
-// "Ok" only hides it.
-class Form2 final : public QWidget {
+// page whose colour follows the mouse. Shown modally from the main window.
+class AboutWindow final : public QWidget {
 public:
-    Form2();
+    AboutWindow();
 
     [[nodiscard]] QColor linkColour() const;
 
@@ -32,20 +36,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Form_Load();
-    void Form_MouseMove();
-    void Text1_MouseMove();
-    void Command1_MouseMove();
-    void Label1_MouseMove();
-    void Label1_Click();
-    void Command1_Click();
-
+    void okClicked();
     void setLinkColour(const QColor& colour);
 
-    QWidget* text1_ = nullptr;
-    QWidget* text1Viewport_ = nullptr;
-    QWidget* command1_ = nullptr;
-    QLabel* label1_ = nullptr;
+    QPlainTextEdit* credits_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    ClickableLabel* link_ = nullptr;
 };
 
 // MS Sans Serif 8.25 pt bold where it is installed, otherwise the toolkit's

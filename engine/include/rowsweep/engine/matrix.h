@@ -1,0 +1,14 @@
+#pragma once
+
+#include <array>
+
+namespace rowsweep {
+
+// Three rows of six entries; the sixth column is the augmented one.
+inline constexpr int kRows = 3;
+inline constexpr int kColumns = 6;
+
+// Indexed [row][column], both counted from 0.
+using Matrix = std::array<std::array<double, kColumns>, kRows>;
+
+}  // namespace rowsweep

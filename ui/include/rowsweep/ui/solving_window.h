@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "rowsweep/engine/reduction.h"
+
+namespace rowsweep::ui {
+
+class CellGridView;
+
+// The "Solving" window: six grids that show the matrix after each stage of
+// the reduction and in its final state. A passive display, filled and
+// emptied from the main window.
+class SolvingWindow final : public QWidget {
+public:
+    // The main window's picture becomes this window's icon.
+    explicit SolvingWindow(const QPixmap& mainPicture);
+
+    void showStages(const Reduction& reduction);
+    void clear();
+
+    [[nodiscard]] CellGridView& stageGrid(std::size_t stage) const { return *grids_[stage]; }
+
+private:
+    std::array<CellGridView*, kStageCount> grids_{};
+};
+
+}  // namespace rowsweep::ui

@@ -1,0 +1,126 @@
+#include "rowsweep/ui/about_window.h"
+
+#include <QEvent>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+
+#include "rowsweep/ui/classic_button.h"
+#include "rowsweep/ui/clickable_label.h"
+#include "rowsweep/ui/layout.h"
+#include "rowsweep/ui/maker_link.h"
+#include "rowsweep/ui/object_names.h"
+#include "rowsweep/ui/pictures.h"
+#include "rowsweep/ui/window_style.h"
+
+namespace rowsweep::ui {
+
+namespace {
+
+constexpr int kClientWidth = 3885;
+constexpr int kClientHeight = 2850;
+
+constexpr ControlPlacement kCredits{names::kCreditsText, "", {360, 120, 3135, 1095}, 0};
+constexpr ControlPlacement kOk{names::kOkButton, "Ok", {840, 2040, 2175, 495}, 1};
+constexpr ControlPlacement kLink{names::kMakerLink, kMakerAddress, {600, 1560, 2655, 255}, 2};
+
+constexpr double kLinkPointSize = 8.25;
+
+// A text box shows its lines with Qt's own line ends.
+QString displayedText()
+{
+    return QString::fromLatin1(kAboutText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}  // namespace
+
+QFont linkFont()
+{
+    const QString classic = QStringLiteral("MS Sans Serif");
+    QFont font = QFontDatabase::families().contains(classic) ? QFont(classic)
+                                                             : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(kLinkPointSize);
+    font.setBold(true);
+    return font;
+}
+
+AboutWindow::AboutWindow()
+    : QWidget(nullptr, kCloseOnlyDialog)
+{
+    setObjectName(toQString(names::kAboutWindow));
+    setWindowTitle(QStringLiteral("About"));
+    setWindowIcon(QIcon(aboutPicture()));
+    setFixedSize(toPixels(kClientWidth, kClientHeight));
+    centreWhenFirstShown(*this);
+
+    credits_ = place(new QPlainTextEdit(displayedText(), this), kCredits);
+    credits_->setTabChangesFocus(true);
+    credits_->setReadOnly(true);
+    credits_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    credits_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    credits_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    // Neither default nor cancel button: Enter presses it only while it has
+    // the focus, and Escape never does.
+    ok_ = place(new ClassicButton(toQString(kOk.caption), this), kOk);
+    connect(ok_, &QPushButton::clicked, this, &AboutWindow::okClicked);
+
+    link_ = place(new ClickableLabel(toQString(kLink.caption), this), kLink);
+    link_->setFont(linkFont());
+    link_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    link_->setCursor(pointingHandCursor());
+    describeMakerLink(*link_);
+    connect(link_, &ClickableLabel::clicked, this, &openMakerPage);
+
+    // The link colour follows the mouse even when no button is held.
+    setMouseTracking(true);
+    for (QWidget* watched : {static_cast<QWidget*>(credits_), credits_->viewport(), static_cast<QWidget*>(ok_),
+                             static_cast<QWidget*>(link_)}) {
+        watched->setMouseTracking(true);
+        watched->installEventFilter(this);
+    }
+
+    chainTabOrder({{kCredits.tabIndex, credits_}, {kOk.tabIndex, ok_}, {kLink.tabIndex, link_}});
+    credits_->setFocus();
+    setLinkColour(kLinkRestingColour);
+}
+
+void AboutWindow::mouseMoveEvent(QMouseEvent* /*event*/)
+{
+    setLinkColour(kLinkRestingColour);
+}
+
+// Only moves over the window's own parts bring the link back to rest: a
+// mouse that leaves the window straight from the link leaves it lit.
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::MouseMove)
+        return QWidget::eventFilter(watched, event);
+    if (watched == link_) {
+        setLinkColour(kLinkHoverColour);
+        return true;  // the move must not reach the window's background as well
+    }
+    setLinkColour(kLinkRestingColour);
+    return QWidget::eventFilter(watched, event);
+}
+
+// Only hides: the window stays loaded, keeps its link colour, and the
+// modal showing that waits for it ends.
+void AboutWindow::okClicked()
+{
+    hide();
+}
+
+QColor AboutWindow::linkColour() const
+{
+    return link_->palette().color(QPalette::WindowText);
+}
+
+void AboutWindow::setLinkColour(const QColor& colour)
+{
+    QPalette palette = link_->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    link_->setPalette(palette);
+}
+
+}  // namespace rowsweep::ui
