@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include <QApplication>
 #include <QByteArray>
@@ -117,6 +118,13 @@ CommandLine readCommandLine(int argc, char* argv[])
 QByteArray g_displayName;
 QtMessageHandler g_qtMessageHandler = nullptr;
 
+struct HeldBackMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString message;
+};
+std::vector<HeldBackMessage> g_heldBack;
+
 // While the application starts, Qt reports a display it cannot open with a
 // warning, then a fatal message with advice meant for a broken installation,
 // and aborts. Say it in one line and exit with status 1 instead.
@@ -130,12 +138,26 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
         std::fflush(stderr);
         std::_Exit(kNoDisplay);
     }
-    // The platform plugin's own account of the failure; the line above replaces it.
+    // The platform plugin's own account of a failure, which the line above
+    // replaces; held back until the application is up, then passed on.
     const QByteArray category(context.category != nullptr ? context.category : "");
-    if (category.startsWith("qt.qpa."))
+    if (category.startsWith("qt.qpa.")) {
+        g_heldBack.push_back({type, category, message});
         return;
+    }
     if (g_qtMessageHandler != nullptr)
         g_qtMessageHandler(type, context, message);
+}
+
+// The application started after all: its platform messages were only warnings.
+void passOnHeldBackMessages()
+{
+    for (const HeldBackMessage& held : g_heldBack) {
+        const QMessageLogContext context(nullptr, 0, nullptr, held.category.constData());
+        if (g_qtMessageHandler != nullptr)
+            g_qtMessageHandler(held.type, context, held.message);
+    }
+    g_heldBack.clear();
 }
 
 QByteArray displayToName(const CommandLine& commandLine)
@@ -177,6 +199,7 @@ int main(int argc, char* argv[])
     g_qtMessageHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(g_qtMessageHandler);
+    passOnHeldBackMessages();
 
     rowsweep::ui::MainWindow mainWindow;
     mainWindow.show();
