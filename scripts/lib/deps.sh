@@ -1,10 +1,15 @@
 # Installs the Debian packages Rowsweep needs, only those that are missing.
 # Sourced by the scripts in scripts/.
 
+# What building and running the program needs (scripts/run).
 rowsweep_packages_build=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
-rowsweep_packages_test=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-                        desktop-file-utils appstream file
-                        xvfb dbus-x11 dbus-bin at-spi2-core python3-pyatspi procps)
+# What the tests, benchmarks and fuzzers need besides (scripts/test). clang and
+# libclang-rt-dev are Debian's default versions of each, so the fuzzers'
+# runtime always matches the installed clang. The accessibility walk needs a
+# session bus, the AT-SPI bus and pyatspi.
+rowsweep_packages_test=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
+                        desktop-file-utils appstream file lintian man-db xvfb x11-utils
+                        dbus-x11 dbus-bin at-spi2-core python3-pyatspi procps)
 
 rowsweep_missing_packages() {
     local package
