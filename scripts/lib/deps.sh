@@ -3,7 +3,9 @@
 
 rowsweep_packages_build=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
 rowsweep_packages_test=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-                        desktop-file-utils appstream file)
+                        desktop-file-utils appstream file texlive-latex-base)
+# Only for remaking the README's pictures (scripts/render-latex).
+rowsweep_packages_docs=(texlive-latex-base poppler-utils)
 
 rowsweep_missing_packages() {
     local package

@@ -57,15 +57,17 @@ QString latexFactor(double value)
 }
 
 // A row divided by a number: "\tfrac{1}{4} R_1" for a whole divisor,
-// "R_1 / 0.5" otherwise. A negative whole divisor puts the sign in front.
+// "R_1 / 0.5" otherwise. A negative whole divisor puts the sign in front;
+// a divisor of 1 or -1 leaves the row alone or negates it.
 QString dividedRow(int row, double divisor)
 {
     const QString text = cellText(divisor);
     const bool negative = text.startsWith(u'-');
     const QString digits = negative ? text.mid(1) : text;
     if (std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); }))
-        return (negative ? QStringLiteral("-") : QString()) + QStringLiteral("\\tfrac{1}{") + digits
-               + QStringLiteral("} ") + latexRow(row);
+        return (negative ? QStringLiteral("-") : QString())
+               + (digits == u'1' ? QString() : QStringLiteral("\\tfrac{1}{") + digits + QStringLiteral("} "))
+               + latexRow(row);
     return latexRow(row) + QStringLiteral(" / ") + latexFactor(divisor);
 }
 
