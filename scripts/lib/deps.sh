@@ -7,7 +7,9 @@ rowsweep_packages_build=(build-essential cmake ninja-build pkg-config qt6-base-d
 # libclang-rt-dev are Debian's default versions of each, so the fuzzers'
 # runtime always matches the installed clang.
 rowsweep_packages_test=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
-                        desktop-file-utils appstream file lintian man-db xvfb x11-utils)
+                        desktop-file-utils appstream file lintian man-db xvfb x11-utils texlive-latex-base)
+# Only for remaking the README's pictures (scripts/render-latex).
+rowsweep_packages_docs=(texlive-latex-base poppler-utils)
 
 rowsweep_missing_packages() {
     local package

@@ -28,6 +28,7 @@ CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& g
             edit->setGeometry(toPixels(TwipRect{kGridColumnLefts[column], grid.rowTops[row], kGridCellWidth,
                                                 grid.rowHeights[row]}));
             cells_[row][column] = edit;
+            attachCellContextMenu(*edit, *this);
         }
     }
     new SeparatorLine(grid.line, this);

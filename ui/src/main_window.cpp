@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
+#include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/reduction.h"
 #include "rowsweep/engine/sample_matrix.h"
 #include "rowsweep/ui/about_window.h"
@@ -56,13 +57,26 @@ constexpr std::array<CellTabRun, 11> kCellTabOrder{{
     {34, Result, 2, 1, 5},
 }};
 
+CellMask unreadableCells(const CellGridView& grid)
+{
+    CellMask mask{};
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            mask[row][column] = !parseCellText(grid.cell(row, column)->text().toStdString()).has_value();
+    return mask;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, kMinimizeCloseWindow)
     , picture_(makerPicture())
     , about_([] { return new AboutWindow; })
-    , solving_([this] { return new SolvingWindow(picture_); })
+    , solving_([this] {
+        auto* window = new SolvingWindow(picture_);
+        window->offerWorkedSolution([this] { return workedSolution(); });
+        return window;
+    })
 {
     setObjectName(toQString(names::kMainWindow));
     setWindowTitle(QStringLiteral("Rowsweep"));
@@ -94,6 +108,7 @@ void MainWindow::buildControls()
 
     input_ = new CellGridView(kInputFrame, kInputGrid, this);
     result_ = new CellGridView(kResultFrame, kResultGrid, this);
+    result_->offerWorkedSolution([this] { return workedSolution(); });
     std::vector<TabStop> tabStops{{kInputFrame.tabIndex, input_}, {kResultFrame.tabIndex, result_}};
 
     for (const CommandButton& command : kButtons) {
@@ -122,11 +137,21 @@ void MainWindow::buildControls()
 // "Solve" never shows it.
 void MainWindow::solveClicked()
 {
-    const Reduction reduction = reduce(input_->numbers());
-    solving_.get().showStages(reduction);
+    const Matrix input = input_->numbers();
+    const Reduction reduction = reduce(input);
+    SolvingWindow& solving = solving_.get();
+    solving.showStages(reduction);
     result_->showNumbers(reduction.answer());
+    lastSolve_ = WorkedSolution{input, unreadableCells(*input_), reduction, reduction.thirdRowNotZero};
+    solvedInto_ = &solving;
     if (reduction.thirdRowNotZero)
         showMathError(this);
+}
+
+const WorkedSolution* MainWindow::workedSolution() const
+{
+    const bool shown = solvedInto_ != nullptr && solvedInto_ == solving_.loaded();
+    return lastSolve_ && shown ? &*lastSolve_ : nullptr;
 }
 
 // Empties all eight grids; the Solving window is created hidden for it
@@ -136,6 +161,7 @@ void MainWindow::clearClicked()
     input_->clear();
     result_->clear();
     solving_.get().clear();
+    lastSolve_.reset();
 }
 
 void MainWindow::sampleClicked()

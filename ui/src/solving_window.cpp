@@ -77,6 +77,12 @@ void SolvingWindow::showStages(const Reduction& reduction)
         grids_[stage]->showNumbers(reduction.stages[stage].matrix);
 }
 
+void SolvingWindow::offerWorkedSolution(const WorkedSolutionSource& source)
+{
+    for (CellGridView* grid : grids_)
+        grid->offerWorkedSolution(source);
+}
+
 void SolvingWindow::clear()
 {
     for (CellGridView* grid : grids_)

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 
 #include "rowsweep/engine/matrix.h"
+#include "rowsweep/ui/cell_context_menu.h"
 #include "rowsweep/ui/layout.h"
 #include "rowsweep/ui/object_names.h"
 
@@ -42,8 +43,14 @@ public:
     void showNumbers(const Matrix& matrix);
     void clear();
 
+    // Grids that show a stage or the result offer the whole worked
+    // solution in their cells' menus.
+    void offerWorkedSolution(WorkedSolutionSource source) { workedSolution_ = std::move(source); }
+    [[nodiscard]] const WorkedSolutionSource& workedSolutionSource() const { return workedSolution_; }
+
 private:
     std::array<std::array<QLineEdit*, kColumns>, kRows> cells_{};
+    WorkedSolutionSource workedSolution_;
 };
 
 // A run of consecutive tab indices over the cells of one row of a grid,

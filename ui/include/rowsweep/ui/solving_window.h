@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "rowsweep/engine/reduction.h"
+#include "rowsweep/ui/cell_context_menu.h"
 
 namespace rowsweep::ui {
 
@@ -21,6 +22,7 @@ public:
 
     void showStages(const Reduction& reduction);
     void clear();
+    void offerWorkedSolution(const WorkedSolutionSource& source);
 
     [[nodiscard]] CellGridView& stageGrid(std::size_t stage) const { return *grids_[stage]; }
 
