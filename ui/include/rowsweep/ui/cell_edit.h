@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QList>
+#include <QStringList>
+
+class QMenu;
+
+namespace rowsweep::ui {
+
+// Values as spreadsheets and text files copy them: one list per line.
+using PastedBlock = QList<QStringList>;
+
+// Splits pasted text into lines at line breaks and each line into values:
+// at tabs when it has any (a spreadsheet's empty cell stays an empty value),
+// else at semicolons, else at runs of white space. A comma never separates:
+// some write it as the decimal mark. White space around each value and
+// blank lines around the block are dropped.
+[[nodiscard]] PastedBlock splitPastedText(const QString& text);
+
+// One cell of a grid. Written by the program, it shows the beginning of
+// its text, where the sign and the leading digits are. A text too wide for
+// it, or a value close to a simple fraction, is shown whole on hover. A
+// paste drops the blanks and line breaks around a value, and a block of
+// values is handed to the grid.
+class CellEdit final : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit CellEdit(QWidget* parent);
+
+    // Assigns the text as the program writes cells, scrolled to its start.
+    void showText(const QString& text);
+
+    // After a Solve: a cell whose text is neither blank nor a number counted
+    // as 0, and is drawn in red until its text changes.
+    void markIfNotANumber();
+    [[nodiscard]] bool isMarkedNotANumber() const { return marked_; }
+
+    // Pastes as Ctrl+V does, from the given text instead of the clipboard.
+    void pasteText(const QString& text);
+
+    // The line edit's own context menu, its Paste going through pasteText.
+    [[nodiscard]] QMenu* createCellContextMenu();
+
+signals:
+    // More than one value was pasted: they belong from this cell rightwards
+    // and downwards.
+    void blockPasted(const rowsweep::ui::PastedBlock& block);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    [[nodiscard]] QString hoverText() const;
+    [[nodiscard]] bool textFits() const;
+    void pasteValue(const QString& value);
+    void setMarked(bool marked);
+
+    bool marked_ = false;
+    // Characters that pastes put into the undo history since it was last
+    // emptied; see pasteValue.
+    qsizetype pastedIntoHistory_ = 0;
+};
+
+}  // namespace rowsweep::ui
