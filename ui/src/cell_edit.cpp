@@ -240,7 +240,9 @@ void CellEdit::pasteValue(const QString& value)
         pastedIntoHistory_ = 0;
     const qsizetype touched = selectionLength() + value.size();
     if (pastedIntoHistory_ + touched <= kPastedHistoryBudget) {
+        startUndoStep();
         insert(value);
+        startUndoStep();
         pastedIntoHistory_ += touched;
         return;
     }
@@ -251,6 +253,25 @@ void CellEdit::pasteValue(const QString& value)
     setCursorPosition(static_cast<int>(std::min<qsizetype>(start + value.size(), text().size())));
     pastedIntoHistory_ = 0;
     emit textEdited(text());
+}
+
+// A paste is an undo step of its own, apart from the typing around it. The
+// line edit starts a new step whenever its cursor moves, so the cursor
+// steps aside and back, the selection kept.
+void CellEdit::startUndoStep()
+{
+    if (text().isEmpty())
+        return;
+    const int at = cursorPosition();
+    const int start = selectionStart();
+    const int length = selectionLength();
+    setCursorPosition(at > 0 ? at - 1 : at + 1);
+    if (length == 0)
+        setCursorPosition(at);
+    else if (at == start)
+        setSelection(start + length, -length);
+    else
+        setSelection(start, length);
 }
 
 }  // namespace rowsweep::ui

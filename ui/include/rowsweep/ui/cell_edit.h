@@ -58,6 +58,7 @@ private:
     [[nodiscard]] QString hoverText() const;
     [[nodiscard]] bool textFits() const;
     void pasteValue(const QString& value);
+    void startUndoStep();
     void setMarked(bool marked);
 
     bool marked_ = false;
