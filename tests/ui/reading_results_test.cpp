@@ -82,11 +82,17 @@ TEST_F(ReadingResultsTest, CellsWrittenByTheProgramShowTheStartOfTheirText)
     }
     EXPECT_EQ(resultCell(0, 4).text(), "-3.33333333333333e+19");
 
-    // Typing is left alone: the cursor stays where the typing put it.
+    // Typing is left alone while it goes on; once the user moves on, the
+    // typed text too shows its start.
+    ASSERT_TRUE(activate(*form_));
     QLineEdit& typed = inputCell(0, 0);
+    typed.setFocus();
     typed.clear();
     QTest::keyClicks(&typed, QStringLiteral("-123456.789"));
     EXPECT_EQ(typed.cursorPosition(), typed.text().size());
+    QTest::keyClick(&typed, Qt::Key_Tab);
+    ASSERT_FALSE(typed.hasFocus());
+    EXPECT_EQ(typed.cursorPosition(), 0);
 }
 
 TEST_F(ReadingResultsTest, HoverShowsTheWholeValueAndTheFractionItStandsFor)

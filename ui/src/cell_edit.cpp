@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -215,6 +216,16 @@ void CellEdit::contextMenuEvent(QContextMenuEvent* event)
     QMenu* menu = createCellContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+}
+
+// Once the user moves on, the typed text shows from its start like the
+// rest; a menu or another window taking the focus for a while keeps the
+// place the user was typing at.
+void CellEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+        setCursorPosition(0);
 }
 
 void CellEdit::pasteText(const QString& text)

@@ -18,8 +18,9 @@ using PastedBlock = QList<QStringList>;
 // blank lines around the block are dropped.
 [[nodiscard]] PastedBlock splitPastedText(const QString& text);
 
-// One cell of a grid. Written by the program, it shows the beginning of
-// its text, where the sign and the leading digits are. A text too wide for
+// One cell of a grid. Written by the program, or left by the user, it
+// shows the beginning of its text, where the sign and the leading digits
+// are. A text too wide for
 // it, or a value close to a simple fraction, is shown whole on hover. A
 // paste drops the blanks and line breaks around a value, and a block of
 // values is handed to the grid.
@@ -53,6 +54,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     [[nodiscard]] QString hoverText() const;
