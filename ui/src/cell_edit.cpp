@@ -94,10 +94,6 @@ PastedBlock splitPastedText(const QString& text)
 CellEdit::CellEdit(QWidget* parent)
     : QLineEdit(parent)
 {
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        if (marked_)
-            setMarked(false);
-    });
 }
 
 void CellEdit::showText(const QString& text)
@@ -119,10 +115,12 @@ void CellEdit::setMarked(bool marked)
         return;
     marked_ = marked;
     if (!marked) {
+        disconnect(unmarkOnChange_);
         setPalette(QPalette());
         setAccessibleDescription({});
         return;
     }
+    unmarkOnChange_ = connect(this, &QLineEdit::textChanged, this, [this] { setMarked(false); });
     QPalette red = palette();
     const QColor base = red.color(QPalette::Base);
     red.setColor(QPalette::Text, contrastRatio(kMarkRed, base) >= kReadableContrast ? kMarkRed : kMarkRedOnDark);
@@ -232,7 +230,8 @@ void CellEdit::pasteText(const QString& text)
 {
     const PastedBlock block = splitPastedText(text);
     if (block.size() > 1 || (block.size() == 1 && block.front().size() > 1)) {
-        emit blockPasted(block);
+        if (blockPasted_)
+            blockPasted_(block);
         return;
     }
     pasteValue(block.isEmpty() || block.front().isEmpty() ? QString() : block.front().front());

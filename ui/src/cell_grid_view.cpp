@@ -25,8 +25,7 @@ CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& g
             edit->setAccessibleName(place + QString::number(column + 1));
             edit->setGeometry(toPixels(TwipRect{kGridColumnLefts[column], grid.rowTops[row], kGridCellWidth,
                                                 grid.rowHeights[row]}));
-            connect(edit, &CellEdit::blockPasted, this,
-                    [this, row, column](const PastedBlock& block) { fillFrom(row, column, block); });
+            edit->setBlockPasteHandler([this, row, column](const PastedBlock& block) { fillFrom(row, column, block); });
             cells_[row][column] = edit;
         }
     }

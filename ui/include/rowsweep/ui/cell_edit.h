@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QLineEdit>
 #include <QList>
 #include <QStringList>
@@ -44,10 +46,11 @@ public:
     // The line edit's own context menu, its Paste going through pasteText.
     [[nodiscard]] QMenu* createCellContextMenu();
 
-signals:
-    // More than one value was pasted: they belong from this cell rightwards
-    // and downwards.
-    void blockPasted(const rowsweep::ui::PastedBlock& block);
+    // Called when more than one value was pasted: they belong from this
+    // cell rightwards and downwards. A plain callback rather than a signal:
+    // start-up creates 36 cells, and a connection each is felt there.
+    using BlockPasteHandler = std::function<void(const PastedBlock&)>;
+    void setBlockPasteHandler(BlockPasteHandler handler) { blockPasted_ = std::move(handler); }
 
 protected:
     bool event(QEvent* event) override;
@@ -63,6 +66,8 @@ private:
     void startUndoStep();
     void setMarked(bool marked);
 
+    BlockPasteHandler blockPasted_;
+    QMetaObject::Connection unmarkOnChange_;
     bool marked_ = false;
     // Characters that pastes put into the undo history since it was last
     // emptied; see pasteValue.
