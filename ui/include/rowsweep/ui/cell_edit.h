@@ -47,8 +47,7 @@ public:
     [[nodiscard]] QMenu* createCellContextMenu();
 
     // Called when more than one value was pasted: they belong from this
-    // cell rightwards and downwards. A plain callback rather than a signal:
-    // start-up creates 36 cells, and a connection each is felt there.
+    // cell rightwards and downwards. The grid is the only one who cares.
     using BlockPasteHandler = std::function<void(const PastedBlock&)>;
     void setBlockPasteHandler(BlockPasteHandler handler) { blockPasted_ = std::move(handler); }
 
