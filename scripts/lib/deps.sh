@@ -31,3 +31,20 @@ rowsweep_require_packages() {
     "${run_as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     "${run_as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
+
+# Makes a locale such as de_DE.UTF-8 available, generating it when missing,
+# so that the tests can run as a user with that locale would.
+rowsweep_require_locale() {
+    local name=$1
+    if locale -a 2>/dev/null | grep -qix "${name%%.*}.utf-\?8"; then
+        return 0
+    fi
+    rowsweep_require_packages locales || return 1
+    local run_as_root=()
+    [ "$(id -u)" -eq 0 ] || run_as_root=(sudo)
+    echo "Generating the locale $name"
+    if ! grep -q "^$name UTF-8" /etc/locale.gen 2>/dev/null; then
+        echo "$name UTF-8" | "${run_as_root[@]}" tee -a /etc/locale.gen >/dev/null
+    fi
+    "${run_as_root[@]}" locale-gen >/dev/null
+}

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "process_locale.h"
+
 namespace rowsweep {
 namespace {
 
@@ -83,12 +85,20 @@ INSTANTIATE_TEST_SUITE_P(
                       "\xef\xbc\x91",  // a full-width one
                       "1e400", "-1e400", "1.8e308", "99999999999999999999e99999999999999999999"));
 
-TEST(ReadCell, IgnoresTheUserLocale)
+TEST(CellText, KeepsThePointUnderAGermanLocale)
 {
-    // A decimal comma stays a non-number whatever the locale; the point
-    // always works.
-    EXPECT_FALSE(parseCellText("2,5").has_value());
-    EXPECT_EQ(parseCellText("2.5"), 2.5);
+    testing::ProcessLocale german(testing::kGermanLocale);
+    if (!german.active())
+        GTEST_SKIP() << testing::kGermanLocaleMissing;
+    ASSERT_EQ(std::strtod("1,5", nullptr), 1.5) << "the C library now reads a decimal comma";
+
+    EXPECT_EQ(parseCellText("1.5"), 1.5);
+    EXPECT_FALSE(parseCellText("1,5").has_value());
+    EXPECT_EQ(parseCellText("-2.5e-3"), -2.5e-3);
+    CellTextBuffer buffer;
+    EXPECT_EQ(formatCellText(1.5, buffer), "1.5");
+    EXPECT_EQ(formatCellText(-1.0 / 3.0, buffer), "-0.333333333333333");
+    EXPECT_EQ(formatCellText(2.5e-7, buffer), "2.5e-07");
 }
 
 TEST(ReadCell, LongMantissasKeepTheirPower)

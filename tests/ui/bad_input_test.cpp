@@ -2,8 +2,10 @@
 // goes on: nothing crashes, and the other cells are unaffected.
 
 #include <QLineEdit>
+#include <QLocale>
 
 #include "grids.h"
+#include "process_locale.h"
 #include "rowsweep/ui/main_window.h"
 #include "rowsweep/ui/solving_window.h"
 #include "ui_fixture.h"
@@ -84,6 +86,27 @@ TEST_F(BadInputTest, EveryCellFullOfJunkGivesZeros)
 
     EXPECT_TRUE(seenBoxes_.empty());
     EXPECT_EQ(readGrid(*form_, kResultRows), uniform("0"));
+}
+
+// A user whose desktop writes numbers with a decimal comma still types
+// and reads them with a point; a comma is not a number.
+TEST_F(BadInputTest, GermanDesktopStillReadsAndWritesAPoint)
+{
+    rowsweep::testing::ProcessLocale german(rowsweep::testing::kGermanLocale);
+    if (!german.active())
+        GTEST_SKIP() << rowsweep::testing::kGermanLocaleMissing;
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+
+    fillGrid(*form_, kInputRows,
+             texts({{{"2", "0", "0", "0", "0", "3"}, {"0", "1", "0", "0", "0", "1,5"}, {"0", "0", "0", "0", "0", "0"}}}));
+    cell(*form_, elementName(kInputRows[2], 2)).setText("2.5");
+    answerBoxes({QMessageBox::Ok});  // the third row holds 2.5
+    click(*form_, names::kSolveButton);
+    QLocale::setDefault(previous);
+
+    EXPECT_EQ(readGrid(*form_, kResultRows),
+              texts({{{"1", "0", "0", "0", "0", "1.5"}, {"0", "1", "0", "0", "0", "0"}, {"0", "0", "2.5", "0", "0", "0"}}}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 #include "grids.h"
@@ -281,6 +282,25 @@ TEST_F(MainWindowCommandsTest, PictureOpensTheMakersPageOncePerClick)
     EXPECT_TRUE(QUrl(QString::fromLatin1(kMakerAddress)).isValid());
     EXPECT_EQ(QUrl(QString::fromLatin1(kMakerAddress)).host(), "www.example.org");
     EXPECT_TRUE(form_->isVisible());
+}
+
+// Enter and Return press the button that has the focus.
+TEST_F(MainWindowCommandsTest, EnterPressesTheFocusedButton)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* sample = form_->findChild<QPushButton*>(toQString(names::kSampleButton));
+        auto* clear = form_->findChild<QPushButton*>(toQString(names::kClearButton));
+        ASSERT_TRUE(sample != nullptr && clear != nullptr);
+        ASSERT_TRUE(activate(*form_));
+
+        sample->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(sample, key);
+        EXPECT_EQ(readGrid(*form_, kInputRows), texts(kSampleInput)) << "key " << key;
+
+        clear->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(clear, key);
+        EXPECT_EQ(readGrid(*form_, kInputRows), uniform("")) << "key " << key;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontDatabase>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 
 #include "rowsweep/ui/classic_button.h"
@@ -91,9 +92,12 @@ AboutWindow::AboutWindow()
     keepLinkReadable();
 }
 
-void AboutWindow::mouseMoveEvent(QMouseEvent* /*event*/)
+// A move over a control that ignores it comes on to the window as well;
+// only a move over the background itself is the window's own.
+void AboutWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    setLinkColour(kLinkRestingColour);
+    if (childAt(event->position().toPoint()) == nullptr)
+        setLinkColour(kLinkRestingColour);
 }
 
 // Only moves over the window's own parts bring the link back to rest: a
