@@ -1,9 +1,13 @@
 # Installs the Debian packages Rowsweep needs, only those that are missing.
 # Sourced by the scripts in scripts/.
 
+# What building and running the program needs (scripts/run).
 rowsweep_packages_build=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
-rowsweep_packages_test=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-                        desktop-file-utils appstream file)
+# What the tests, benchmarks and fuzzers need besides (scripts/test). clang and
+# libclang-rt-dev are Debian's default versions of each, so the fuzzers'
+# runtime always matches the installed clang.
+rowsweep_packages_test=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
+                        desktop-file-utils appstream file lintian man-db xvfb x11-utils)
 
 rowsweep_missing_packages() {
     local package

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include "rowsweep/version.h"
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -17,7 +19,7 @@ inline constexpr QColor kLinkHoverColour{0, 50, 255};
 // The three lines of the About text, each ended by CR LF. The wording,
 // "Programer" included, is the program's own.
 inline constexpr char kAboutText[] =
-    "Rowsweep v 1.2   \r\n"
+    "Rowsweep v " ROWSWEEP_VERSION_MAJOR_MINOR "   \r\n"
     "Programer: Jonas Berg\r\n"
     "Made by Example Software\r\n";
 
