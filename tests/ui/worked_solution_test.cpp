@@ -96,14 +96,14 @@ TEST_F(CopyTest, CopyMatrixCopiesTheCellsGridAsTabSeparatedLinesThatFillAGrid)
     EXPECT_EQ(copy(at(solving(), "Text42(1)"), QStringLiteral("Copy Matrix")),
               QStringLiteral("1\t0\t-17\t2\t-28\t-5\n0\t1\t-10\t0\t-16\t-1\n0\t1\t-10\t1\t-16\t-3\n"));
 
-    // The paste rule, a line per row and tabs between the values, fills
-    // the input grid with the answer cell for cell.
+    // Pasted into the first input cell, the copied answer fills the input
+    // grid cell for cell.
     const GridTexts answer = readGrid(*form_, kResultRows);
-    const QStringList lines = copy(resultCell(), QStringLiteral("Copy Matrix")).split(u'\n');
-    ASSERT_EQ(lines.size(), kRows + 1);
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            cell(*form_, elementName(kInputRows[row], column)).setText(lines[row].section(u'\t', column, column));
+    copy(resultCell(), QStringLiteral("Copy Matrix"));
+    QLineEdit& first = cell(*form_, elementName(kInputRows[0], 0));
+    first.setFocus();
+    const QKeyCombination paste = QKeySequence(QKeySequence::Paste)[0];
+    QTest::keyClick(&first, paste.key(), paste.keyboardModifiers());
     EXPECT_EQ(readGrid(*form_, kInputRows), answer);
 }
 

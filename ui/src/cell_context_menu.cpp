@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMenu>
 
 #include "rowsweep/ui/cell_grid_view.h"
@@ -30,15 +29,14 @@ std::array<std::array<QString, kColumns>, kRows> gridTexts(const CellGridView& g
 
 }  // namespace
 
-QMenu* createCellContextMenu(QLineEdit& cell, const CellGridView& grid)
+void addCopyCommands(QMenu& menu, const CellGridView& grid)
 {
-    QMenu* menu = cell.createStandardContextMenu();
-    menu->addSeparator();
-    menu->addAction(QStringLiteral("Copy Matrix"), menu, [&grid] { copyText(gridCopyText(gridTexts(grid))); });
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Copy Matrix"), &menu, [&grid] { copyText(gridCopyText(gridTexts(grid))); });
 
     const WorkedSolutionSource& steps = grid.workedSolutionSource();
     if (!steps)
-        return menu;
+        return;
     // The solution is looked up again when a command runs, not kept from
     // when the menu opened.
     const bool solved = steps() != nullptr;
@@ -48,20 +46,9 @@ QMenu* createCellContextMenu(QLineEdit& cell, const CellGridView& grid)
                 copyText(format(*solution));
         };
     };
-    menu->addAction(QStringLiteral("Copy All Steps"), menu, copySteps(&workedSolutionText))->setEnabled(solved);
-    menu->addAction(QStringLiteral("Copy All Steps as LaTeX"), menu, copySteps(&workedSolutionLatex))
+    menu.addAction(QStringLiteral("Copy All Steps"), &menu, copySteps(&workedSolutionText))->setEnabled(solved);
+    menu.addAction(QStringLiteral("Copy All Steps as LaTeX"), &menu, copySteps(&workedSolutionLatex))
         ->setEnabled(solved);
-    return menu;
-}
-
-void attachCellContextMenu(QLineEdit& cell, const CellGridView& grid)
-{
-    cell.setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(&cell, &QWidget::customContextMenuRequested, &cell, [&cell, &grid](const QPoint& position) {
-        QMenu* menu = createCellContextMenu(cell, grid);
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(cell.mapToGlobal(position));
-    });
 }
 
 }  // namespace rowsweep::ui

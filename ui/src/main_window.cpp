@@ -135,12 +135,15 @@ void MainWindow::buildControls()
 // Cells to numbers, numbers through the reduction, the stages and the
 // answer back to cells. The Solving window is filled even while hidden;
 // "Solve" never shows it.
+// A cell that counted as 0 without being blank is marked, so that no
+// input is lost unseen.
 void MainWindow::solveClicked()
 {
     const Matrix input = input_->numbers();
+    input_->markNonNumbers();
     const Reduction reduction = reduce(input);
     SolvingWindow& solving = solving_.get();
-    solving.showStages(reduction);
+    solving.showStages(input, reduction);
     result_->showNumbers(reduction.answer());
     lastSolve_ = WorkedSolution{input, unreadableCells(*input_), reduction, reduction.thirdRowNotZero};
     solvedInto_ = &solving;
@@ -168,7 +171,7 @@ void MainWindow::sampleClicked()
 {
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
-            input_->cell(row, column)->setText(toQString(kSampleMatrix[row][column]));
+            input_->cell(row, column)->showText(toQString(kSampleMatrix[row][column]));
 }
 
 void MainWindow::aboutClicked()
@@ -183,10 +186,11 @@ void MainWindow::exitClicked()
 }
 
 // Shows the Solving window beside this one, without an owner, so the user
-// may switch between the two freely.
+// may switch between the two freely; a minimised one is restored.
 void MainWindow::watchClicked()
 {
     SolvingWindow& window = solving_.get();
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();
     window.raise();
     window.activateWindow();

@@ -20,7 +20,10 @@ public:
     // The main window's picture becomes this window's icon.
     explicit SolvingWindow(const QPixmap& mainPicture);
 
-    void showStages(const Reduction& reduction);
+    // Each stage's matrix into its grid, and what the stage did into its
+    // frame's tooltip and accessible description; `input` is the matrix
+    // the reduction started from.
+    void showStages(const Matrix& input, const Reduction& reduction);
     void clear();
     void offerWorkedSolution(const WorkedSolutionSource& source);
 
