@@ -17,6 +17,7 @@
 #include "rowsweep/ui/layout.h"
 #include "rowsweep/ui/main_window.h"
 #include "rowsweep/ui/object_names.h"
+#include "resident_memory.h"
 
 namespace {
 
@@ -25,21 +26,8 @@ namespace names = rowsweep::ui::names;
 constexpr int kRounds = 100;
 constexpr long kMaxGrowthKiB = 16 * 1024;
 
-long residentKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-    return -1;
-}
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
+using rowsweep::bench::residentKiB;
+using rowsweep::bench::settle;
 
 // Each round pastes a different digit, so every paste changes every cell.
 void pasteRound(const std::vector<QLineEdit*>& cells, int round)

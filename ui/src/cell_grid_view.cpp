@@ -1,6 +1,7 @@
 #include "rowsweep/ui/cell_grid_view.h"
 
 #include "rowsweep/engine/cell_text.h"
+#include "rowsweep/ui/number_text.h"
 #include "rowsweep/ui/separator_line.h"
 #include "rowsweep/ui/twips.h"
 #include "rowsweep/ui/window_style.h"
@@ -44,12 +45,9 @@ Matrix CellGridView::numbers() const
 
 void CellGridView::showNumbers(const Matrix& matrix)
 {
-    CellTextBuffer buffer;
     for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column) {
-            const std::string_view text = formatCellText(matrix[row][column], buffer);
-            cells_[row][column]->showText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-        }
+        for (int column = 0; column < kColumns; ++column)
+            cells_[row][column]->showText(numberText(matrix[row][column]));
 }
 
 void CellGridView::clear()

@@ -6,18 +6,12 @@
 
 #include "rowsweep/engine/cell_text.h"
 #include "rowsweep/ui/message_boxes.h"
+#include "rowsweep/ui/number_text.h"
 #include "rowsweep/ui/stage_explanation.h"
 
 namespace rowsweep::ui {
 
 namespace {
-
-QString cellText(double value)
-{
-    CellTextBuffer buffer;
-    const std::string_view text = formatCellText(value, buffer);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The matrix as lines of right-aligned columns, with a bar before the
 // augmented column.
@@ -27,7 +21,7 @@ QStringList alignedRows(const Matrix& matrix)
     std::array<qsizetype, kColumns> widths{};
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column) {
-            texts[row][column] = cellText(matrix[row][column]);
+            texts[row][column] = numberText(matrix[row][column]);
             widths[column] = std::max(widths[column], texts[row][column].size());
         }
     QStringList lines;
@@ -61,7 +55,7 @@ QString latexFactor(double value)
 // a divisor of 1 or -1 leaves the row alone or negates it.
 QString dividedRow(int row, double divisor)
 {
-    const QString text = cellText(divisor);
+    const QString text = numberText(divisor);
     const bool negative = text.startsWith(u'-');
     const QString digits = negative ? text.mid(1) : text;
     if (std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); }))
@@ -182,7 +176,7 @@ QString workedSolutionLatex(const WorkedSolution& solution)
 
 QString latexNumber(double value)
 {
-    const QString text = cellText(value);
+    const QString text = numberText(value);
     if (text == QStringLiteral("Infinity"))
         return QStringLiteral("\\infty");
     if (text == QStringLiteral("-Infinity"))
