@@ -23,6 +23,7 @@
 #include "rowsweep/ui/message_boxes.h"
 #include "rowsweep/ui/object_names.h"
 #include "rowsweep/ui/solving_window.h"
+#include "resident_memory.h"
 
 namespace {
 
@@ -32,21 +33,8 @@ constexpr int kSolves = 10000;
 constexpr int kWindowCycles = 1000;
 constexpr long kMaxGrowthKiB = 1024;
 
-long residentKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-    return -1;
-}
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
+using rowsweep::bench::residentKiB;
+using rowsweep::bench::settle;
 
 // Texts a student might type, and some a student might not.
 class RandomCells {

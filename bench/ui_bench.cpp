@@ -66,6 +66,28 @@ void BM_SolveClickOnLongestJunk(benchmark::State& state)
 }
 BENCHMARK(BM_SolveClickOnLongestJunk)->Unit(benchmark::kMillisecond);
 
+// Typing into a cell as full as a cell gets: one character typed and
+// removed again, both repainted, per iteration.
+void BM_TypingIntoAFullCell(benchmark::State& state)
+{
+    rowsweep::ui::MainWindow form;
+    form.show();
+    auto* cell = form.findChild<QLineEdit*>(rowsweep::ui::elementName(names::kInputRows[0], 0));
+    cell->setText(QString(cell->maxLength() - 1, QLatin1Char('7')));
+    cell->setFocus();
+    cell->end(false);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        QTest::keyClick(cell, Qt::Key_5);
+        QCoreApplication::processEvents();
+        QTest::keyClick(cell, Qt::Key_Backspace);
+        QCoreApplication::processEvents();
+    }
+    if (cell->text().size() != cell->maxLength() - 1)
+        state.SkipWithError("the typing did not reach the cell");
+}
+BENCHMARK(BM_TypingIntoAFullCell)->Unit(benchmark::kMillisecond);
+
 // The baseline: a plain window with as many line edits as the main window.
 std::unique_ptr<QWidget> bareWindow()
 {
@@ -115,6 +137,8 @@ BENCHMARK(BM_StartUpToMainWindowShown)->UseManualTime()->Unit(benchmark::kMicros
 constexpr double kMaxSolveClickMilliseconds = 2.0;
 constexpr double kMaxJunkSolveClickMilliseconds = 50.0;
 constexpr double kMaxStartUpRatio = 1.5;
+// Two keystrokes, each answered within a frame at 60 Hz.
+constexpr double kMaxTypingMilliseconds = 2 * 16.7;
 
 bool judge(const rowsweep::bench::Medians& medians)
 {
@@ -124,6 +148,8 @@ bool judge(const rowsweep::bench::Medians& medians)
         met &= report("Solve click", *solve / 1e6, kMaxSolveClickMilliseconds, "ms");
     if (const double* junk = medians.time("BM_SolveClickOnLongestJunk"))
         met &= report("Solve click, every cell full of junk", *junk / 1e6, kMaxJunkSolveClickMilliseconds, "ms");
+    if (const double* typing = medians.time("BM_TypingIntoAFullCell"))
+        met &= report("type and erase a character in a full cell", *typing / 1e6, kMaxTypingMilliseconds, "ms");
     const auto startUp = medians.counters.find("BM_StartUpToMainWindowShown");
     if (startUp != medians.counters.end() && startUp->second.count("ratio"))
         met &= report("start-up / bare window of 36 line edits", startUp->second.at("ratio"), kMaxStartUpRatio, "x");

@@ -8,12 +8,9 @@ app_id=$2
 deb_version=$3
 license=$4
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-
-(cd "$build" && cpack -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; exit 1; }
-deb=$(find "$scratch/out" -maxdepth 1 -name '*.deb' | head -n 1)
-[ -n "$deb" ] || { echo "cpack made no .deb"; cat "$scratch/cpack.log"; exit 1; }
+# shellcheck source=build_deb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/build_deb.sh"
+build_deb "$build"
 
 dpkg-deb -x "$deb" "$scratch/root"
 

@@ -5,12 +5,9 @@
 set -euo pipefail
 build=$1
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-
-(cd "$build" && cpack -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; exit 1; }
-deb=$(find "$scratch/out" -maxdepth 1 -name '*.deb' | head -n 1)
-[ -n "$deb" ] || { echo "cpack made no .deb"; cat "$scratch/cpack.log"; exit 1; }
+# shellcheck source=build_deb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/build_deb.sh"
+build_deb "$build"
 
 status=0
 lintian --fail-on error,warning --display-info "$deb" >"$scratch/lintian.log" 2>&1 || status=$?

@@ -8,8 +8,10 @@ rowsweep_packages_build=(build-essential cmake ninja-build pkg-config qt6-base-d
 # runtime always matches the installed clang. The accessibility walk needs a
 # session bus, the AT-SPI bus and pyatspi.
 rowsweep_packages_test=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
-                        desktop-file-utils appstream file lintian man-db xvfb x11-utils
+                        desktop-file-utils appstream file lintian man-db xvfb x11-utils texlive-latex-base
                         dbus-x11 dbus-bin at-spi2-core python3-pyatspi procps)
+# Only for remaking the README's pictures (scripts/render-latex).
+rowsweep_packages_docs=(texlive-latex-base poppler-utils)
 
 rowsweep_missing_packages() {
     local package

@@ -2,6 +2,8 @@
 // keys, link colours and layout. Actions inside the modal showing are
 // scheduled before "About" is clicked; the watchdog ends a stuck showing.
 
+#include <map>
+
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -11,6 +13,7 @@
 
 #include "rowsweep/ui/main_window.h"
 #include "rowsweep/ui/about_window.h"
+#include "rowsweep/ui/contrast.h"
 #include "rowsweep/ui/maker_link.h"
 #include "ui_fixture.h"
 
@@ -262,6 +265,80 @@ TEST_F(AboutTest, WindowIsLaidOutAsDesigned)
     for (const std::string_view name : {names::kCreditsText, names::kOkButton, names::kMakerLink})
         EXPECT_TRUE(control(about, name).hasMouseTracking()) << name;
     EXPECT_TRUE(about.hasMouseTracking());
+}
+
+// The link as drawn: its background is the commonest pixel of its place in
+// the window, its text the pixel that stands out most from that.
+struct DrawnLink {
+    QColor background;
+    QColor text;
+    [[nodiscard]] double contrast() const { return contrastRatio(background, text); }
+};
+
+DrawnLink drawnLink(AboutWindow& about, QWidget& link)
+{
+    const QImage image = about.grab(link.geometry()).toImage();
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    DrawnLink drawn;
+    int most = 0;
+    for (const auto& [rgb, count] : counts)
+        if (count > most) {
+            most = count;
+            drawn.background = QColor::fromRgb(rgb);
+        }
+    drawn.text = drawn.background;
+    for (const auto& [rgb, count] : counts)
+        if (contrastRatio(QColor::fromRgb(rgb), drawn.background) > drawn.contrast())
+            drawn.text = QColor::fromRgb(rgb);
+    return drawn;
+}
+
+TEST(ContrastRatio, MatchesTheKnownRatios)
+{
+    EXPECT_NEAR(contrastRatio(Qt::black, Qt::white), 21.0, 1e-9);
+    EXPECT_NEAR(contrastRatio(Qt::white, Qt::black), 21.0, 1e-9);
+    EXPECT_NEAR(contrastRatio(QColor(118, 118, 118), Qt::white), 4.54, 0.01);
+    EXPECT_NEAR(contrastRatio(QColor(0, 0, 150), QColor(0, 0, 150)), 1.0, 1e-9);
+}
+
+TEST_F(AboutTest, LinkStaysReadableUnderADarkTheme)
+{
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    struct Restore {
+        QPalette palette;
+        ~Restore() { QApplication::setPalette(palette); }
+    } restore{light};
+
+    for (const bool darkTheme : {false, true}) {
+        QApplication::setPalette(darkTheme ? dark : light);
+        openAbout([&](AboutWindow& about) {
+            QWidget& link = control(about, names::kMakerLink);
+            moveTo(about, {2, 2});
+            const DrawnLink resting = drawnLink(about, link);
+            EXPECT_EQ(about.linkColour(), kLinkRestingColour);
+            EXPECT_GE(resting.contrast(), kReadableContrast) << "at rest, dark theme " << darkTheme;
+
+            moveOver(link);
+            const DrawnLink hover = drawnLink(about, link);
+            EXPECT_EQ(about.linkColour(), kLinkHoverColour);
+            EXPECT_GE(hover.contrast(), kReadableContrast) << "under the mouse, dark theme " << darkTheme;
+            EXPECT_NE(hover.text, resting.text) << "the hover change shows, dark theme " << darkTheme;
+            if (!darkTheme) {
+                EXPECT_EQ(resting.background, about.palette().color(QPalette::Window)) << "no background of its own";
+            }
+            about.close();
+        });
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "rowsweep/ui/accessibility.h"
 #include "rowsweep/ui/classic_button.h"
 #include "rowsweep/ui/clickable_label.h"
+#include "rowsweep/ui/contrast.h"
 #include "rowsweep/ui/layout.h"
 #include "rowsweep/ui/maker_link.h"
 #include "rowsweep/ui/object_names.h"
@@ -26,6 +27,10 @@ constexpr ControlPlacement kOk{names::kOkButton, "Ok", {840, 2040, 2175, 495}, 1
 constexpr ControlPlacement kLink{names::kMakerLink, kMakerAddress, {600, 1560, 2655, 255}, 2};
 
 constexpr double kLinkPointSize = 8.25;
+
+// Under a dark theme the link's dark blues vanish into the window; on a
+// background of its own they read as well as on the default one.
+constexpr QColor kLinkOwnBackground{255, 255, 255};
 
 // A text box shows its lines with Qt's own line ends.
 QString displayedText()
@@ -86,6 +91,7 @@ AboutWindow::AboutWindow()
     chainTabOrder({{kCredits.tabIndex, credits_}, {kOk.tabIndex, ok_}, {kLink.tabIndex, link_}});
     credits_->setFocus();
     setLinkColour(kLinkRestingColour);
+    keepLinkReadable();
 }
 
 // A move over a control that ignores it comes on to the window as well;
@@ -108,6 +114,26 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
     }
     setLinkColour(kLinkRestingColour);
     return QWidget::eventFilter(watched, event);
+}
+
+void AboutWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        keepLinkReadable();
+    QWidget::changeEvent(event);
+}
+
+// Both link colours stay as they are; where the window's background would
+// make either hard to read, the link gets a light background of its own.
+void AboutWindow::keepLinkReadable()
+{
+    const QColor background = palette().color(QPalette::Window);
+    const bool readable = contrastRatio(kLinkRestingColour, background) >= kReadableContrast
+                          && contrastRatio(kLinkHoverColour, background) >= kReadableContrast;
+    QPalette palette = link_->palette();
+    palette.setColor(QPalette::Window, readable ? background : kLinkOwnBackground);
+    link_->setPalette(palette);
+    link_->setAutoFillBackground(!readable);
 }
 
 // Only hides: the window stays loaded, keeps its link colour, and the

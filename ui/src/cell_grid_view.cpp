@@ -1,8 +1,7 @@
 #include "rowsweep/ui/cell_grid_view.h"
 
-#include <QLineEdit>
-
 #include "rowsweep/engine/cell_text.h"
+#include "rowsweep/ui/number_text.h"
 #include "rowsweep/ui/separator_line.h"
 #include "rowsweep/ui/twips.h"
 #include "rowsweep/ui/window_style.h"
@@ -22,12 +21,14 @@ CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& g
         // Rows and columns counted from 1, as a person counts them.
         const QString place = caption + QStringLiteral(", row ") + QString::number(row + 1) + QStringLiteral(", column ");
         for (int column = 0; column < kColumns; ++column) {
-            auto* edit = new QLineEdit(this);
+            auto* edit = new CellEdit(this);
             edit->setObjectName(elementName(grid.rows[row], column));
             edit->setAccessibleName(place + QString::number(column + 1));
             edit->setGeometry(toPixels(TwipRect{kGridColumnLefts[column], grid.rowTops[row], kGridCellWidth,
                                                 grid.rowHeights[row]}));
+            edit->setBlockPasteHandler([this, row, column](const PastedBlock& block) { fillFrom(row, column, block); });
             cells_[row][column] = edit;
+            edit->setMenuExtension([this](QMenu& menu) { addCopyCommands(menu, *this); });
         }
     }
     new SeparatorLine(grid.line, this);
@@ -44,19 +45,32 @@ Matrix CellGridView::numbers() const
 
 void CellGridView::showNumbers(const Matrix& matrix)
 {
-    CellTextBuffer buffer;
     for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column) {
-            const std::string_view text = formatCellText(matrix[row][column], buffer);
-            cells_[row][column]->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-        }
+        for (int column = 0; column < kColumns; ++column)
+            cells_[row][column]->showText(numberText(matrix[row][column]));
 }
 
 void CellGridView::clear()
 {
     for (const auto& row : cells_)
-        for (QLineEdit* cell : row)
-            cell->clear();
+        for (CellEdit* cell : row)
+            cell->showText(QString());
+}
+
+void CellGridView::markNonNumbers()
+{
+    for (const auto& row : cells_)
+        for (CellEdit* cell : row)
+            cell->markIfNotANumber();
+}
+
+void CellGridView::fillFrom(int row, int column, const PastedBlock& block)
+{
+    for (qsizetype line = 0; line < block.size() && row + line < kRows; ++line) {
+        const QStringList& values = block[line];
+        for (qsizetype value = 0; value < values.size() && column + value < kColumns; ++value)
+            cells_[row + line][column + value]->showText(values[value]);
+    }
 }
 
 void addCellTabStops(std::vector<TabStop>& stops, std::span<CellGridView* const> grids,

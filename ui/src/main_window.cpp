@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
+#include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/reduction.h"
 #include "rowsweep/engine/sample_matrix.h"
 #include "rowsweep/ui/about_window.h"
@@ -57,13 +58,26 @@ constexpr std::array<CellTabRun, 11> kCellTabOrder{{
     {34, Result, 2, 1, 5},
 }};
 
+CellMask unreadableCells(const CellGridView& grid)
+{
+    CellMask mask{};
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            mask[row][column] = !parseCellText(grid.cell(row, column)->text().toStdString()).has_value();
+    return mask;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, kMinimizeCloseWindow)
     , picture_(makerPicture())
     , about_([] { return new AboutWindow; })
-    , solving_([this] { return new SolvingWindow(picture_); })
+    , solving_([this] {
+        auto* window = new SolvingWindow(picture_);
+        window->offerWorkedSolution([this] { return workedSolution(); });
+        return window;
+    })
 {
     installAccessibility();
     setObjectName(toQString(names::kMainWindow));
@@ -96,6 +110,7 @@ void MainWindow::buildControls()
 
     input_ = new CellGridView(kInputFrame, kInputGrid, this);
     result_ = new CellGridView(kResultFrame, kResultGrid, this);
+    result_->offerWorkedSolution([this] { return workedSolution(); });
     std::vector<TabStop> tabStops{{kInputFrame.tabIndex, input_}, {kResultFrame.tabIndex, result_}};
 
     for (const CommandButton& command : kButtons) {
@@ -122,13 +137,26 @@ void MainWindow::buildControls()
 // Cells to numbers, numbers through the reduction, the stages and the
 // answer back to cells. The Solving window is filled even while hidden;
 // "Solve" never shows it.
+// A cell that counted as 0 without being blank is marked, so that no
+// input is lost unseen.
 void MainWindow::solveClicked()
 {
-    const Reduction reduction = reduce(input_->numbers());
-    solving_.get().showStages(reduction);
+    const Matrix input = input_->numbers();
+    input_->markNonNumbers();
+    const Reduction reduction = reduce(input);
+    SolvingWindow& solving = solving_.get();
+    solving.showStages(input, reduction);
     result_->showNumbers(reduction.answer());
+    lastSolve_ = WorkedSolution{input, unreadableCells(*input_), reduction, reduction.thirdRowNotZero};
+    solvedInto_ = &solving;
     if (reduction.thirdRowNotZero)
         showMathError(this);
+}
+
+const WorkedSolution* MainWindow::workedSolution() const
+{
+    const bool shown = solvedInto_ != nullptr && solvedInto_ == solving_.loaded();
+    return lastSolve_ && shown ? &*lastSolve_ : nullptr;
 }
 
 // Empties all eight grids; the Solving window is created hidden for it
@@ -138,13 +166,14 @@ void MainWindow::clearClicked()
     input_->clear();
     result_->clear();
     solving_.get().clear();
+    lastSolve_.reset();
 }
 
 void MainWindow::sampleClicked()
 {
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
-            input_->cell(row, column)->setText(toQString(kSampleMatrix[row][column]));
+            input_->cell(row, column)->showText(toQString(kSampleMatrix[row][column]));
 }
 
 void MainWindow::aboutClicked()
@@ -159,10 +188,11 @@ void MainWindow::exitClicked()
 }
 
 // Shows the Solving window beside this one, without an owner, so the user
-// may switch between the two freely.
+// may switch between the two freely; a minimised one is restored.
 void MainWindow::watchClicked()
 {
     SolvingWindow& window = solving_.get();
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();
     window.raise();
     window.activateWindow();

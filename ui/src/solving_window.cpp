@@ -5,6 +5,7 @@
 #include "rowsweep/ui/cell_grid_view.h"
 #include "rowsweep/ui/layout.h"
 #include "rowsweep/ui/object_names.h"
+#include "rowsweep/ui/stage_explanation.h"
 #include "rowsweep/ui/window_style.h"
 
 namespace rowsweep::ui {
@@ -71,16 +72,33 @@ SolvingWindow::SolvingWindow(const QPixmap& mainPicture)
     chainTabOrder(std::move(tabStops));
 }
 
-void SolvingWindow::showStages(const Reduction& reduction)
+void SolvingWindow::showStages(const Matrix& input, const Reduction& reduction)
 {
-    for (std::size_t stage = 0; stage < kStageCount; ++stage)
-        grids_[stage]->showNumbers(reduction.stages[stage].matrix);
+    const Matrix* before = &input;
+    for (std::size_t stage = 0; stage < kStageCount; ++stage) {
+        CellGridView& grid = *grids_[stage];
+        const Stage& after = reduction.stages[stage];
+        grid.showNumbers(after.matrix);
+        const QString explanation = explainStage(stage, *before, after.operations).join(QChar(u'\n'));
+        grid.setToolTip(explanation);
+        grid.setAccessibleDescription(explanation);
+        before = &after.matrix;
+    }
+}
+
+void SolvingWindow::offerWorkedSolution(const WorkedSolutionSource& source)
+{
+    for (CellGridView* grid : grids_)
+        grid->offerWorkedSolution(source);
 }
 
 void SolvingWindow::clear()
 {
-    for (CellGridView* grid : grids_)
+    for (CellGridView* grid : grids_) {
         grid->clear();
+        grid->setToolTip({});
+        grid->setAccessibleDescription({});
+    }
 }
 
 }  // namespace rowsweep::ui

@@ -4,17 +4,11 @@
 #include <cmath>
 
 #include "rowsweep/engine/cell_text.h"
+#include "rowsweep/ui/number_text.h"
 
 namespace rowsweep::ui {
 
 namespace {
-
-QString number(double value)
-{
-    CellTextBuffer buffer;
-    const std::string_view text = formatCellText(value, buffer);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString row(int index)
 {
@@ -67,13 +61,13 @@ QString describeOperation(const RowOperation& op)
     case RowOperation::Kind::Exchange:
         return QStringLiteral("Exchange rows %1 and %2").arg(op.target + 1).arg(op.source + 1);
     case RowOperation::Kind::Divide:
-        return QStringLiteral("Divide %1 by %2").arg(row(op.target), number(op.factor));
+        return QStringLiteral("Divide %1 by %2").arg(row(op.target), numberText(op.factor));
     case RowOperation::Kind::SubtractMultiple:
         if (op.factor < 0)
-            return QStringLiteral("Add %1 × %2 to %3").arg(number(-op.factor), row(op.source), row(op.target));
-        return QStringLiteral("Subtract %1 × %2 from %3").arg(number(op.factor), row(op.source), row(op.target));
+            return QStringLiteral("Add %1 × %2 to %3").arg(numberText(-op.factor), row(op.source), row(op.target));
+        return QStringLiteral("Subtract %1 × %2 from %3").arg(numberText(op.factor), row(op.source), row(op.target));
     case RowOperation::Kind::AddQuotient:
-        return QStringLiteral("Add %1 divided by %2 to %3").arg(row(op.source), number(op.factor), row(op.target));
+        return QStringLiteral("Add %1 divided by %2 to %3").arg(row(op.source), numberText(op.factor), row(op.target));
     }
     return {};
 }

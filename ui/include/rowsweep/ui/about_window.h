@@ -34,10 +34,12 @@ public:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void okClicked();
     void setLinkColour(const QColor& colour);
+    void keepLinkReadable();
 
     QPlainTextEdit* credits_ = nullptr;
     QPushButton* ok_ = nullptr;

@@ -7,10 +7,10 @@
 #include <QGroupBox>
 
 #include "rowsweep/engine/matrix.h"
+#include "rowsweep/ui/cell_context_menu.h"
+#include "rowsweep/ui/cell_edit.h"
 #include "rowsweep/ui/layout.h"
 #include "rowsweep/ui/object_names.h"
-
-class QLineEdit;
 
 namespace rowsweep::ui {
 
@@ -30,20 +30,33 @@ struct GridPlacement {
 
 // A frame holding three rows of six single-line cells and the line that
 // sets column 5 apart. The cells accept any text; nothing reacts to typing.
+// A block of values pasted into a cell fills the grid from that cell.
 class CellGridView final : public QGroupBox {
 public:
     CellGridView(const ControlPlacement& frame, const GridPlacement& grid, QWidget* parent);
 
-    [[nodiscard]] QLineEdit* cell(int row, int column) const { return cells_[row][column]; }
+    [[nodiscard]] CellEdit* cell(int row, int column) const { return cells_[row][column]; }
 
     // The numbers in the cells; a cell that is not a number counts as 0.
     [[nodiscard]] Matrix numbers() const;
     // Writes every entry as a cell writes numbers.
     void showNumbers(const Matrix& matrix);
     void clear();
+    // Marks the cells that the last numbers() counted as 0 without their
+    // being blank.
+    void markNonNumbers();
+
+    // Grids that show a stage or the result offer the whole worked
+    // solution in their cells' menus.
+    void offerWorkedSolution(WorkedSolutionSource source) { workedSolution_ = std::move(source); }
+    [[nodiscard]] const WorkedSolutionSource& workedSolutionSource() const { return workedSolution_; }
 
 private:
-    std::array<std::array<QLineEdit*, kColumns>, kRows> cells_{};
+    // Values beyond the grid's edge are dropped.
+    void fillFrom(int row, int column, const PastedBlock& block);
+
+    std::array<std::array<CellEdit*, kColumns>, kRows> cells_{};
+    WorkedSolutionSource workedSolution_;
 };
 
 // A run of consecutive tab indices over the cells of one row of a grid,

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <optional>
+
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 #include "rowsweep/ui/single_instance.h"
+#include "rowsweep/ui/worked_solution.h"
 
 namespace rowsweep::ui {
 
@@ -24,6 +28,11 @@ public:
     [[nodiscard]] SingleInstance<AboutWindow>& aboutWindow() { return about_; }
     [[nodiscard]] SingleInstance<SolvingWindow>& solvingWindow() { return solving_; }
 
+    // The last Solve, while the Solving window still shows its snapshots:
+    // none before a Solve, after Clear, or once that window was closed,
+    // since closing it loses them.
+    [[nodiscard]] const WorkedSolution* workedSolution() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -43,6 +52,8 @@ private:
     CellGridView* result_ = nullptr;
     SingleInstance<AboutWindow> about_;
     SingleInstance<SolvingWindow> solving_;
+    std::optional<WorkedSolution> lastSolve_;  // kept until Clear
+    QPointer<SolvingWindow> solvedInto_;        // the window the last Solve filled
     bool ending_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "rowsweep/engine/reduction.h"
+#include "rowsweep/ui/cell_context_menu.h"
 
 namespace rowsweep::ui {
 
@@ -19,8 +20,12 @@ public:
     // The main window's picture becomes this window's icon.
     explicit SolvingWindow(const QPixmap& mainPicture);
 
-    void showStages(const Reduction& reduction);
+    // Each stage's matrix into its grid, and what the stage did into its
+    // frame's tooltip and accessible description; `input` is the matrix
+    // the reduction started from.
+    void showStages(const Matrix& input, const Reduction& reduction);
     void clear();
+    void offerWorkedSolution(const WorkedSolutionSource& source);
 
     [[nodiscard]] CellGridView& stageGrid(std::size_t stage) const { return *grids_[stage]; }
 

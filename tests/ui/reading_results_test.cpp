@@ -1,0 +1,261 @@
+// What a student reads in the cells: the start of every result, the whole
+// value and its fraction on hover, the red mark on input that counted as
+// 0, pastes from spreadsheets and text files, and the Solving window
+// brought back from the task bar.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTest>
+#include <QToolTip>
+
+#include "grids.h"
+#include "rowsweep/ui/cell_edit.h"
+#include "rowsweep/ui/main_window.h"
+#include "rowsweep/ui/solving_window.h"
+#include "ui_fixture.h"
+
+namespace rowsweep::ui::testing {
+namespace {
+
+// Thirds and sevenths after Step 1 and Step 5; the third row stays zero.
+constexpr Rows kThirdsAndSevenths{{{"3", "0", "1", "-4", "-1e20", "-8"},
+                                   {"0", "7", "22", "1", "3.5", "-2"},
+                                   {"0", "0", "0", "0", "0", "0"}}};
+
+class ReadingResultsTest : public MainWindowTest {
+protected:
+    void TearDown() override
+    {
+        dismissToolTip();
+        MainWindowTest::TearDown();
+    }
+
+    QLineEdit& inputCell(int row, int column) { return cell(*form_, elementName(kInputRows[row], column)); }
+    QLineEdit& resultCell(int row, int column) { return cell(*form_, elementName(kResultRows[row], column)); }
+
+    // What a hover over the middle of the widget shows, as the user sees it.
+    static QString hover(QWidget& widget)
+    {
+        dismissToolTip();
+        const QPoint middle = widget.rect().center();
+        QHelpEvent event(QEvent::ToolTip, middle, widget.mapToGlobal(middle));
+        QApplication::sendEvent(&widget, &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+
+    // A hidden tooltip lingers as a top-level window for a while.
+    static void dismissToolTip()
+    {
+        QToolTip::hideText();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->inherits("QTipLabel"))
+                delete window;
+    }
+
+    static void paste(QWidget& into, const QString& clipboard, QKeySequence keys = QKeySequence::Paste)
+    {
+        QGuiApplication::clipboard()->setText(clipboard);
+        const QKeyCombination combination = keys[0];
+        QTest::keyClick(&into, combination.key(), combination.keyboardModifiers());
+    }
+};
+
+TEST_F(ReadingResultsTest, CellsWrittenByTheProgramShowTheStartOfTheirText)
+{
+    fillGrid(*form_, kInputRows, texts(kThirdsAndSevenths));
+    click(*form_, names::kSolveButton);
+    click(*form_, names::kWatchButton);
+
+    std::vector<QLineEdit*> written;
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            written.push_back(&resultCell(row, column));
+            for (const RowNames& rows : kSnapshotRows)
+                written.push_back(&cell(form_->solvingWindow().get(), elementName(rows[row], column)));
+        }
+    for (QLineEdit* edit : written) {
+        (void)edit->grab();  // the scroll position follows the cursor when painted
+        EXPECT_EQ(edit->cursorPosition(), 0) << edit->objectName().toStdString() << " " << edit->text().toStdString();
+        EXPECT_LT(edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), edit->width() / 2) << edit->objectName().toStdString();
+    }
+    EXPECT_EQ(resultCell(0, 4).text(), "-3.33333333333333e+19");
+
+    // Typing is left alone while it goes on; once the user moves on, the
+    // typed text too shows its start.
+    ASSERT_TRUE(activate(*form_));
+    QLineEdit& typed = inputCell(0, 0);
+    typed.setFocus();
+    typed.clear();
+    QTest::keyClicks(&typed, QStringLiteral("-123456.789"));
+    EXPECT_EQ(typed.cursorPosition(), typed.text().size());
+    QTest::keyClick(&typed, Qt::Key_Tab);
+    ASSERT_FALSE(typed.hasFocus());
+    EXPECT_EQ(typed.cursorPosition(), 0);
+}
+
+TEST_F(ReadingResultsTest, HoverShowsTheWholeValueAndTheFractionItStandsFor)
+{
+    fillGrid(*form_, kInputRows, texts(kThirdsAndSevenths));
+    click(*form_, names::kSolveButton);
+
+    struct Hover {
+        int row;
+        int column;
+        const char* tip;  // empty: the text fits and says all
+    };
+    const Hover hovers[] = {
+        {0, 0, ""},
+        {0, 2, "0.333333333333333 ≈ 1/3"},
+        {0, 3, "-1.33333333333333 ≈ -4/3"},
+        {0, 4, "-3.33333333333333e+19"},
+        {0, 5, "-2.66666666666667 ≈ -8/3"},
+        {1, 2, "3.14285714285714 ≈ 22/7"},
+        {1, 3, "0.142857142857143 ≈ 1/7"},
+        {1, 4, ""},  // 0.5
+        {1, 5, "-0.285714285714286 ≈ -2/7"},
+    };
+    for (const Hover& expected : hovers)
+        EXPECT_EQ(hover(resultCell(expected.row, expected.column)), QString::fromUtf8(expected.tip))
+            << expected.row << ", " << expected.column;
+
+    // A cell that says all leaves the hover to its frame, which explains the stage.
+    click(*form_, names::kWatchButton);
+    SolvingWindow& solving = *form_->solvingWindow().loaded();
+    EXPECT_EQ(hover(cell(solving, elementName(kSnapshotRows[0][0], 0))), "Divide row 1 by 3");
+    EXPECT_EQ(hover(cell(solving, elementName(kSnapshotRows[0][0], 2))), QString::fromUtf8("0.333333333333333 ≈ 1/3"));
+
+    // Typed input is read the same way.
+    inputCell(2, 5).setText(QStringLiteral("0.3333333333333333"));
+    EXPECT_EQ(hover(inputCell(2, 5)), QString::fromUtf8("0.3333333333333333 ≈ 1/3"));
+}
+
+TEST_F(ReadingResultsTest, InputThatCountedAsZeroIsMarkedUntilItChanges)
+{
+    fillGrid(*form_, kInputRows,
+             texts({{{"1", "0", "0", "0", "1,5", "1"}, {"0", "1", "0", "0", "", "2"}, {"0", "0", "0", "0", "  ", "0"}}}));
+    QLineEdit& unread = inputCell(0, 4);
+    const QColor usualText = unread.palette().color(QPalette::Text);
+    const auto redPixels = [](QLineEdit& edit) {
+        const QImage image = edit.grab().toImage();
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                red += pixel.red() > 150 && pixel.green() < 80 && pixel.blue() < 80;
+            }
+        return red;
+    };
+
+    click(*form_, names::kSolveButton);
+
+    EXPECT_TRUE(seenBoxes_.empty()) << "no message of its own";
+    EXPECT_EQ(readGrid(*form_, kResultRows)[0][4], "0") << "still counted as 0";
+    EXPECT_EQ(unread.palette().color(QPalette::Text), QColor(192, 0, 0));
+    EXPECT_GT(redPixels(unread), 0);
+    EXPECT_EQ(hover(unread), "Not a number: counted as 0");
+    EXPECT_EQ(unread.accessibleDescription(), "Not a number: counted as 0");
+    for (const auto& [row, column] : {std::pair{0, 0}, {1, 4}, {2, 4}}) {
+        EXPECT_EQ(inputCell(row, column).palette().color(QPalette::Text), usualText) << row << ", " << column;
+        EXPECT_EQ(hover(inputCell(row, column)), "") << row << ", " << column;
+    }
+    EXPECT_EQ(redPixels(inputCell(0, 0)), 0);
+
+    QTest::keyClick(&unread, Qt::Key_End);
+    QTest::keyClick(&unread, Qt::Key_Backspace);
+    EXPECT_EQ(unread.palette().color(QPalette::Text), usualText) << "an edit takes the mark away";
+    EXPECT_EQ(hover(unread), "");
+
+    click(*form_, names::kSolveButton);
+    ASSERT_EQ(unread.palette().color(QPalette::Text), QColor(192, 0, 0)) << "\"1,\" is not a number either";
+    click(*form_, names::kClearButton);
+    EXPECT_EQ(unread.palette().color(QPalette::Text), usualText) << "Clear takes the mark away";
+    EXPECT_TRUE(unread.accessibleDescription().isEmpty());
+}
+
+struct PasteCase {
+    const char* name;
+    const char* clipboard;
+    int row;
+    int column;
+    Rows expected;  // the input grid after the paste, from the sample
+};
+
+const PasteCase kPastes[] = {
+    {"a value and a line break", "1.5\n", 0, 0,
+     {{{"1.5", "-2", "3", "0", "4", "1"}, {"4", "-7", "2", "1", "0", "3"}, {"3", "-5", "-1", "1", "-4", "2"}}}},
+    {"a value between no-break spaces", "\u00a0-2.5\u00a0\r\n", 1, 5,
+     {{{"1", "-2", "3", "0", "4", "1"}, {"4", "-7", "2", "1", "0", "-2.5"}, {"3", "-5", "-1", "1", "-4", "2"}}}},
+    {"a comma stays in its value", "1,5", 2, 0,
+     {{{"1", "-2", "3", "0", "4", "1"}, {"4", "-7", "2", "1", "0", "3"}, {"1,5", "-5", "-1", "1", "-4", "2"}}}},
+    {"a 3 x 6 spreadsheet block", "9\t8\t7\t6\t5\t4\r\n3\t2\t1\t0\t-1\t-2\r\n.5\t\t1e3\t-0\t2,5\t7\r\n", 0, 0,
+     {{{"9", "8", "7", "6", "5", "4"}, {"3", "2", "1", "0", "-1", "-2"}, {".5", "", "1e3", "-0", "2,5", "7"}}}},
+    {"a 2 x 2 text block in the middle", "10  20\n30 40\n", 1, 2,
+     {{{"1", "-2", "3", "0", "4", "1"}, {"4", "-7", "10", "20", "0", "3"}, {"3", "-5", "30", "40", "-4", "2"}}}},
+    {"a block over the edge", "1;2;3\n4;5;6\n7;8;9", 2, 4,
+     {{{"1", "-2", "3", "0", "4", "1"}, {"4", "-7", "2", "1", "0", "3"}, {"3", "-5", "-1", "1", "1", "2"}}}},
+};
+
+TEST_F(ReadingResultsTest, PasteDropsBlanksAndFillsTheGridWithABlock)
+{
+    for (const PasteCase& pasted : kPastes) {
+        for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}) {
+            fillGrid(*form_, kInputRows, texts(kSampleInput));
+            QLineEdit& into = inputCell(pasted.row, pasted.column);
+            into.selectAll();
+            paste(into, QString::fromUtf8(pasted.clipboard), keys);
+            EXPECT_EQ(readGrid(*form_, kInputRows), texts(pasted.expected))
+                << pasted.name << " with " << keys.toString().toStdString();
+        }
+    }
+}
+
+TEST_F(ReadingResultsTest, ContextMenuPastePastesTheSameWay)
+{
+    fillGrid(*form_, kInputRows, texts(kSampleInput));
+    auto& into = static_cast<CellEdit&>(inputCell(1, 2));
+    QGuiApplication::clipboard()->setText(QStringLiteral("10\t20\n30\t40\n"));
+
+    QContextMenuEvent event(QContextMenuEvent::Mouse, into.rect().center(), into.mapToGlobal(into.rect().center()));
+    QApplication::sendEvent(&into, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr) << "the context menu opened";
+    QAction* pasteAction = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text().startsWith(QLatin1String("&Paste")))
+            pasteAction = action;
+    ASSERT_NE(pasteAction, nullptr);
+    pasteAction->trigger();
+    menu->close();
+    flushDeferredDeletes();
+
+    EXPECT_EQ(readGrid(*form_, kInputRows),
+              texts({{{"1", "-2", "3", "0", "4", "1"}, {"4", "-7", "10", "20", "0", "3"}, {"3", "-5", "30", "40", "-4", "2"}}}));
+}
+
+TEST_F(ReadingResultsTest, PastedValueCanBeUndone)
+{
+    QLineEdit& into = inputCell(0, 0);
+    QTest::keyClicks(&into, QStringLiteral("12"));
+    paste(into, QStringLiteral(" 3\n"));
+    ASSERT_EQ(into.text(), "123");
+    QTest::keyClick(&into, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(into.text(), "12");
+}
+
+TEST_F(ReadingResultsTest, WatchRestoresAMinimisedSolvingWindow)
+{
+    click(*form_, names::kWatchButton);
+    SolvingWindow& solving = *form_->solvingWindow().loaded();
+    solving.showMinimized();
+    ASSERT_TRUE(solving.isMinimized());
+
+    click(*form_, names::kWatchButton);
+
+    EXPECT_FALSE(solving.isMinimized());
+    EXPECT_TRUE(solving.isVisible());
+}
+
+}  // namespace
+}  // namespace rowsweep::ui::testing

@@ -1,0 +1,196 @@
+// Taking the work away: the copy commands of the cells' menus, run through
+// the real windows; the expected texts were worked by hand, and the LaTeX
+// is compiled.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "grids.h"
+#include "rowsweep/ui/solving_window.h"
+
+namespace rowsweep::ui::testing {
+namespace {
+
+QString expectedText(const char* name)
+{
+    QFile file(QStringLiteral(ROWSWEEP_EXPECTED_DIR "/") + QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("(no file)");
+}
+
+class CopyTest : public MainWindowTest {
+protected:
+    QWidget& solving() { return form_->solvingWindow().get(); }
+    QLineEdit& at(QWidget& window, const char* name) { return cell(window, QString::fromLatin1(name)); }
+    QLineEdit& resultCell() { return at(*form_, "Text5(2)"); }
+    QLineEdit& answerCell() { return at(solving(), "Text61(0)"); }
+
+    // Opens the cell's menu with the menu key, as a user would.
+    static QMenu& openMenu(QLineEdit& cell)
+    {
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, {}, cell.mapToGlobal(QPoint()));
+        QApplication::sendEvent(&cell, &event);
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            return *menu;
+        throw std::runtime_error("no menu opened");
+    }
+
+    // The commands after Qt's own line-edit menu, unchanged, and a
+    // separator; a disabled one with a leading "-".
+    static QStringList copyCommands(QLineEdit& cell)
+    {
+        QStringList shown;
+        const std::unique_ptr<QMenu> standard(cell.createStandardContextMenu());
+        for (QMenu* menu : {&openMenu(cell), standard.get()}) {
+            for (const QAction* action : menu->actions())
+                shown << (action->isEnabled() ? QString() : QStringLiteral("-")) + action->text();
+            menu->close();
+        }
+        // Shown: Qt's items, "", the copy commands; then Qt's items again.
+        const QStringList qtItems = shown.mid(shown.size() - standard->actions().size());
+        EXPECT_EQ(shown.mid(0, qtItems.size() + 1), qtItems + QStringList{QString()});
+        return shown.mid(qtItems.size() + 1, shown.size() - 2 * qtItems.size() - 1);
+    }
+
+    // Clicks a command of the cell's menu and returns what it put on the
+    // clipboard, after checking that nothing else changed.
+    QString copy(QLineEdit& cell, const QString& command)
+    {
+        EXPECT_TRUE(activate(*cell.window()));
+        cell.setFocus();
+        const GridTexts input = readGrid(*form_, kInputRows);
+        const GridTexts result = readGrid(*form_, kResultRows);
+        QGuiApplication::clipboard()->clear();
+        QMenu& menu = openMenu(cell);
+        for (QAction* action : menu.actions())
+            if (action->text() == command)
+                QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(action).center());
+        flushDeferredDeletes();
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "the menu closes";
+        // The offscreen platform leaves no window active after a popup, so
+        // the focus is asked of the cell's own window.
+        EXPECT_EQ(cell.window()->focusWidget(), &cell);
+        EXPECT_EQ(readGrid(*form_, kInputRows), input);
+        EXPECT_EQ(readGrid(*form_, kResultRows), result);
+        EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{QStringLiteral("text/plain")});
+        return QGuiApplication::clipboard()->text();
+    }
+};
+
+TEST_F(CopyTest, CopyMatrixCopiesTheCellsGridAsTabSeparatedLinesThatFillAGrid)
+{
+    click(*form_, names::kSampleButton);
+    at(*form_, "Text2(3)").setText(QStringLiteral(" x "));
+    at(*form_, "Text3(5)").clear();
+    answerBoxes({QMessageBox::Ok});
+    click(*form_, names::kSolveButton);
+
+    EXPECT_EQ(copy(at(*form_, "Text2(4)"), QStringLiteral("Copy Matrix")),
+              QStringLiteral("1\t-2\t3\t0\t4\t1\n4\t-7\t2\t x \t0\t3\n3\t-5\t-1\t1\t-4\t\n"));
+    EXPECT_EQ(copy(at(solving(), "Text42(1)"), QStringLiteral("Copy Matrix")),
+              QStringLiteral("1\t0\t-17\t2\t-28\t-5\n0\t1\t-10\t0\t-16\t-1\n0\t1\t-10\t1\t-16\t-3\n"));
+
+    // Pasted into the first input cell, the copied answer fills the input
+    // grid cell for cell.
+    const GridTexts answer = readGrid(*form_, kResultRows);
+    copy(resultCell(), QStringLiteral("Copy Matrix"));
+    QLineEdit& first = cell(*form_, elementName(kInputRows[0], 0));
+    first.setFocus();
+    const QKeyCombination paste = QKeySequence(QKeySequence::Paste)[0];
+    QTest::keyClick(&first, paste.key(), paste.keyboardModifiers());
+    EXPECT_EQ(readGrid(*form_, kInputRows), answer);
+}
+
+TEST_F(CopyTest, StepCommandsAreOfferedWhereTheStepsAreShownAndOnlyWhileTheyAre)
+{
+    const auto expectCommands = [this](bool enabled, const char* when) {
+        const QString mark = enabled ? QString() : QStringLiteral("-");
+        const QStringList steps{QStringLiteral("Copy Matrix"), mark + QStringLiteral("Copy All Steps"),
+                                mark + QStringLiteral("Copy All Steps as LaTeX")};
+        EXPECT_EQ(copyCommands(at(*form_, "Text1(0)")), QStringList{QStringLiteral("Copy Matrix")}) << when;
+        EXPECT_EQ(copyCommands(resultCell()), steps) << when;
+        EXPECT_EQ(copyCommands(answerCell()), steps) << when;
+    };
+    expectCommands(false, "before any Solve");
+    click(*form_, names::kSampleButton);
+    click(*form_, names::kSolveButton);
+    expectCommands(true, "after Solve");
+    click(*form_, names::kClearButton);
+    expectCommands(false, "after Clear");
+    click(*form_, names::kSolveButton);
+    solving().close();
+    expectCommands(false, "after the Solving window, and its snapshots, were closed");
+}
+
+struct StepsCase {
+    const char* name;
+    Rows input;
+    bool warns;
+    const char* expectedText;    // copied by Copy All Steps
+    const char* expectedLatex;   // null: only compiled
+};
+
+std::vector<StepsCase> stepsCases()
+{
+    std::vector<StepsCase> cases{
+        {"SampleWithText", kSampleInput, false, "sample_steps.txt", "sample_steps.tex"},
+        {"RowExchangeWithText",
+         {{{"0", "0", "1", "0", "0", "1"}, {"0", "abc", "2", "0", "0", "2"}, {"3", "0", "0", "0", "0", "3"}}},
+         true, "exchange_steps.txt", nullptr},
+        // 1/1e-300 overflows, and clearing with an infinite factor leaves NaN.
+        {"InfinityAndNaN",
+         {{{"1e-300", "1e300", "1", "1", "1", "1"}, {"1", "1", "1", "1", "1", "1"}, {"0", "1", "0", "0", "0", "0"}}},
+         true, nullptr, "infinity_nan.tex"},
+        {"Exponents", {{{"2e-7", "0", "0", "0", "0", "3e20"}, {"0", "1e-5", "0", "0", "0", "1"}, {"", "", "", "", "", ""}}},
+         false, nullptr, "exponents.tex"},
+    };
+    for (const WorkedExample& example : kWorkedExamples)
+        cases.push_back({example.name, example.input, example.warns, nullptr, nullptr});
+    return cases;
+}
+
+class CopyStepsTest : public CopyTest, public ::testing::WithParamInterface<StepsCase> {};
+
+TEST_P(CopyStepsTest, TextAndLatexShowTheWorkAndTheLatexCompiles)
+{
+    const StepsCase& example = GetParam();
+    fillGrid(*form_, kInputRows, texts(example.input));
+    if (example.warns)
+        answerBoxes({QMessageBox::Ok});
+    click(*form_, names::kSolveButton);
+
+    if (example.expectedText != nullptr) {
+        EXPECT_EQ(copy(answerCell(), QStringLiteral("Copy All Steps")), expectedText(example.expectedText));
+    }
+    const QString latex = copy(resultCell(), QStringLiteral("Copy All Steps as LaTeX"));
+    if (example.expectedLatex != nullptr) {
+        EXPECT_EQ(latex, expectedText(example.expectedLatex));
+    }
+
+    QTemporaryDir dir;
+    QFile source(dir.filePath(QStringLiteral("steps.tex")));
+    ASSERT_TRUE(source.open(QIODevice::WriteOnly));
+    source.write("\\documentclass{article}\n\\usepackage{amsmath}\n\\begin{document}\n" + latex.toUtf8()
+                 + "\\end{document}\n");
+    source.close();
+    QProcess pdflatex;
+    pdflatex.setWorkingDirectory(dir.path());
+    pdflatex.start(QStringLiteral("pdflatex"),
+                   {QStringLiteral("-interaction=nonstopmode"), QStringLiteral("-halt-on-error"), source.fileName()});
+    // Fails, not skips, without pdflatex (texlive-latex-base).
+    EXPECT_TRUE(pdflatex.waitForFinished(60000) && pdflatex.exitCode() == 0)
+        << pdflatex.errorString().toStdString() << pdflatex.readAllStandardOutput().toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("steps.pdf"))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, CopyStepsTest, ::testing::ValuesIn(stepsCases()),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+}  // namespace
+}  // namespace rowsweep::ui::testing
