@@ -107,6 +107,22 @@ TEST_F(CopyTest, CopyMatrixCopiesTheCellsGridAsTabSeparatedLinesThatFillAGrid)
     EXPECT_EQ(readGrid(*form_, kInputRows), answer);
 }
 
+// Only text that is not a number is listed as counted as 0; an empty or
+// blank cell is simply 0, as the red mark has it too.
+TEST_F(CopyTest, AllStepsListOnlyTheCellsThatAreNotNumbers)
+{
+    click(*form_, names::kSampleButton);
+    at(*form_, "Text1(1)").clear();
+    at(*form_, "Text2(2)").setText(QStringLiteral("  "));
+    at(*form_, "Text3(4)").setText(QStringLiteral("4,5"));
+    answerBoxes({QMessageBox::Ok});
+    click(*form_, names::kSolveButton);
+
+    const QString steps = copy(resultCell(), QStringLiteral("Copy All Steps"));
+    EXPECT_EQ(steps.count(QStringLiteral("(not a number, counted as 0)")), 1) << steps.toStdString();
+    EXPECT_TRUE(steps.contains(QStringLiteral("Row 3, column 5: (not a number, counted as 0)")));
+}
+
 TEST_F(CopyTest, StepCommandsAreOfferedWhereTheStepsAreShownAndOnlyWhileTheyAre)
 {
     const auto expectCommands = [this](bool enabled, const char* when) {

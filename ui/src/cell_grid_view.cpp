@@ -57,11 +57,15 @@ void CellGridView::clear()
             cell->showText(QString());
 }
 
-void CellGridView::markNonNumbers()
+CellMask CellGridView::markNonNumbers()
 {
-    for (const auto& row : cells_)
-        for (CellEdit* cell : row)
-            cell->markIfNotANumber();
+    CellMask marked{};
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            cells_[row][column]->markIfNotANumber();
+            marked[row][column] = cells_[row][column]->isMarkedNotANumber();
+        }
+    return marked;
 }
 
 void CellGridView::fillFrom(int row, int column, const PastedBlock& block)

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
-#include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/reduction.h"
 #include "rowsweep/engine/sample_matrix.h"
 #include "rowsweep/ui/about_window.h"
@@ -57,15 +56,6 @@ constexpr std::array<CellTabRun, 11> kCellTabOrder{{
     {29, Result, 1, 1, 5},
     {34, Result, 2, 1, 5},
 }};
-
-CellMask unreadableCells(const CellGridView& grid)
-{
-    CellMask mask{};
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            mask[row][column] = !parseCellText(grid.cell(row, column)->text().toStdString()).has_value();
-    return mask;
-}
 
 }  // namespace
 
@@ -142,12 +132,12 @@ void MainWindow::buildControls()
 void MainWindow::solveClicked()
 {
     const Matrix input = input_->numbers();
-    input_->markNonNumbers();
+    const CellMask unreadable = input_->markNonNumbers();
     const Reduction reduction = reduce(input);
     SolvingWindow& solving = solving_.get();
     solving.showStages(input, reduction);
     result_->showNumbers(reduction.answer());
-    lastSolve_ = WorkedSolution{input, unreadableCells(*input_), reduction, reduction.thirdRowNotZero};
+    lastSolve_ = WorkedSolution{input, unreadable, reduction, reduction.thirdRowNotZero};
     solvedInto_ = &solving;
     if (reduction.thirdRowNotZero)
         showMathError(this);

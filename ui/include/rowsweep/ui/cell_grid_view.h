@@ -42,9 +42,9 @@ public:
     // Writes every entry as a cell writes numbers.
     void showNumbers(const Matrix& matrix);
     void clear();
-    // Marks the cells that the last numbers() counted as 0 without their
-    // being blank.
-    void markNonNumbers();
+    // Marks the cells that numbers() counts as 0 without their being blank,
+    // and says which they are.
+    CellMask markNonNumbers();
 
     // Grids that show a stage or the result offer the whole worked
     // solution in their cells' menus.

@@ -9,13 +9,10 @@
 
 namespace rowsweep::ui {
 
-// Which cells of a grid held text that is not a number.
-using CellMask = std::array<std::array<bool, kColumns>, kRows>;
-
 // Everything one Solve worked out, kept so that it can be handed in.
 struct WorkedSolution {
     Matrix input{};  // as read: a cell that is not a number counts as 0
-    CellMask unreadable{};
+    CellMask unreadable{};  // held text that is not a number; blank cells do not count
     Reduction reduction{};
     bool warned = false;  // the "Math error" warning was shown
 };
