@@ -98,6 +98,12 @@ CellEdit::CellEdit(QWidget* parent)
 
 void CellEdit::showText(const QString& text)
 {
+    // Writing what the cell already shows, from its start and with nothing
+    // to undo, would change nothing but cost a repaint of every cell on
+    // each Solve.
+    if (text == this->text() && cursorPosition() == 0 && !hasSelectedText() && !isUndoAvailable()
+        && !isRedoAvailable())
+        return;
     setText(text);
     setCursorPosition(0);
     pastedIntoHistory_ = 0;  // setText empties the undo history
