@@ -50,11 +50,7 @@ class SolveTest : public MainWindowCommandsTest, public ::testing::WithParamInte
 TEST_P(SolveTest, FillsEverySnapshotAndTheResultWithoutShowingTheSolvingWindow)
 {
     const WorkedExample& example = GetParam();
-    fillGrid(*form_, kInputRows, texts(example.input));
-    if (example.warns)
-        answerBoxes({QMessageBox::Ok});
-
-    click(*form_, names::kSolveButton);
+    solve(texts(example.input), example.warns);
 
     ASSERT_NE(solving(), nullptr) << "Solve creates the Solving window";
     EXPECT_FALSE(solving()->isVisible()) << "Solve never shows the Solving window";

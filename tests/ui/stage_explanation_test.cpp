@@ -119,11 +119,7 @@ TEST_P(StageExplanationTest, EachFrameListsTheOperationsOfItsStage)
 {
     const Explained& example = GetParam();
     ASSERT_FALSE(example.lines[0].isEmpty()) << "no explanation worked out for " << example.name;
-    fillGrid(*form_, kInputRows, texts(example.input));
-    if (example.warns)
-        answerBoxes({QMessageBox::Ok});
-
-    click(*form_, names::kSolveButton);
+    solve(texts(example.input), example.warns);
 
     for (std::size_t stage = 0; stage < kStageCount; ++stage) {
         const QString expected = example.lines[stage].join(QChar(u'\n'));

@@ -186,6 +186,14 @@ void MainWindowTest::SetUp()
     form_->show();
 }
 
+void MainWindowTest::solve(const GridTexts& input, bool warns)
+{
+    fillGrid(*form_, names::kInputRows, input);
+    if (warns)
+        answerBoxes({QMessageBox::Ok});
+    click(*form_, names::kSolveButton);
+}
+
 void MainWindowTest::TearDown()
 {
     form_.reset();

@@ -85,6 +85,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Types the input into the main window and presses Solve, answering
+    // the "Math error" box when the input is expected to raise it.
+    void solve(const GridTexts& input, bool warns);
+
     std::unique_ptr<MainWindow> form_;
 };
 

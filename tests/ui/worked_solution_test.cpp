@@ -176,10 +176,7 @@ class CopyStepsTest : public CopyTest, public ::testing::WithParamInterface<Step
 TEST_P(CopyStepsTest, TextAndLatexShowTheWorkAndTheLatexCompiles)
 {
     const StepsCase& example = GetParam();
-    fillGrid(*form_, kInputRows, texts(example.input));
-    if (example.warns)
-        answerBoxes({QMessageBox::Ok});
-    click(*form_, names::kSolveButton);
+    solve(texts(example.input), example.warns);
 
     if (example.expectedText != nullptr) {
         EXPECT_EQ(copy(answerCell(), QStringLiteral("Copy All Steps")), expectedText(example.expectedText));
