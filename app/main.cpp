@@ -11,7 +11,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "rowsweep/ui/main_window.h"
+#include "rowsweep/ui/windows/main_window.h"
 #include "rowsweep/version.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include <QTest>
 
 #include "rowsweep/engine/matrix.h"
-#include "rowsweep/ui/layout.h"
-#include "rowsweep/ui/main_window.h"
+#include "rowsweep/ui/look/layout.h"
+#include "rowsweep/ui/windows/main_window.h"
 #include "rowsweep/ui/object_names.h"
 #include "resident_memory.h"
 

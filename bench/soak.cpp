@@ -16,13 +16,13 @@
 #include <QTimer>
 
 #include "rowsweep/engine/matrix.h"
-#include "rowsweep/ui/about_window.h"
-#include "rowsweep/ui/layout.h"
-#include "rowsweep/ui/main_window.h"
-#include "rowsweep/ui/maker_link.h"
-#include "rowsweep/ui/message_boxes.h"
+#include "rowsweep/ui/windows/about_window.h"
+#include "rowsweep/ui/look/layout.h"
+#include "rowsweep/ui/windows/main_window.h"
+#include "rowsweep/ui/desktop/maker_link.h"
+#include "rowsweep/ui/desktop/message_boxes.h"
 #include "rowsweep/ui/object_names.h"
-#include "rowsweep/ui/solving_window.h"
+#include "rowsweep/ui/windows/solving_window.h"
 #include "resident_memory.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "rowsweep/ui/layout.h"
-#include "rowsweep/ui/main_window.h"
+#include "rowsweep/ui/look/layout.h"
+#include "rowsweep/ui/windows/main_window.h"
 #include "rowsweep/ui/object_names.h"
 #include "verdict.h"
 

@@ -11,10 +11,10 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "rowsweep/ui/main_window.h"
-#include "rowsweep/ui/about_window.h"
-#include "rowsweep/ui/contrast.h"
-#include "rowsweep/ui/maker_link.h"
+#include "rowsweep/ui/windows/main_window.h"
+#include "rowsweep/ui/windows/about_window.h"
+#include "rowsweep/ui/look/contrast.h"
+#include "rowsweep/ui/desktop/maker_link.h"
 #include "ui_fixture.h"
 
 namespace rowsweep::ui::testing {

@@ -6,8 +6,8 @@
 
 #include "grids.h"
 #include "process_locale.h"
-#include "rowsweep/ui/main_window.h"
-#include "rowsweep/ui/solving_window.h"
+#include "rowsweep/ui/windows/main_window.h"
+#include "rowsweep/ui/windows/solving_window.h"
 #include "ui_fixture.h"
 
 namespace rowsweep::ui::testing {

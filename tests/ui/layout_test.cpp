@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "rowsweep/ui/main_window.h"
-#include "rowsweep/ui/solving_window.h"
-#include "rowsweep/ui/maker_link.h"
-#include "rowsweep/ui/pictures.h"
-#include "rowsweep/ui/separator_line.h"
+#include "rowsweep/ui/windows/main_window.h"
+#include "rowsweep/ui/windows/solving_window.h"
+#include "rowsweep/ui/desktop/maker_link.h"
+#include "rowsweep/ui/look/pictures.h"
+#include "rowsweep/ui/look/separator_line.h"
 #include "ui_fixture.h"
 
 namespace rowsweep::ui::testing {

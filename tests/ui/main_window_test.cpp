@@ -10,10 +10,10 @@
 
 #include "grids.h"
 #include "worked_examples.h"
-#include "rowsweep/ui/main_window.h"
-#include "rowsweep/ui/solving_window.h"
-#include "rowsweep/ui/maker_link.h"
-#include "rowsweep/ui/message_boxes.h"
+#include "rowsweep/ui/windows/main_window.h"
+#include "rowsweep/ui/windows/solving_window.h"
+#include "rowsweep/ui/desktop/maker_link.h"
+#include "rowsweep/ui/desktop/message_boxes.h"
 #include "ui_fixture.h"
 
 namespace rowsweep::ui::testing {

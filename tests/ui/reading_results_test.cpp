@@ -11,9 +11,9 @@
 #include <QToolTip>
 
 #include "grids.h"
-#include "rowsweep/ui/cell_edit.h"
-#include "rowsweep/ui/main_window.h"
-#include "rowsweep/ui/solving_window.h"
+#include "rowsweep/ui/cells/cell_edit.h"
+#include "rowsweep/ui/windows/main_window.h"
+#include "rowsweep/ui/windows/solving_window.h"
 #include "ui_fixture.h"
 
 namespace rowsweep::ui::testing {

@@ -9,8 +9,8 @@
 #include <QGroupBox>
 
 #include "grids.h"
-#include "rowsweep/ui/main_window.h"
-#include "rowsweep/ui/solving_window.h"
+#include "rowsweep/ui/windows/main_window.h"
+#include "rowsweep/ui/windows/solving_window.h"
 #include "ui_fixture.h"
 
 namespace rowsweep::ui::testing {

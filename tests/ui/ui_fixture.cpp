@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "rowsweep/ui/main_window.h"
-#include "rowsweep/ui/layout.h"
-#include "rowsweep/ui/maker_link.h"
-#include "rowsweep/ui/message_boxes.h"
+#include "rowsweep/ui/windows/main_window.h"
+#include "rowsweep/ui/look/layout.h"
+#include "rowsweep/ui/desktop/maker_link.h"
+#include "rowsweep/ui/desktop/message_boxes.h"
 
 namespace rowsweep::ui::testing {
 

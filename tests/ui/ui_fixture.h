@@ -16,9 +16,9 @@
 #include <QWidget>
 
 #include "rowsweep/engine/matrix.h"
-#include "rowsweep/ui/layout.h"
+#include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/object_names.h"
-#include "rowsweep/ui/main_window.h"
+#include "rowsweep/ui/windows/main_window.h"
 
 namespace rowsweep::ui::testing {
 

@@ -13,7 +13,7 @@
 #include <QTest>
 
 #include "grids.h"
-#include "rowsweep/ui/solving_window.h"
+#include "rowsweep/ui/windows/solving_window.h"
 
 namespace rowsweep::ui::testing {
 namespace {

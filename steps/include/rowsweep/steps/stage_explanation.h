@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+
+#include <QString>
+#include <QStringList>
+
+#include "rowsweep/engine/reduction.h"
+
+namespace rowsweep::steps {
+
+// The names of the stages as their frames show them: "Step 1" .. "Answer".
+[[nodiscard]] QString stageName(std::size_t stage);
+
+// A division by 1 runs but leaves the row as it was; a student is not told
+// about it, and a worked solution leaves it out.
+[[nodiscard]] bool changesNothing(const RowOperation& operation);
+
+// The operation in words, rows counted from 1 and the factor written as a
+// cell writes numbers: "Exchange rows 1 and 2", "Divide row 1 by 4",
+// "Subtract 4 × row 1 from row 2", "Add 3 × row 1 to row 3",
+// "Add row 3 divided by 5 to row 2".
+[[nodiscard]] QString describeOperation(const RowOperation& operation);
+
+// What one stage did, a line per operation that changed something, or the
+// one line that says why the stage's tests left the matrix as it was.
+// `before` is the matrix the stage started from.
+[[nodiscard]] QStringList explainStage(std::size_t stage, const Matrix& before, const StageOperations& operations);
+
+}  // namespace rowsweep::steps

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include <QString>
+
+#include "rowsweep/engine/matrix.h"
+#include "rowsweep/steps/worked_solution.h"
+
+class QMenu;
+
+namespace rowsweep::ui {
+
+using GridTexts = std::array<std::array<QString, kColumns>, kRows>;
+
+// What a grid's copy commands copy: its own texts, and, in the grids that
+// show a stage or the result, the last Solve while its snapshots are on show.
+struct CopySource {
+    GridTexts texts;
+    bool offersSteps = false;
+    std::shared_ptr<const steps::WorkedSolution> solution;  // none: the step commands are disabled
+};
+
+// Below a cell's line-edit menu, a separator and the copy commands: the
+// grid the cell belongs to, and, where the grid offers them, all the steps
+// as text or as LaTeX.
+void addCopyCommands(QMenu& menu, CopySource source);
+
+}  // namespace rowsweep::ui

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include <QGroupBox>
+
+#include "rowsweep/engine/matrix.h"
+#include "rowsweep/steps/worked_solution.h"
+#include "rowsweep/ui/cells/cell_edit.h"
+#include "rowsweep/ui/look/layout.h"
+#include "rowsweep/ui/object_names.h"
+
+namespace rowsweep::ui {
+
+// Both windows place the six columns alike; column 5 stands apart, with the
+// separator line in the gap.
+inline constexpr std::array<int, kColumns> kGridColumnLefts{240, 840, 1440, 2040, 2640, 3480};
+inline constexpr int kGridCellWidth = 495;
+inline constexpr int kGridCellHeight = 375;
+
+// Where the cells of one grid sit inside its frame (twips).
+struct GridPlacement {
+    names::GridRows rows;  // one control array per row
+    std::array<int, kRows> rowTops;
+    std::array<int, kRows> rowHeights;
+    LinePlacement line;
+};
+
+// A frame holding three rows of six single-line cells and the line that
+// sets column 5 apart. The cells accept any text; nothing reacts to typing.
+// A block of values pasted into a cell fills the grid from that cell.
+class CellGridView final : public QGroupBox {
+public:
+    CellGridView(const ControlPlacement& frame, const GridPlacement& grid, QWidget* parent);
+
+    [[nodiscard]] CellEdit* cell(int row, int column) const { return cells_[row][column]; }
+
+    // The numbers in the cells; a cell that is not a number counts as 0.
+    [[nodiscard]] Matrix numbers() const;
+    // Writes every entry as a cell writes numbers.
+    void showNumbers(const Matrix& matrix);
+    void clear();
+    // Marks the cells that numbers() counts as 0 without their being blank,
+    // and says which they are.
+    CellMask markNonNumbers();
+
+    // Grids that show a stage or the result offer the whole worked
+    // solution in their cells' menus, while they hold one.
+    void offerSteps() { offersSteps_ = true; }
+    // The last Solve, handed down after it ran; none takes it away.
+    void holdSolution(std::shared_ptr<const steps::WorkedSolution> solution) { solution_ = std::move(solution); }
+
+private:
+    // Values beyond the grid's edge are dropped.
+    void fillFrom(int row, int column, const PastedBlock& block);
+
+    void addCopyCommands(QMenu& menu) const;
+
+    std::array<std::array<CellEdit*, kColumns>, kRows> cells_{};
+    bool offersSteps_ = false;
+    std::shared_ptr<const steps::WorkedSolution> solution_;
+};
+
+// A run of consecutive tab indices over the cells of one row of a grid,
+// counting the column up or down from `first` to `last`.
+struct CellTabRun {
+    int firstTabIndex;
+    int grid;  // index into the window's grids
+    int row;
+    int first;
+    int last;
+};
+
+void addCellTabStops(std::vector<TabStop>& stops, std::span<CellGridView* const> grids,
+                     std::span<const CellTabRun> runs);
+
+}  // namespace rowsweep::ui

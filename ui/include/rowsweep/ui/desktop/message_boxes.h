@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+
+#include <QMessageBox>
+
+#include "rowsweep/steps/warning.h"
+
+class QWidget;
+
+namespace rowsweep::ui {
+
+using steps::kMathErrorText;
+using steps::kMathErrorTitle;
+inline constexpr char kExitText[] = "Are you sure?";
+inline constexpr char kExitTitle[] = "Exit";
+
+// Receives each fully configured box instead of its modal showing and
+// answers with the button the user would have chosen.
+using MessageBoxHook = std::function<QMessageBox::StandardButton(QMessageBox&)>;
+
+// An empty hook restores the real modal showing.
+void setMessageBoxHook(MessageBoxHook hook);
+
+// The warning after a reduction whose third row is not zero.
+void showMathError(QWidget* parent);
+
+// Asks before ending the program; true when the user chose OK.
+[[nodiscard]] bool confirmExit(QWidget* parent);
+
+}  // namespace rowsweep::ui

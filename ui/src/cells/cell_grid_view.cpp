@@ -1,0 +1,104 @@
+#include "rowsweep/ui/cells/cell_grid_view.h"
+
+#include "rowsweep/engine/cell_text.h"
+#include "rowsweep/steps/number_text.h"
+#include "rowsweep/ui/cells/cell_context_menu.h"
+#include "rowsweep/ui/look/separator_line.h"
+#include "rowsweep/ui/look/twips.h"
+#include "rowsweep/ui/look/window_style.h"
+
+namespace rowsweep::ui {
+
+CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& grid, QWidget* parent)
+    : QGroupBox(parent)
+{
+    // The frame style first: the caption is then measured once, by the
+    // style that draws it.
+    setStyle(&frameStyle());
+    const QString caption = toQString(frame.caption);
+    setTitle(caption);
+    place(this, frame);
+    for (int row = 0; row < kRows; ++row) {
+        // Rows and columns counted from 1, as a person counts them.
+        const QString place = caption + QStringLiteral(", row ") + QString::number(row + 1) + QStringLiteral(", column ");
+        for (int column = 0; column < kColumns; ++column) {
+            auto* edit = new CellEdit(this);
+            edit->setObjectName(elementName(grid.rows[row], column));
+            edit->setAccessibleName(place + QString::number(column + 1));
+            edit->setGeometry(toPixels(TwipRect{kGridColumnLefts[column], grid.rowTops[row], kGridCellWidth,
+                                                grid.rowHeights[row]}));
+            edit->setBlockPasteHandler([this, row, column](const PastedBlock& block) { fillFrom(row, column, block); });
+            cells_[row][column] = edit;
+            edit->setMenuExtension([this](QMenu& menu) { addCopyCommands(menu); });
+        }
+    }
+    new SeparatorLine(grid.line, this);
+}
+
+Matrix CellGridView::numbers() const
+{
+    Matrix matrix{};
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            matrix[row][column] = parseCellText(cells_[row][column]->text().toStdString()).value_or(0.0);
+    return matrix;
+}
+
+void CellGridView::showNumbers(const Matrix& matrix)
+{
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            cells_[row][column]->showText(steps::numberText(matrix[row][column]));
+}
+
+void CellGridView::clear()
+{
+    for (const auto& row : cells_)
+        for (CellEdit* cell : row)
+            cell->showText(QString());
+}
+
+CellMask CellGridView::markNonNumbers()
+{
+    CellMask marked{};
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            cells_[row][column]->markIfNotANumber();
+            marked[row][column] = cells_[row][column]->isMarkedNotANumber();
+        }
+    return marked;
+}
+
+void CellGridView::addCopyCommands(QMenu& menu) const
+{
+    GridTexts texts;
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            texts[row][column] = cells_[row][column]->text();
+    ui::addCopyCommands(menu, {texts, offersSteps_, solution_});
+}
+
+void CellGridView::fillFrom(int row, int column, const PastedBlock& block)
+{
+    for (qsizetype line = 0; line < block.size() && row + line < kRows; ++line) {
+        const QStringList& values = block[line];
+        for (qsizetype value = 0; value < values.size() && column + value < kColumns; ++value)
+            cells_[row + line][column + value]->showText(values[value]);
+    }
+}
+
+void addCellTabStops(std::vector<TabStop>& stops, std::span<CellGridView* const> grids,
+                     std::span<const CellTabRun> runs)
+{
+    for (const CellTabRun& run : runs) {
+        const int step = run.last >= run.first ? 1 : -1;
+        int tabIndex = run.firstTabIndex;
+        for (int column = run.first;; column += step) {
+            stops.push_back({tabIndex++, grids[run.grid]->cell(run.row, column)});
+            if (column == run.last)
+                break;
+        }
+    }
+}
+
+}  // namespace rowsweep::ui

@@ -1,0 +1,47 @@
+#include "rowsweep/ui/desktop/message_boxes.h"
+
+#include "rowsweep/ui/desktop/accessibility.h"
+
+namespace rowsweep::ui {
+
+namespace {
+
+MessageBoxHook& hook()
+{
+    static MessageBoxHook instance;
+    return instance;
+}
+
+QMessageBox::StandardButton ask(QMessageBox& box)
+{
+    if (hook())
+        return hook()(box);
+    box.exec();
+    return box.standardButton(box.clickedButton());
+}
+
+}  // namespace
+
+void setMessageBoxHook(MessageBoxHook newHook)
+{
+    hook() = std::move(newHook);
+}
+
+void showMathError(QWidget* parent)
+{
+    QMessageBox box(QMessageBox::Information, QString::fromUtf8(kMathErrorTitle), QString::fromUtf8(kMathErrorText),
+                    QMessageBox::Ok, parent);
+    nameMessageBoxIcon(box, QStringLiteral("Information"));
+    ask(box);
+}
+
+bool confirmExit(QWidget* parent)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kExitTitle), QString::fromUtf8(kExitText),
+                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return ask(box) == QMessageBox::Ok;
+}
+
+}  // namespace rowsweep::ui

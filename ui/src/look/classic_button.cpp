@@ -1,0 +1,59 @@
+#include "rowsweep/ui/look/classic_button.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace rowsweep::ui {
+
+namespace {
+
+constexpr int kPictureTop = 2;
+constexpr int kCaptionMargin = 3;
+
+}  // namespace
+
+ClassicButton::ClassicButton(const QString& caption, QWidget* parent, QPixmap picture)
+    : QPushButton(caption, parent)
+    , picture_(std::move(picture))
+{
+    // Enter presses the button that has the focus, as on any desktop form;
+    // outside a dialog this makes no button the default.
+    setAutoDefault(true);
+    if (!picture_.isNull())
+        setIcon(QIcon(picture_));  // for accessibility; painted by hand below
+}
+
+void ClassicButton::paintEvent(QPaintEvent* /*event*/)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    option.icon = QIcon();
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+    const bool sunken = isDown() || isChecked();
+    const QPoint shift = sunken ? QPoint(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                                         style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this))
+                                : QPoint();
+    QRect captionRect = rect().adjusted(kCaptionMargin, 0, -kCaptionMargin, 0);
+    if (!picture_.isNull()) {
+        const QSize size = picture_.deviceIndependentSize().toSize();
+        const QRect pictureRect(QPoint((width() - size.width()) / 2, kPictureTop), size);
+        painter.drawPixmap(pictureRect.translated(shift), picture_);
+        captionRect.setTop(pictureRect.bottom() + 1);
+        captionRect.setBottom(height() - kPictureTop);
+    }
+    painter.drawItemText(captionRect.translated(shift),
+                         Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, option.palette, isEnabled(),
+                         text(), QPalette::ButtonText);
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+}  // namespace rowsweep::ui

@@ -1,0 +1,158 @@
+#include "rowsweep/ui/windows/about_window.h"
+
+#include <QEvent>
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+
+#include "rowsweep/ui/desktop/accessibility.h"
+#include "rowsweep/ui/look/classic_button.h"
+#include "rowsweep/ui/look/clickable_label.h"
+#include "rowsweep/ui/look/contrast.h"
+#include "rowsweep/ui/look/layout.h"
+#include "rowsweep/ui/desktop/maker_link.h"
+#include "rowsweep/ui/object_names.h"
+#include "rowsweep/ui/look/pictures.h"
+#include "rowsweep/ui/look/window_style.h"
+
+namespace rowsweep::ui {
+
+namespace {
+
+constexpr int kClientWidth = 3885;
+constexpr int kClientHeight = 2850;
+
+constexpr ControlPlacement kCredits{names::kCreditsText, "", {360, 120, 3135, 1095}, 0};
+constexpr ControlPlacement kOk{names::kOkButton, "Ok", {840, 2040, 2175, 495}, 1};
+constexpr ControlPlacement kLink{names::kMakerLink, kMakerAddress, {600, 1560, 2655, 255}, 2};
+
+constexpr double kLinkPointSize = 8.25;
+
+// Under a dark theme the link's dark blues vanish into the window; on a
+// background of its own they read as well as on the default one.
+constexpr QColor kLinkOwnBackground{255, 255, 255};
+
+// A text box shows its lines with Qt's own line ends.
+QString displayedText()
+{
+    return QString::fromLatin1(kAboutText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}  // namespace
+
+QFont linkFont()
+{
+    const QString classic = QStringLiteral("MS Sans Serif");
+    QFont font = QFontDatabase::families().contains(classic) ? QFont(classic)
+                                                             : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(kLinkPointSize);
+    font.setBold(true);
+    return font;
+}
+
+AboutWindow::AboutWindow()
+    : QWidget(nullptr, kCloseOnlyDialog)
+{
+    setObjectName(toQString(names::kAboutWindow));
+    setWindowTitle(QStringLiteral("About"));
+    setWindowIcon(QIcon(aboutPicture()));
+    setFixedSize(toPixels(kClientWidth, kClientHeight));
+    centreWhenFirstShown(*this);
+
+    credits_ = place(new QPlainTextEdit(displayedText(), this), kCredits);
+    credits_->setTabChangesFocus(true);
+    credits_->setReadOnly(true);
+    credits_->setAccessibleName(QString::fromLatin1(kAboutTextName));
+    credits_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    credits_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    credits_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    // Neither default nor cancel button: Enter presses it only while it has
+    // the focus, and Escape never does.
+    ok_ = place(new ClassicButton(toQString(kOk.caption), this), kOk);
+    connect(ok_, &QPushButton::clicked, this, &AboutWindow::okClicked);
+
+    link_ = place(new ClickableLabel(toQString(kLink.caption), this), kLink);
+    link_->setFont(linkFont());
+    link_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    link_->setCursor(pointingHandCursor());
+    describeMakerLink(*link_);
+    connect(link_, &ClickableLabel::clicked, this, &openMakerPage);
+
+    // The link colour follows the mouse even when no button is held.
+    setMouseTracking(true);
+    for (QWidget* watched : {static_cast<QWidget*>(credits_), credits_->viewport(), static_cast<QWidget*>(ok_),
+                             static_cast<QWidget*>(link_)}) {
+        watched->setMouseTracking(true);
+        watched->installEventFilter(this);
+    }
+
+    chainTabOrder({{kCredits.tabIndex, credits_}, {kOk.tabIndex, ok_}, {kLink.tabIndex, link_}});
+    credits_->setFocus();
+    setLinkColour(kLinkRestingColour);
+    keepLinkReadable();
+}
+
+// A move over a control that ignores it comes on to the window as well;
+// only a move over the background itself is the window's own.
+void AboutWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (childAt(event->position().toPoint()) == nullptr)
+        setLinkColour(kLinkRestingColour);
+}
+
+// Only moves over the window's own parts bring the link back to rest: a
+// mouse that leaves the window straight from the link leaves it lit.
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::MouseMove)
+        return QWidget::eventFilter(watched, event);
+    if (watched == link_) {
+        setLinkColour(kLinkHoverColour);
+        return true;  // the move must not reach the window's background as well
+    }
+    setLinkColour(kLinkRestingColour);
+    return QWidget::eventFilter(watched, event);
+}
+
+void AboutWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        keepLinkReadable();
+    QWidget::changeEvent(event);
+}
+
+// Both link colours stay as they are; where the window's background would
+// make either hard to read, the link gets a light background of its own.
+void AboutWindow::keepLinkReadable()
+{
+    const QColor background = palette().color(QPalette::Window);
+    const bool readable = contrastRatio(kLinkRestingColour, background) >= kReadableContrast
+                          && contrastRatio(kLinkHoverColour, background) >= kReadableContrast;
+    QPalette palette = link_->palette();
+    palette.setColor(QPalette::Window, readable ? background : kLinkOwnBackground);
+    link_->setPalette(palette);
+    link_->setAutoFillBackground(!readable);
+}
+
+// Only hides: the window stays loaded, keeps its link colour, and the
+// modal showing that waits for it ends.
+void AboutWindow::okClicked()
+{
+    hide();
+}
+
+QColor AboutWindow::linkColour() const
+{
+    return link_->palette().color(QPalette::WindowText);
+}
+
+void AboutWindow::setLinkColour(const QColor& colour)
+{
+    QPalette palette = link_->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    link_->setPalette(palette);
+}
+
+}  // namespace rowsweep::ui

@@ -1,0 +1,204 @@
+#include "rowsweep/ui/windows/main_window.h"
+
+#include <array>
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLineEdit>
+
+#include "rowsweep/engine/reduction.h"
+#include "rowsweep/engine/sample_matrix.h"
+#include "rowsweep/ui/windows/about_window.h"
+#include "rowsweep/ui/desktop/accessibility.h"
+#include "rowsweep/ui/cells/cell_grid_view.h"
+#include "rowsweep/ui/look/classic_button.h"
+#include "rowsweep/ui/look/clickable_label.h"
+#include "rowsweep/ui/look/layout.h"
+#include "rowsweep/ui/desktop/maker_link.h"
+#include "rowsweep/ui/desktop/message_boxes.h"
+#include "rowsweep/ui/windows/modal.h"
+#include "rowsweep/ui/object_names.h"
+#include "rowsweep/ui/look/pictures.h"
+#include "rowsweep/ui/windows/solving_window.h"
+#include "rowsweep/ui/look/window_style.h"
+
+namespace rowsweep::ui {
+
+namespace {
+
+constexpr int kClientWidth = 7425;
+constexpr int kClientHeight = 4815;
+
+constexpr ControlPlacement kInputFrame{names::kInputFrame, "Matrix", {360, 240, 4215, 1935}, 0};
+constexpr ControlPlacement kResultFrame{names::kResultFrame, "Result Matrix", {360, 2520, 4215, 1935}, 19};
+constexpr ControlPlacement kMakerPicture{names::kMakerPicture, "", {6000, 4080, 480, 480}, kNoTabIndex};
+
+constexpr std::array<int, kRows> kRowTops{360, 840, 1320};
+constexpr std::array<int, kRows> kRowHeights{kGridCellHeight, kGridCellHeight, kGridCellHeight};
+
+constexpr GridPlacement kInputGrid{names::kInputRows, kRowTops, kRowHeights, {names::kInputLine, kNotAnElement, 3360, 120, 1920}};
+constexpr GridPlacement kResultGrid{names::kResultRows, kRowTops, kRowHeights, {names::kResultLine, kNotAnElement, 3360, 120, 1920}};
+
+enum Grid { Input, Result };
+
+// The fourth input cell is reached only after the last input cell, and
+// "Solve" sits between the first and second columns of the result grid.
+constexpr std::array<CellTabRun, 11> kCellTabOrder{{
+    {1, Input, 0, 0, 2},
+    {4, Input, 0, 4, 5},
+    {6, Input, 1, 0, 5},
+    {12, Input, 2, 0, 5},
+    {18, Input, 0, 3, 3},
+    {20, Result, 2, 0, 0},
+    {21, Result, 1, 0, 0},
+    {22, Result, 0, 0, 0},
+    {24, Result, 0, 1, 5},
+    {29, Result, 1, 1, 5},
+    {34, Result, 2, 1, 5},
+}};
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent, kMinimizeCloseWindow)
+    , picture_(makerPicture())
+    , about_([] { return new AboutWindow; })
+    , solving_([this] { return new SolvingWindow(picture_); })
+{
+    installAccessibility();
+    setObjectName(toQString(names::kMainWindow));
+    setWindowTitle(QStringLiteral("Rowsweep"));
+    setWindowIcon(QIcon(tablePicture()));
+    setFixedSize(toPixels(kClientWidth, kClientHeight));
+    centreWhenFirstShown(*this);
+    buildControls();
+    // Closing the Solving window loses its snapshots, and with them the
+    // steps the result grid offers to copy.
+    solving_.onRelease([this] { result_->holdSolution(nullptr); });
+    input_->cell(0, 0)->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls()
+{
+    struct CommandButton {
+        ControlPlacement placement;
+        void (MainWindow::*clicked)();
+        QPixmap (*picture)() = nullptr;  // a graphical button shows it above its caption
+    };
+    // From top to bottom, as they stand in the window.
+    static constexpr std::array<CommandButton, 6> kButtons{{
+        {{names::kSampleButton, "Sample", {5400, 360, 1695, 495}, 40}, &MainWindow::sampleClicked},
+        {{names::kSolveButton, "Solve", {5400, 960, 1695, 495}, 23}, &MainWindow::solveClicked},
+        {{names::kClearButton, "Clear", {5400, 1560, 1695, 495}, 39}, &MainWindow::clearClicked},
+        {{names::kWatchButton, "Watch on a solving", {5400, 2160, 1695, 495}, 43}, &MainWindow::watchClicked},
+        {{names::kAboutButton, "About", {5400, 2760, 1695, 495}, 41}, &MainWindow::aboutClicked, &aboutPicture},
+        {{names::kExitButton, "Exit", {5400, 3360, 1695, 495}, 42}, &MainWindow::exitClicked},
+    }};
+
+    input_ = new CellGridView(kInputFrame, kInputGrid, this);
+    result_ = new CellGridView(kResultFrame, kResultGrid, this);
+    result_->offerSteps();
+    std::vector<TabStop> tabStops{{kInputFrame.tabIndex, input_}, {kResultFrame.tabIndex, result_}};
+
+    for (const CommandButton& command : kButtons) {
+        const QString caption = toQString(command.placement.caption);
+        auto* button = place(command.picture != nullptr ? new ClassicButton(caption, this, command.picture())
+                                                        : new ClassicButton(caption, this),
+                             command.placement);
+        connect(button, &QPushButton::clicked, this, command.clicked);
+        tabStops.push_back({command.placement.tabIndex, button});
+    }
+
+    auto* picture = place(new ClickableLabel(this), kMakerPicture);
+    picture->setPixmap(picture_);
+    picture->setCursor(handCursor());
+    picture->setToolTip(makerAddressTooltip());
+    describeMakerLink(*picture);
+    connect(picture, &ClickableLabel::clicked, this, &openMakerPage);
+
+    const std::array<CellGridView*, 2> grids{input_, result_};
+    addCellTabStops(tabStops, grids, kCellTabOrder);
+    chainTabOrder(std::move(tabStops));
+}
+
+// Cells to numbers, numbers through the reduction, and the one value that
+// holds it all down to every grid that shows or copies it. The Solving
+// window is filled even while hidden; "Solve" never shows it.
+// A cell that counted as 0 without being blank is marked, so that no
+// input is lost unseen.
+void MainWindow::solveClicked()
+{
+    const Matrix input = input_->numbers();
+    const CellMask unreadable = input_->markNonNumbers();
+    const Reduction reduction = reduce(input);
+    const auto solution = std::make_shared<const steps::WorkedSolution>(
+        steps::WorkedSolution{input, unreadable, reduction, reduction.thirdRowNotZero});
+    solving_.get().showSolution(solution);
+    result_->showNumbers(reduction.answer());
+    result_->holdSolution(solution);
+    if (reduction.thirdRowNotZero)
+        showMathError(this);
+}
+
+// Empties all eight grids; the Solving window is created hidden for it
+// when it does not exist.
+void MainWindow::clearClicked()
+{
+    input_->clear();
+    result_->clear();
+    result_->holdSolution(nullptr);
+    solving_.get().clear();
+}
+
+void MainWindow::sampleClicked()
+{
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            input_->cell(row, column)->showText(toQString(kSampleMatrix[row][column]));
+}
+
+void MainWindow::aboutClicked()
+{
+    showModal(about_.get());
+}
+
+void MainWindow::exitClicked()
+{
+    if (confirmExit(this))
+        endProgram();
+}
+
+// Shows the Solving window beside this one, without an owner, so the user
+// may switch between the two freely; a minimised one is restored.
+void MainWindow::watchClicked()
+{
+    SolvingWindow& window = solving_.get();
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+// Closing the main window ends the program without asking.
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!ending_)
+        endProgram();
+    event->accept();
+}
+
+// Ending is immediate: the other windows are destroyed without their close
+// handling, this one disappears, and the event loop is told to stop; the
+// entry point destroys this window when the loop returns.
+void MainWindow::endProgram()
+{
+    ending_ = true;
+    about_.destroy();
+    solving_.destroy();
+    hide();
+    QCoreApplication::quit();
+}
+
+}  // namespace rowsweep::ui
