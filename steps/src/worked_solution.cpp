@@ -1,6 +1,7 @@
 #include "rowsweep/steps/worked_solution.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QStringList>
 
@@ -176,13 +177,11 @@ QString workedSolutionLatex(const WorkedSolution& solution)
 
 QString latexNumber(double value)
 {
-    const QString text = numberText(value);
-    if (text == QStringLiteral("Infinity"))
-        return QStringLiteral("\\infty");
-    if (text == QStringLiteral("-Infinity"))
-        return QStringLiteral("-\\infty");
-    if (text == QStringLiteral("NaN"))
+    if (std::isnan(value))
         return QStringLiteral("\\mathrm{NaN}");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-\\infty") : QStringLiteral("\\infty");
+    const QString text = numberText(value);
     const qsizetype e = text.indexOf(u'e');
     if (e < 0)
         return text;

@@ -109,12 +109,6 @@ void CellEdit::showText(const QString& text)
     pastedIntoHistory_ = 0;  // setText empties the undo history
 }
 
-void CellEdit::markIfNotANumber()
-{
-    const QString shown = text();
-    setMarked(!isBlank(shown) && !parseCellText(shown.toStdString()).has_value());
-}
-
 void CellEdit::setMarked(bool marked)
 {
     if (marked == marked_)

@@ -1,6 +1,5 @@
 #include "rowsweep/ui/cells/cell_grid_view.h"
 
-#include "rowsweep/engine/cell_text.h"
 #include "rowsweep/steps/number_text.h"
 #include "rowsweep/ui/cells/cell_context_menu.h"
 #include "rowsweep/ui/look/separator_line.h"
@@ -35,13 +34,13 @@ CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& g
     new SeparatorLine(grid.line, this);
 }
 
-Matrix CellGridView::numbers() const
+std::array<std::array<QString, kColumns>, kRows> CellGridView::texts() const
 {
-    Matrix matrix{};
+    std::array<std::array<QString, kColumns>, kRows> texts;
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
-            matrix[row][column] = parseCellText(cells_[row][column]->text().toStdString()).value_or(0.0);
-    return matrix;
+            texts[row][column] = cells_[row][column]->text();
+    return texts;
 }
 
 void CellGridView::showNumbers(const Matrix& matrix)
@@ -58,24 +57,16 @@ void CellGridView::clear()
             cell->showText(QString());
 }
 
-CellMask CellGridView::markNonNumbers()
+void CellGridView::markNotANumber(const CellMask& cells)
 {
-    CellMask marked{};
     for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column) {
-            cells_[row][column]->markIfNotANumber();
-            marked[row][column] = cells_[row][column]->isMarkedNotANumber();
-        }
-    return marked;
+        for (int column = 0; column < kColumns; ++column)
+            cells_[row][column]->setMarked(cells[row][column]);
 }
 
 void CellGridView::addCopyCommands(QMenu& menu) const
 {
-    GridTexts texts;
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            texts[row][column] = cells_[row][column]->text();
-    ui::addCopyCommands(menu, {texts, offersSteps_, solution_});
+    ui::addCopyCommands(menu, {texts(), offersSteps_, solution_});
 }
 
 void CellGridView::fillFrom(int row, int column, const PastedBlock& block)

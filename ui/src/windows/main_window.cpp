@@ -6,8 +6,8 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
-#include "rowsweep/engine/reduction.h"
 #include "rowsweep/engine/sample_matrix.h"
+#include "rowsweep/steps/solve.h"
 #include "rowsweep/ui/windows/about_window.h"
 #include "rowsweep/ui/desktop/accessibility.h"
 #include "rowsweep/ui/cells/cell_grid_view.h"
@@ -130,15 +130,12 @@ void MainWindow::buildControls()
 // input is lost unseen.
 void MainWindow::solveClicked()
 {
-    const Matrix input = input_->numbers();
-    const CellMask unreadable = input_->markNonNumbers();
-    const Reduction reduction = reduce(input);
-    const auto solution = std::make_shared<const steps::WorkedSolution>(
-        steps::WorkedSolution{input, unreadable, reduction, reduction.thirdRowNotZero});
+    const auto solution = std::make_shared<const steps::WorkedSolution>(steps::solveCells(input_->texts()));
+    input_->markNotANumber(solution->unreadable);
     solving_.get().showSolution(solution);
-    result_->showNumbers(reduction.answer());
+    result_->showNumbers(solution->reduction.answer());
     result_->holdSolution(solution);
-    if (reduction.thirdRowNotZero)
+    if (solution->warned)
         showMathError(this);
 }
 

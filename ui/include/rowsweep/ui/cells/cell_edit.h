@@ -37,7 +37,7 @@ public:
 
     // After a Solve: a cell whose text is neither blank nor a number counted
     // as 0, and is drawn in red until its text changes.
-    void markIfNotANumber();
+    void setMarked(bool marked);
     [[nodiscard]] bool isMarkedNotANumber() const { return marked_; }
 
     // Pastes as Ctrl+V does, from the given text instead of the clipboard.
@@ -67,7 +67,6 @@ private:
     [[nodiscard]] bool textFits() const;
     void pasteValue(const QString& value);
     void startUndoStep();
-    void setMarked(bool marked);
 
     BlockPasteHandler blockPasted_;
     MenuExtension menuExtension_;

@@ -38,14 +38,13 @@ public:
 
     [[nodiscard]] CellEdit* cell(int row, int column) const { return cells_[row][column]; }
 
-    // The numbers in the cells; a cell that is not a number counts as 0.
-    [[nodiscard]] Matrix numbers() const;
+    [[nodiscard]] std::array<std::array<QString, kColumns>, kRows> texts() const;
     // Writes every entry as a cell writes numbers.
     void showNumbers(const Matrix& matrix);
     void clear();
-    // Marks the cells that numbers() counts as 0 without their being blank,
-    // and says which they are.
-    CellMask markNonNumbers();
+    // Marks the cells whose text counted as 0 without being blank; the
+    // mark goes with the next edit of the cell.
+    void markNotANumber(const CellMask& cells);
 
     // Grids that show a stage or the result offer the whole worked
     // solution in their cells' menus, while they hold one.

@@ -1,0 +1,130 @@
+// The worked solution as a student takes it away: plain text and LaTeX,
+// compared with texts worked by hand, and the LaTeX compiled.
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "cell_rows.h"
+#include "rowsweep/steps/worked_solution.h"
+
+namespace rowsweep::steps::testing {
+namespace {
+
+QString expectedText(const char* name)
+{
+    QFile file(QStringLiteral(ROWSWEEP_EXPECTED_DIR "/") + QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("(no file)");
+}
+
+// Runs pdflatex on the fragment in a default article page; fails, not
+// skips, without pdflatex (texlive-latex-base).
+void expectCompiles(const QString& latex)
+{
+    QTemporaryDir dir;
+    QFile source(dir.filePath(QStringLiteral("steps.tex")));
+    ASSERT_TRUE(source.open(QIODevice::WriteOnly));
+    source.write("\\documentclass{article}\n\\usepackage{amsmath}\n\\begin{document}\n" + latex.toUtf8()
+                 + "\\end{document}\n");
+    source.close();
+    QProcess pdflatex;
+    pdflatex.setWorkingDirectory(dir.path());
+    pdflatex.start(QStringLiteral("pdflatex"),
+                   {QStringLiteral("-interaction=nonstopmode"), QStringLiteral("-halt-on-error"), source.fileName()});
+    EXPECT_TRUE(pdflatex.waitForFinished(60000) && pdflatex.exitCode() == 0)
+        << pdflatex.errorString().toStdString() << pdflatex.readAllStandardOutput().toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("steps.pdf"))));
+}
+
+struct StepsCase {
+    const char* name;
+    Rows input;
+    const char* expectedText;   // null: not compared
+    const char* expectedLatex;  // null: only compiled
+};
+
+std::vector<StepsCase> stepsCases()
+{
+    std::vector<StepsCase> cases{
+        {"SampleWithText", rowsweep::testing::kSampleInput, "sample_steps.txt", "sample_steps.tex"},
+        {"RowExchangeWithText",
+         {{{"0", "0", "1", "0", "0", "1"}, {"0", "abc", "2", "0", "0", "2"}, {"3", "0", "0", "0", "0", "3"}}},
+         "exchange_steps.txt", nullptr},
+        // 1/1e-300 overflows, and clearing with an infinite factor leaves NaN.
+        {"InfinityAndNaN",
+         {{{"1e-300", "1e300", "1", "1", "1", "1"}, {"1", "1", "1", "1", "1", "1"}, {"0", "1", "0", "0", "0", "0"}}},
+         nullptr, "infinity_nan.tex"},
+        {"Exponents", {{{"2e-7", "0", "0", "0", "0", "3e20"}, {"0", "1e-5", "0", "0", "0", "1"}, {"", "", "", "", "", ""}}},
+         nullptr, "exponents.tex"},
+    };
+    for (const rowsweep::testing::WorkedExample& example : rowsweep::testing::kWorkedExamples)
+        cases.push_back({example.name, example.input, nullptr, nullptr});
+    return cases;
+}
+
+class StepsTest : public ::testing::TestWithParam<StepsCase> {};
+
+TEST_P(StepsTest, TextAndLatexShowTheWorkAndTheLatexCompiles)
+{
+    const StepsCase& example = GetParam();
+    const WorkedSolution solution = solveRows(example.input);
+    if (example.expectedText != nullptr) {
+        EXPECT_EQ(workedSolutionText(solution), expectedText(example.expectedText));
+    }
+    const QString latex = workedSolutionLatex(solution);
+    if (example.expectedLatex != nullptr) {
+        EXPECT_EQ(latex, expectedText(example.expectedLatex));
+    }
+    expectCompiles(latex);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, StepsTest, ::testing::ValuesIn(stepsCases()),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// Only text that is not a number is listed as counted as 0; an empty or
+// blank cell is simply 0.
+TEST(WorkedSolutionText, ListsOnlyTheCellsThatAreNotNumbers)
+{
+    Rows input = rowsweep::testing::kSampleInput;
+    input[0][1] = "";
+    input[1][2] = "  ";
+    input[2][4] = "4,5";
+    const QString text = workedSolutionText(solveRows(input));
+    EXPECT_EQ(text.count(QStringLiteral("(not a number, counted as 0)")), 1) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Row 3, column 5: (not a number, counted as 0)")));
+}
+
+TEST(LatexNumber, WritesTheCellsDigitsInMathNotation)
+{
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    const std::pair<double, const char*> cases[] = {
+        {-3.0, "-3"},
+        {0.5, "0.5"},
+        {1.5e-16, "1.5 \\times 10^{-16}"},
+        {3e20, "3 \\times 10^{20}"},
+        {kInfinity, "\\infty"},
+        {-kInfinity, "-\\infty"},
+        {std::nan(""), "\\mathrm{NaN}"},
+    };
+    for (const auto& [value, latex] : cases)
+        EXPECT_EQ(latexNumber(value), QString::fromLatin1(latex)) << value;
+}
+
+// A tab or line break inside a cell would split it in the copy.
+TEST(GridCopyText, WritesTabSeparatedLinesWithoutBreakingACell)
+{
+    std::array<std::array<QString, kColumns>, kRows> texts;
+    texts[0] = {"1", "-2", "", "a\tb", "x\ny", "1"};
+    texts[1].fill(QStringLiteral("0"));
+    texts[2] = {"", "", "", "", "", ""};
+    EXPECT_EQ(gridCopyText(texts), QStringLiteral("1\t-2\t\ta b\tx y\t1\n0\t0\t0\t0\t0\t0\n\t\t\t\t\t\n"));
+}
+
+}  // namespace
+}  // namespace rowsweep::steps::testing
