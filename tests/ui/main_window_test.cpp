@@ -276,7 +276,6 @@ TEST_F(MainWindowCommandsTest, PictureOpensTheMakersPageOncePerClick)
     for (const QUrl& url : openedLinks_)
         EXPECT_EQ(url, QUrl(QString::fromLatin1(kMakerAddress)));
     EXPECT_TRUE(QUrl(QString::fromLatin1(kMakerAddress)).isValid());
-    EXPECT_EQ(QUrl(QString::fromLatin1(kMakerAddress)).host(), "www.example.org");
     EXPECT_TRUE(form_->isVisible());
 }
 

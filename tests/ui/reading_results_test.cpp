@@ -152,7 +152,6 @@ TEST_F(ReadingResultsTest, InputThatCountedAsZeroIsMarkedUntilItChanges)
 
     EXPECT_TRUE(seenBoxes_.empty()) << "no message of its own";
     EXPECT_EQ(readGrid(*form_, kResultRows)[0][4], "0") << "still counted as 0";
-    EXPECT_EQ(unread.palette().color(QPalette::Text), QColor(192, 0, 0));
     EXPECT_GT(redPixels(unread), 0);
     EXPECT_EQ(hover(unread), "Not a number: counted as 0");
     EXPECT_EQ(unread.accessibleDescription(), "Not a number: counted as 0");
@@ -168,7 +167,7 @@ TEST_F(ReadingResultsTest, InputThatCountedAsZeroIsMarkedUntilItChanges)
     EXPECT_EQ(hover(unread), "");
 
     click(*form_, names::kSolveButton);
-    ASSERT_EQ(unread.palette().color(QPalette::Text), QColor(192, 0, 0)) << "\"1,\" is not a number either";
+    ASSERT_GT(redPixels(unread), 0) << "\"1,\" is not a number either";
     click(*form_, names::kClearButton);
     EXPECT_EQ(unread.palette().color(QPalette::Text), usualText) << "Clear takes the mark away";
     EXPECT_TRUE(unread.accessibleDescription().isEmpty());
