@@ -1,0 +1,85 @@
+#include "rowsweep/engine/verdict.h"
+
+#include <cstddef>
+#include <utility>
+
+namespace rowsweep {
+namespace {
+
+constexpr int kRightHandSide = kColumns - 1;
+
+// Brings `matrix` to reduced row echelon form and returns how many pivot
+// rows it has; pivotColumns[row] is the column of each of them.
+int reduceCompletely(ExactMatrix& matrix, std::array<int, kRows>& pivotColumns)
+{
+    int pivotRow = 0;
+    for (int column = 0; column < kUnknowns && pivotRow < kRows; ++column) {
+        int found = pivotRow;
+        while (found < kRows && sgn(matrix[found][column]) == 0)
+            ++found;
+        if (found == kRows)
+            continue;
+        if (found != pivotRow)
+            std::swap(matrix[pivotRow], matrix[found]);
+
+        // The pivot row is 0 left of the pivot, so only the columns from
+        // here on change in any row.
+        auto& pivotEntries = matrix[pivotRow];
+        const mpq_class pivot = pivotEntries[column];
+        for (int c = column; c < kColumns; ++c)
+            pivotEntries[c] /= pivot;
+        for (int row = 0; row < kRows; ++row) {
+            if (row == pivotRow || sgn(matrix[row][column]) == 0)
+                continue;
+            const mpq_class factor = matrix[row][column];
+            for (int c = column; c < kColumns; ++c)
+                matrix[row][c] -= factor * pivotEntries[c];
+        }
+        pivotColumns[pivotRow] = column;
+        ++pivotRow;
+    }
+    return pivotRow;
+}
+
+}  // namespace
+
+Verdict decideSystem(const std::array<std::array<mpq_class, kColumns>, kRows>& input)
+{
+    Verdict verdict;
+    verdict.reduced = input;
+    // GMP's arithmetic and equality expect lowest terms with a positive
+    // denominator; "2/4" read as text is neither reduced nor checked.
+    for (auto& row : verdict.reduced)
+        for (mpq_class& entry : row)
+            entry.canonicalize();
+
+    std::array<int, kRows> pivotColumns{};
+    const int pivotRows = reduceCompletely(verdict.reduced, pivotColumns);
+
+    // Rows below the pivot rows have only zero coefficients.
+    for (int row = pivotRows; row < kRows; ++row) {
+        if (sgn(verdict.reduced[row][kRightHandSide]) != 0) {
+            verdict.solvable = false;
+            verdict.contradictionRow = row;
+            verdict.contradictionValue = verdict.reduced[row][kRightHandSide];
+            return verdict;
+        }
+    }
+
+    verdict.isFree.fill(true);
+    for (int row = 0; row < pivotRows; ++row)
+        verdict.isFree[pivotColumns[row]] = false;
+    verdict.pivots.reserve(static_cast<std::size_t>(pivotRows));
+    for (int row = 0; row < pivotRows; ++row) {
+        const auto& entries = verdict.reduced[row];
+        PivotUnknown& pivot = verdict.pivots.emplace_back();
+        pivot.unknown = pivotColumns[row];
+        pivot.constant = entries[kRightHandSide];
+        for (int column = 0; column < kUnknowns; ++column)
+            if (verdict.isFree[column])
+                pivot.freeCoefficients[column] = -entries[column];
+    }
+    return verdict;
+}
+
+}  // namespace rowsweep
