@@ -46,12 +46,16 @@ int reduceCompletely(ExactMatrix& matrix, std::array<int, kRows>& pivotColumns)
 Verdict decideSystem(const std::array<std::array<mpq_class, kColumns>, kRows>& input)
 {
     Verdict verdict;
-    verdict.reduced = input;
-    // GMP's arithmetic and equality expect lowest terms with a positive
-    // denominator; "2/4" read as text is neither reduced nor checked.
-    for (auto& row : verdict.reduced)
-        for (mpq_class& entry : row)
-            entry.canonicalize();
+    // GMP's arithmetic, equality and even its copy expect lowest terms with
+    // a positive denominator, which a fraction read as text ("2/-4") need
+    // not have: take numerator and denominator apart, then reduce.
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            mpq_ptr entry = verdict.reduced[row][column].get_mpq_t();
+            mpz_set(mpq_numref(entry), mpq_numref(input[row][column].get_mpq_t()));
+            mpz_set(mpq_denref(entry), mpq_denref(input[row][column].get_mpq_t()));
+            mpq_canonicalize(entry);
+        }
 
     std::array<int, kRows> pivotColumns{};
     const int pivotRows = reduceCompletely(verdict.reduced, pivotColumns);

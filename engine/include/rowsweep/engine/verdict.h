@@ -48,8 +48,8 @@ struct Verdict {
 // of columns 0 .. 4 in turn, the first non-zero entry from the current row
 // down becomes the pivot (its row exchanged up), the pivot row is scaled to
 // a leading 1, and the column is cleared above and below. The right-hand
-// side never holds a pivot. Entries need not be in lowest terms, but every
-// denominator must be non-zero.
+// side never holds a pivot. Entries need not be in lowest terms nor have a
+// positive denominator, but every denominator must be non-zero.
 [[nodiscard]] Verdict decideSystem(const std::array<std::array<mpq_class, kColumns>, kRows>& input);
 
 }  // namespace rowsweep
