@@ -12,6 +12,10 @@ constexpr int kRightHandSide = kColumns - 1;
 // rows it has; pivotColumns[row] is the column of each of them.
 int reduceCompletely(ExactMatrix& matrix, std::array<int, kRows>& pivotColumns)
 {
+    // Reused across the row operations, each of which would otherwise
+    // allocate its own fractions; zero entries are skipped for the same
+    // reason.
+    mpq_class pivot, factor, product;
     int pivotRow = 0;
     for (int column = 0; column < kUnknowns && pivotRow < kRows; ++column) {
         int found = pivotRow;
@@ -22,18 +26,26 @@ int reduceCompletely(ExactMatrix& matrix, std::array<int, kRows>& pivotColumns)
         if (found != pivotRow)
             std::swap(matrix[pivotRow], matrix[found]);
 
-        // The pivot row is 0 left of the pivot, so only the columns from
-        // here on change in any row.
+        // The pivot row is 0 left of the pivot, so only the columns after
+        // it change in any row.
         auto& pivotEntries = matrix[pivotRow];
-        const mpq_class pivot = pivotEntries[column];
-        for (int c = column; c < kColumns; ++c)
-            pivotEntries[c] /= pivot;
+        pivot.swap(pivotEntries[column]);
+        pivotEntries[column] = 1;
+        if (pivot != 1)
+            for (int c = column + 1; c < kColumns; ++c)
+                if (sgn(pivotEntries[c]) != 0)
+                    pivotEntries[c] /= pivot;
         for (int row = 0; row < kRows; ++row) {
             if (row == pivotRow || sgn(matrix[row][column]) == 0)
                 continue;
-            const mpq_class factor = matrix[row][column];
-            for (int c = column; c < kColumns; ++c)
-                matrix[row][c] -= factor * pivotEntries[c];
+            factor.swap(matrix[row][column]);
+            matrix[row][column] = 0;
+            for (int c = column + 1; c < kColumns; ++c) {
+                if (sgn(pivotEntries[c]) == 0)
+                    continue;
+                product = factor * pivotEntries[c];
+                matrix[row][c] -= product;
+            }
         }
         pivotColumns[pivotRow] = column;
         ++pivotRow;
