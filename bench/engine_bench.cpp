@@ -12,6 +12,7 @@
 #include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/reduction.h"
 #include "rowsweep/engine/sample_matrix.h"
+#include "rowsweep/engine/verdict.h"
 #include "verdict.h"
 
 namespace {
@@ -106,7 +107,19 @@ void conversionsAlone(benchmark::State& state, const std::string& name)
     }
 }
 
+// Deciding the sample in exact fractions, for the verdict under the result.
+void decideSample(benchmark::State& state)
+{
+    rowsweep::ExactMatrix input;
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            input[row][column] = mpq_class(std::string(rowsweep::kSampleMatrix[row][column]));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(rowsweep::decideSystem(input));
+}
+
 constexpr double kMaxRatioToFloor = 1.5;
+constexpr double kMaxDecideNanoseconds = 10000.0;
 constexpr double kMaxSolveNanoseconds = 8000.0;
 
 }  // namespace
@@ -117,6 +130,7 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(("Solve/" + name).c_str(), solveOnMemoryGrids, name);
         benchmark::RegisterBenchmark(("Conversions/" + name).c_str(), conversionsAlone, name);
     }
+    benchmark::RegisterBenchmark("DecideSystem/sample", decideSample);
     return rowsweep::bench::runAndJudge(argc, argv, 9, [](const rowsweep::bench::Medians& medians) {
         bool met = true;
         for (const auto& [name, input] : inputs()) {
@@ -128,6 +142,9 @@ int main(int argc, char** argv)
             met &= rowsweep::bench::report(name + ": Solve / conversions alone", *solve / *floor, kMaxRatioToFloor, "x");
             met &= rowsweep::bench::report(name + ": Solve", *solve / 1000.0, kMaxSolveNanoseconds / 1000.0, "us");
         }
+        if (const double* decide = medians.time("DecideSystem/sample"))
+            met &= rowsweep::bench::report("sample: decide the system", *decide / 1000.0,
+                                           kMaxDecideNanoseconds / 1000.0, "us");
         return met;
     });
 }
