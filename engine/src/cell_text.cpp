@@ -7,12 +7,20 @@
 #include <limits>
 #include <system_error>
 
+#include "decimal_text.h"
+
 namespace rowsweep {
+
+namespace detail {
 
 namespace {
 
 constexpr bool isBlank(char c) noexcept { return c == ' ' || c == '\t'; }
 constexpr bool isDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+
+constexpr long long kExponentClamp = 100000;  // far beyond any double
+
+}  // namespace
 
 std::string_view trimBlanks(std::string_view text) noexcept
 {
@@ -23,20 +31,9 @@ std::string_view trimBlanks(std::string_view text) noexcept
     return text;
 }
 
-// The shape of a decimal literal, found while checking its grammar; enough
-// to tell an overflow from an underflow when the conversion reports a range
-// error.
-struct Literal {
-    bool negative = false;
-    std::string_view unsignedPart;  // what std::from_chars gets
-    long long leadingDigitPower = 0;  // decimal power of the first non-zero digit
-};
-
-constexpr long long kExponentClamp = 100000;  // far beyond any double
-
-std::optional<Literal> scanLiteral(std::string_view s) noexcept
+std::optional<DecimalLiteral> scanDecimalLiteral(std::string_view s) noexcept
 {
-    Literal literal;
+    DecimalLiteral literal;
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
         literal.negative = s[i] == '-';
@@ -64,6 +61,8 @@ std::optional<Literal> scanLiteral(std::string_view s) noexcept
     }
     if (integerDigits + fractionDigits == 0)
         return std::nullopt;
+    literal.integerDigits = s.substr(start, integerDigits);
+    literal.fractionDigits = s.substr(i - fractionDigits, fractionDigits);
 
     long long exponent = 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
@@ -90,11 +89,70 @@ std::optional<Literal> scanLiteral(std::string_view s) noexcept
         return std::nullopt;
 
     literal.unsignedPart = s.substr(start);
+    literal.exponent = exponent;
+    literal.allZero = firstNonZero < 0;
     if (firstNonZero >= 0)
         literal.leadingDigitPower =
             static_cast<long long>(integerDigits) - 1 - firstNonZero + exponent;
     return literal;
 }
+
+std::optional<double> nearestDouble(const DecimalLiteral& literal) noexcept
+{
+    const std::string_view digits = literal.unsignedPart;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        if (literal.leadingDigitPower >= 0)
+            return std::nullopt;  // beyond the largest double
+        value = 0.0;  // nearer to zero than to the smallest denormal
+    } else if (error != std::errc() || end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    return literal.negative ? -value : value;
+}
+
+char* writeExponent(char* out, long long power) noexcept
+{
+    *out++ = 'e';
+    *out++ = power < 0 ? '-' : '+';
+    const unsigned long long magnitude =
+        power < 0 ? 0ULL - static_cast<unsigned long long>(power) : static_cast<unsigned long long>(power);
+    if (magnitude < 10)
+        *out++ = '0';
+    return std::to_chars(out, out + 20, magnitude).ptr;
+}
+
+char* layOutGeneral(char* out, std::string_view digits, long long power) noexcept
+{
+    const auto count = static_cast<long long>(digits.size());
+    if (power < -4 || power >= 15) {
+        *out++ = digits[0];
+        if (count > 1) {
+            *out++ = '.';
+            out = std::copy(digits.begin() + 1, digits.end(), out);
+        }
+        return writeExponent(out, power);
+    }
+    if (power < 0) {
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -power - 1, '0');
+        return std::copy(digits.begin(), digits.end(), out);
+    }
+    const long long integerDigits = power + 1;
+    if (count <= integerDigits) {
+        out = std::copy(digits.begin(), digits.end(), out);
+        return std::fill_n(out, integerDigits - count, '0');
+    }
+    out = std::copy(digits.begin(), digits.begin() + integerDigits, out);
+    *out++ = '.';
+    return std::copy(digits.begin() + integerDigits, digits.end(), out);
+}
+
+}  // namespace detail
+
+namespace {
 
 // Decimal digits and power of ten of a finite non-zero value in its
 // shortest form that reads back exactly.
@@ -118,17 +176,7 @@ ShortestDigits shortestDigits(double magnitude) noexcept
     return shortest;
 }
 
-char* writeExponent(char* out, int power) noexcept
-{
-    *out++ = 'e';
-    *out++ = power < 0 ? '-' : '+';
-    const int magnitude = power < 0 ? -power : power;
-    if (magnitude < 10)
-        *out++ = '0';
-    return std::to_chars(out, out + 4, magnitude).ptr;
-}
-
-constexpr int kSignificantDigits = 15;
+using detail::kSignificantDigits;
 
 // Rounds the shortest digits of a normal double to 15 significant digits,
 // which gives what "%.15g" prints: no 16-digit midpoint can lie between the
@@ -162,55 +210,16 @@ bool roundToSignificantDigits(ShortestDigits& d) noexcept
     return true;
 }
 
-// Lays out digits the way "%.15g" does: fixed notation for powers -4..14,
-// scientific otherwise, never a trailing zero after the point.
-char* layOutGeneral(char* out, const ShortestDigits& d) noexcept
-{
-    if (d.power < -4 || d.power >= 15) {
-        *out++ = d.digits[0];
-        if (d.count > 1) {
-            *out++ = '.';
-            out = std::copy(d.digits + 1, d.digits + d.count, out);
-        }
-        return writeExponent(out, d.power);
-    }
-    if (d.power < 0) {
-        *out++ = '0';
-        *out++ = '.';
-        out = std::fill_n(out, -d.power - 1, '0');
-        return std::copy(d.digits, d.digits + d.count, out);
-    }
-    const int integerDigits = d.power + 1;
-    if (d.count <= integerDigits) {
-        out = std::copy(d.digits, d.digits + d.count, out);
-        return std::fill_n(out, integerDigits - d.count, '0');
-    }
-    out = std::copy(d.digits, d.digits + integerDigits, out);
-    *out++ = '.';
-    return std::copy(d.digits + integerDigits, d.digits + d.count, out);
-}
-
 constexpr double kNearLargestDouble = 1.7976931348623e308;
 
 }  // namespace
 
 std::optional<double> parseCellText(std::string_view text) noexcept
 {
-    const auto literal = scanLiteral(trimBlanks(text));
+    const auto literal = detail::scanDecimalLiteral(detail::trimBlanks(text));
     if (!literal)
         return std::nullopt;
-
-    const std::string_view digits = literal->unsignedPart;
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        if (literal->leadingDigitPower >= 0)
-            return std::nullopt;  // beyond the largest double
-        value = 0.0;  // nearer to zero than to the smallest denormal
-    } else if (error != std::errc() || end != digits.data() + digits.size()) {
-        return std::nullopt;
-    }
-    return literal->negative ? -value : value;
+    return detail::nearestDouble(*literal);
 }
 
 std::string_view formatCellText(double value, CellTextBuffer& buffer) noexcept
@@ -230,7 +239,7 @@ std::string_view formatCellText(double value, CellTextBuffer& buffer) noexcept
         && roundToSignificantDigits(digits = shortestDigits(magnitude))) {
         if (value < 0)
             *out++ = '-';
-        out = layOutGeneral(out, digits);
+        out = detail::layOutGeneral(out, {digits.digits, static_cast<std::size_t>(digits.count)}, digits.power);
     } else {
         out = std::to_chars(out, end, value, std::chars_format::general, kSignificantDigits).ptr;
     }

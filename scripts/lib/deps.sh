@@ -2,7 +2,7 @@
 # Sourced by the scripts in scripts/.
 
 # What building and running the program needs (scripts/run).
-rowsweep_packages_build=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
+rowsweep_packages_build=(build-essential cmake ninja-build pkg-config libgmp-dev qt6-base-dev libgl-dev fonts-dejavu-core)
 # What the tests, benchmarks and fuzzers need besides (scripts/test). clang and
 # libclang-rt-dev are Debian's default versions of each, so the fuzzers'
 # runtime always matches the installed clang. The accessibility walk needs a

@@ -2,7 +2,7 @@
 
 // Applies recorded row operations to a matrix with the arithmetic a
 // student would use by hand, so that a test can check that what the
-// reduction says it did is what it did.
+// reduction says it did is what it did. Works in either arithmetic.
 
 #include <utility>
 
@@ -10,23 +10,24 @@
 
 namespace rowsweep::testing {
 
-inline Matrix replay(Matrix a, const StageOperations& operations)
+template<class Number>
+BasicMatrix<Number> replay(BasicMatrix<Number> a, const BasicStageOperations<Number>& operations)
 {
-    for (const RowOperation& op : operations) {
+    for (const BasicRowOperation<Number>& op : operations) {
         auto& target = a[op.target];
         const auto& source = a[op.source];
         for (int c = op.firstColumn; c < kColumns; ++c) {
             switch (op.kind) {
-            case RowOperation::Kind::Exchange:
+            case RowOperationKind::Exchange:
                 std::swap(a[op.target][c], a[op.source][c]);
                 break;
-            case RowOperation::Kind::Divide:
+            case RowOperationKind::Divide:
                 target[c] = target[c] / op.factor;
                 break;
-            case RowOperation::Kind::SubtractMultiple:
+            case RowOperationKind::SubtractMultiple:
                 target[c] = target[c] - source[c] * op.factor;
                 break;
-            case RowOperation::Kind::AddQuotient:
+            case RowOperationKind::AddQuotient:
                 target[c] = source[c] / op.factor + target[c];
                 break;
             }

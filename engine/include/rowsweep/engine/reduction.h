@@ -2,49 +2,62 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
+#include <type_traits>
+#include <utility>
 
 #include "rowsweep/engine/matrix.h"
+#include "rowsweep/engine/no_change.h"
 
 namespace rowsweep {
 
-// One elementary row operation as the reduction ran it. Rows and columns
-// are counted from 0.
-struct RowOperation {
-    enum class Kind {
-        Exchange,          // rows `target` and `source` change places
-        Divide,            // row `target` is divided by `factor`
-        SubtractMultiple,  // row `target` loses `factor` times row `source`
-        AddQuotient,       // row `target` gains row `source` divided by `factor`
-    };
+enum class RowOperationKind {
+    Exchange,          // rows `target` and `source` change places
+    Divide,            // row `target` is divided by `factor`
+    SubtractMultiple,  // row `target` loses `factor` times row `source`
+    AddQuotient,       // row `target` gains row `source` divided by `factor`
+};
+
+// One elementary row operation as the reduction ran it, with its factor in
+// the reduction's arithmetic. Rows and columns are counted from 0.
+template<class Number>
+struct BasicRowOperation {
+    using Kind = RowOperationKind;
 
     Kind kind;
     int target;
     int source;  // the same as `target` for Divide
-    double factor;
+    Number factor;
     // Columns before this one are left as they were (the last stage never
     // touches column 0 of row 2).
     int firstColumn = 0;
 
-    friend bool operator==(const RowOperation&, const RowOperation&) = default;
+    friend bool operator==(const BasicRowOperation&, const BasicRowOperation&) = default;
 };
 
 // The operations of one stage, in the order they ran; none when the
-// stage's tests found nothing to do. The first stage runs the most: when
-// the exchange with row 1 brings up an infinite entry, 0/0 leaves NaN at
-// the top and the exchange with row 2 follows, then the scaling.
-class StageOperations {
+// stage's tests found nothing to do. The first stage runs the most: in
+// doubles, when the exchange with row 1 brings up an infinite entry, 0/0
+// leaves NaN at the top and the exchange with row 2 follows, then the
+// scaling. Exact arithmetic has no such detour.
+template<class Number>
+class BasicStageOperations {
 public:
+    using Operation = BasicRowOperation<Number>;
     static constexpr std::size_t kCapacity = 5;
 
-    void add(const RowOperation& operation) noexcept { operations_[size_++] = operation; }
+    void add(Operation operation) noexcept(std::is_nothrow_move_assignable_v<Operation>)
+    {
+        operations_[size_++] = std::move(operation);
+    }
 
     [[nodiscard]] std::size_t size() const noexcept { return size_; }
     [[nodiscard]] bool empty() const noexcept { return size_ == 0; }
-    [[nodiscard]] const RowOperation& operator[](std::size_t index) const noexcept { return operations_[index]; }
-    [[nodiscard]] const RowOperation* begin() const noexcept { return operations_.data(); }
-    [[nodiscard]] const RowOperation* end() const noexcept { return operations_.data() + size_; }
+    [[nodiscard]] const Operation& operator[](std::size_t index) const noexcept { return operations_[index]; }
+    [[nodiscard]] const Operation* begin() const noexcept { return operations_.data(); }
+    [[nodiscard]] const Operation* end() const noexcept { return operations_.data() + size_; }
 
-    friend bool operator==(const StageOperations& a, const StageOperations& b) noexcept
+    friend bool operator==(const BasicStageOperations& a, const BasicStageOperations& b)
     {
         for (std::size_t i = 0; i < a.size_ && i < b.size_; ++i)
             if (!(a.operations_[i] == b.operations_[i]))
@@ -53,26 +66,36 @@ public:
     }
 
 private:
-    std::array<RowOperation, kCapacity> operations_{};
+    std::array<Operation, kCapacity> operations_{};
     std::size_t size_ = 0;
 };
 
 // Step 1 to Step 5, then the Answer.
 inline constexpr std::size_t kStageCount = 6;
 
-struct Stage {
-    Matrix matrix;  // the matrix after the stage
-    StageOperations operations;
+template<class Number>
+struct BasicStage {
+    BasicMatrix<Number> matrix;  // the matrix after the stage
+    BasicStageOperations<Number> operations;
+    // Set when the stage left the matrix as it was: no operation ran, or
+    // only a division by exactly 1.
+    std::optional<NoChange> noChange;
 };
 
-struct Reduction {
-    std::array<Stage, kStageCount> stages;
+template<class Number>
+struct BasicReduction {
+    std::array<BasicStage<Number>, kStageCount> stages;
     // The third row of the answer is not all zero as written, so the system
     // probably has no solution.
     bool thirdRowNotZero = false;
 
-    [[nodiscard]] const Matrix& answer() const noexcept { return stages.back().matrix; }
+    [[nodiscard]] const BasicMatrix<Number>& answer() const noexcept { return stages.back().matrix; }
 };
+
+using RowOperation = BasicRowOperation<double>;
+using StageOperations = BasicStageOperations<double>;
+using Stage = BasicStage<double>;
+using Reduction = BasicReduction<double>;
 
 // Brings column 0 to (1, 0, 0) and column 1 to (0, 1, 0) where the zero
 // tests allow, by a fixed order of six stages without pivot search:
@@ -85,6 +108,7 @@ struct Reduction {
 //   6. column 1 cleared in row 2 with row 1, leaving its column 0 alone.
 // Every decision uses isZero, so NaN counts as zero; infinities and NaN are
 // kept as computed. Every divisor is tested non-zero before it is used.
+// The same procedure runs on exact rationals (exact_reduction.h).
 [[nodiscard]] Reduction reduce(const Matrix& input) noexcept;
 
 // Whether a value, written into a cell, reads back as zero: only a finite

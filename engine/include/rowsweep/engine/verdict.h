@@ -5,12 +5,9 @@
 
 #include <gmpxx.h>
 
-#include "rowsweep/engine/matrix.h"
+#include "rowsweep/engine/exact_reduction.h"
 
 namespace rowsweep {
-
-// The augmented matrix in exact fractions, indexed [row][column] from 0.
-using ExactMatrix = std::array<std::array<mpq_class, kColumns>, kRows>;
 
 // x1 .. x5: every column but the right-hand side.
 inline constexpr int kUnknowns = kColumns - 1;
@@ -50,6 +47,6 @@ struct Verdict {
 // a leading 1, and the column is cleared above and below. The right-hand
 // side never holds a pivot. Entries need not be in lowest terms nor have a
 // positive denominator, but every denominator must be non-zero.
-[[nodiscard]] Verdict decideSystem(const std::array<std::array<mpq_class, kColumns>, kRows>& input);
+[[nodiscard]] Verdict decideSystem(const ExactMatrix& input);
 
 }  // namespace rowsweep

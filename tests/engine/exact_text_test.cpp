@@ -1,0 +1,311 @@
+#include "rowsweep/engine/exact_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "rowsweep/engine/cell_text.h"
+
+namespace rowsweep {
+namespace {
+
+mpz_class power(unsigned long base, unsigned long exponent)
+{
+    mpz_class result;
+    mpz_ui_pow_ui(result.get_mpz_t(), base, exponent);
+    return result;
+}
+
+// numerator * 10^exponent, exactly.
+mpq_class scaled(const mpz_class& numerator, long exponent)
+{
+    mpq_class value(numerator);
+    if (exponent >= 0)
+        value *= power(10, static_cast<unsigned long>(exponent));
+    else
+        value /= power(10, static_cast<unsigned long>(-exponent));
+    return value;
+}
+
+// p/q in lowest terms.
+mpq_class fraction(const mpz_class& numerator, const mpz_class& denominator)
+{
+    mpq_class value(numerator, denominator);
+    value.canonicalize();
+    return value;
+}
+
+std::string describe(const std::optional<mpq_class>& value)
+{
+    return value ? value->get_str() : "not a number";
+}
+
+TEST(ReadExactCell, ReadsTheDecimalAsWritten)
+{
+    struct Case {
+        const char* text;
+        mpq_class value;
+    };
+    const Case cases[] = {
+        {"0.1", mpq_class(1, 10)},
+        {"-0.5", mpq_class(-1, 2)},
+        {"+3", 3},
+        {"\t 4 ", 4},
+        {".5", mpq_class(1, 2)},
+        {"5.", 5},
+        {"007", 7},
+        {"-0", 0},
+        {"0.0625", mpq_class(1, 16)},
+        {"-12.50", mpq_class(-25, 2)},
+        {"2.5e3", 2500},
+        {"25E-1", mpq_class(5, 2)},
+        {"1e+2", 100},
+        {"0.333333333333333", mpq_class(333333333333333, 1000000000000000)},
+        {"123456789012345678901234567890", mpq_class(mpz_class("123456789012345678901234567890"))},
+        {"1e-16", scaled(1, -16)},
+        {"1e308", scaled(1, 308)},
+        {"-1.7976931348623157e308", scaled(-17976931348623157, 292)},
+        // A denormal double is not zero, so the text keeps its exact value.
+        {"3e-324", scaled(3, -324)},
+        // Too small for any double: exactly 0, as doubles read it.
+        {"1e-400", 0},
+        {"-2e-324", 0},
+        {"0e999999", 0},
+    };
+    for (const auto& [text, value] : cases) {
+        for (const bool fractions : {false, true})
+            EXPECT_EQ(describe(parseExactCellText(text, fractions)), value.get_str())
+                << '"' << text << "\", fractions " << fractions;
+    }
+}
+
+TEST(ReadExactCell, ReadsAFractionOnlyWhenAsked)
+{
+    struct Case {
+        const char* text;
+        mpq_class value;
+    };
+    const Case cases[] = {
+        {"1/3", mpq_class(1, 3)},
+        {"-7/4", mpq_class(-7, 4)},
+        {" 1 / 2 ", mpq_class(1, 2)},
+        {"\t6/\t4", mpq_class(3, 2)},
+        {"1/-2", mpq_class(-1, 2)},
+        {"-6/-4", mpq_class(3, 2)},
+        {"0.5/1.5", mpq_class(1, 3)},
+        {"2e3/4", 500},
+        {"1/3e2", mpq_class(1, 300)},
+        {"0/5", 0},
+        {"1e-400/3", 0},
+    };
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(describe(parseExactCellText(text, true)), value.get_str()) << '"' << text << '"';
+        EXPECT_FALSE(parseExactCellText(text, false).has_value()) << '"' << text << '"';
+    }
+}
+
+TEST(ReadExactCell, IsNotANumber)
+{
+    const char* const texts[] = {"", " ", "-", "+", ".", "abc", "1e", "1 2", "1,5", "inf", "NaN", "0x10",
+                                 "1e400", "-1e400", "1.8e308",  // beyond the double range
+                                 "1/0", "1/0.0", "1/-0", "1/1e-400",  // a denominator of 0
+                                 "1/", "/2", "/", "1/2/3", "1//2", "1 / / 2", "1e400/2", "2/1e400", "1/2x"};
+    for (const char* text : texts)
+        EXPECT_FALSE(parseExactCellText(text, true).has_value()) << '"' << text << '"';
+}
+
+TEST(ReadExactCell, LongTextsStayBounded)
+{
+    // A cell holds at most 32,767 characters.
+    const std::string zeros(32000, '0');
+    std::string manyDigits;
+    for (int i = 0; i < 32000; ++i)
+        manyDigits += static_cast<char>('1' + i % 9);
+
+    struct Case {
+        const char* name;
+        std::string text;
+        std::optional<mpq_class> value;
+    };
+    const Case cases[] = {
+        {"an integer beyond the range", std::string(32767, '9'), std::nullopt},
+        {"below the smallest double", "0." + zeros + "1", 0},
+        {"trailing zeros scaled back", "1" + zeros + "e-32000", 1},
+        {"leading zeros scaled up", "0." + zeros + "25e32001", mpq_class(5, 2)},
+        {"a long mantissa", "0." + manyDigits + "e3", fraction(mpz_class(manyDigits), power(10, 32000 - 3))},
+        {"a long fraction", "-" + manyDigits + "e-31995/" + manyDigits + "e-31990", scaled(-1, -5)},
+    };
+    for (const auto& [name, text, value] : cases) {
+        // Compared without printing: the values run to thousands of digits.
+        const auto read = parseExactCellText(text, true);
+        EXPECT_TRUE(read == value) << name;
+    }
+}
+
+TEST(WriteExactCell, IntegersAndFractionsInLowestTerms)
+{
+    struct Case {
+        mpq_class value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0, "0"},
+        {-3, "-3"},
+        {fraction(14, 8), "7/4"},
+        {mpq_class(-7, 4), "-7/4"},
+        {mpq_class(1, 3), "1/3"},
+        {mpq_class(1000001, 1000000), "1000001/1000000"},
+        // Beyond a denominator of 1,000,000, a rounded decimal.
+        {mpq_class(1, 1000001), "9.99999000001e-07"},
+        {mpq_class(-2000003, 1000001), "-2.000000999999"},
+        {mpq_class(mpz_class("123456789012345678901234567890")), "123456789012345678901234567890"},
+        {fraction(mpz_class("-123456789012345678901234567891"), 7), "-123456789012345678901234567891/7"},
+        {scaled(1, -400), "1e-400"},
+        {scaled(-1, 600) / 3, "-3.33333333333333e+599"},
+    };
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(formatExactCellText(value), text) << value.get_str();
+}
+
+TEST(WriteExactCell, NumeratorsBeyondTheDoubleRangeBecomeDecimals)
+{
+    // Digits the reader would turn away are written rounded instead.
+    const mpz_class largestDouble(std::numeric_limits<double>::max());
+    const mpz_class halfwayPastIt = largestDouble + power(2, 970);  // rounds up to infinity
+    struct Case {
+        mpq_class value;
+        bool asDigits;
+    };
+    const Case cases[] = {
+        {mpq_class(largestDouble), true},
+        {fraction(-largestDouble, 3), true},
+        {mpq_class(halfwayPastIt - 1), true},
+        {mpq_class(halfwayPastIt), false},
+        {mpq_class(power(2, 1024)), false},
+        {fraction(power(10, 400) + 1, 3), false},
+    };
+    for (const auto& [value, asDigits] : cases) {
+        const std::string text = formatExactCellText(value);
+        EXPECT_EQ(text == exactDecimalText(value), !asDigits) << text;
+        if (asDigits) {
+            EXPECT_EQ(parseExactCellText(text, true), value) << text;
+        }
+    }
+}
+
+TEST(ExactDecimal, RoundsToFifteenDigitsInTheGeneralLayout)
+{
+    struct Case {
+        mpq_class value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0, "0"},
+        {mpq_class(19, 16), "1.1875"},
+        {mpq_class(1, 3), "0.333333333333333"},
+        {mpq_class(-2, 3), "-0.666666666666667"},
+        {mpq_class(1, 10000), "0.0001"},
+        {mpq_class(1, 100000), "1e-05"},
+        {mpq_class(-3, 200000), "-1.5e-05"},
+        {mpq_class(mpz_class("150000000000000000000")), "1.5e+20"},
+        {mpq_class(mpz_class("100000000000000")), "100000000000000"},
+        {mpq_class(mpz_class("1000000000000000")), "1e+15"},
+        {mpq_class(mpz_class("123456789012345")), "123456789012345"},
+        {mpq_class(mpz_class("1234567890123456")), "1.23456789012346e+15"},
+        {mpq_class(mpz_class("9999999999999996")), "1e+16"},
+        {mpq_class(22, 7), "3.14285714285714"},
+        {scaled(1, 600), "1e+600"},
+        {scaled(7, -1000) / 3, "2.33333333333333e-1000"},
+        {scaled(mpz_class("123456789012345"), 99986), "1.23456789012345e+100000"},
+    };
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(exactDecimalText(value), text) << value.get_str();
+}
+
+TEST(ExactDecimal, TiesGoToTheEvenDigit)
+{
+    // Sixteen significant digits ending in 5 lie exactly halfway; a part in
+    // 10^40 either way decides the tie.
+    const mpq_class hair = scaled(1, -40);
+    struct Case {
+        mpq_class value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {scaled(1000000000000005, -15), "1"},
+        {scaled(1000000000000015, -15), "1.00000000000002"},
+        {scaled(-1000000000000015, -15), "-1.00000000000002"},
+        {scaled(1000000000000005, -15) + hair, "1.00000000000001"},
+        {scaled(1000000000000015, -15) - hair, "1.00000000000001"},
+        {scaled(9999999999999995, -16), "1"},
+        {scaled(1000000000000005, -45), "1e-30"},
+        {scaled(1000000000000025, 586), "1.00000000000002e+601"},
+        {scaled(1000000000000035, 586), "1.00000000000004e+601"},
+    };
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(exactDecimalText(value), text) << value.get_str();
+}
+
+TEST(ExactDecimal, AgreesWithPrintfOnEveryDouble)
+{
+    // A double is a fraction with a power-of-two denominator, and the C
+    // library rounds its exact value half to even too.
+    std::mt19937_64 random(20261207);
+    int compared = 0;
+    for (int i = 0; i < 30000; ++i) {
+        const std::uint64_t bits = random();
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value))
+            continue;
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.15g", value);
+        ASSERT_EQ(exactDecimalText(mpq_class(value)), value == 0.0 ? "0" : expected) << bits;
+        ++compared;
+    }
+    EXPECT_GT(compared, 29000);
+}
+
+TEST(WriteExactCell, WhatIsWrittenReadsBack)
+{
+    // Integers and fractions read back as the same value. Only a value
+    // that has neither form within reach (a denominator over 1,000,000,
+    // or a numerator beyond the double range) is written as a rounded
+    // decimal, which reads back within its 15 digits when in range.
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<unsigned> shift(0, 1100);
+    int fractions = 0;
+    int decimals = 0;
+    for (int i = 0; i < 3000; ++i) {
+        mpz_class numerator = (mpz_class(random()) << shift(random)) + random();
+        mpz_class denominator = random() % 2000000 + 1;
+        if (i % 3 == 0)
+            denominator <<= shift(random);
+        const mpq_class value = fraction(i % 2 ? mpz_class(-numerator) : numerator, denominator);
+
+        const std::string text = formatExactCellText(value);
+        const auto back = parseExactCellText(text, true);
+        fractions += text.find('/') != std::string::npos;
+        if (back == value)
+            continue;
+        ++decimals;
+        ASSERT_EQ(text, exactDecimalText(value));
+        const bool noExactForm = cmp(value.get_den(), kLargestWrittenDenominator) > 0
+                                 || !parseCellText(value.get_num().get_str()).has_value();
+        ASSERT_TRUE(noExactForm) << value.get_str();
+        if (back) {
+            ASSERT_LE(abs(*back - value), abs(value) * mpq_class(1, 100000000000000)) << text;
+        }
+    }
+    EXPECT_GT(fractions, 500);
+    EXPECT_GT(decimals, 500);
+}
+
+}  // namespace
+}  // namespace rowsweep

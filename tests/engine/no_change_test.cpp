@@ -1,0 +1,105 @@
+#include "rowsweep/engine/no_change.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <optional>
+
+#include "rowsweep/engine/cell_text.h"
+#include "rowsweep/engine/exact_reduction.h"
+#include "rowsweep/engine/exact_text.h"
+#include "worked_examples.h"
+
+namespace rowsweep {
+namespace {
+
+using testing::Rows;
+using Reasons = std::array<std::optional<NoChange>, kStageCount>;
+
+constexpr auto none = std::nullopt;
+constexpr NoChange kColumnZero = NoChange::columnHasNoNonZero(0);
+constexpr NoChange kTopIsOne = NoChange::alreadyOne(0, 0);
+constexpr NoChange kRow1Cleared = NoChange::alreadyZero(1, 0);
+constexpr NoChange kRow2Cleared = NoChange::alreadyZero(2, 0);
+constexpr NoChange kTopOfColumn1Zero = NoChange::alreadyZero(0, 1);
+constexpr NoChange kNothingBelowInColumn1 = NoChange::rowsHaveZero(1, 2, 1);
+constexpr NoChange kSecondPivotIsOne = NoChange::alreadyOne(1, 1);
+constexpr NoChange kRow2ClearedInColumn1 = NoChange::alreadyZero(2, 1);
+
+struct Case {
+    const char* name;
+    Rows input;
+    Reasons reasons;  // Step 1 .. Step 5, Answer
+};
+
+// The same reasons in both arithmetics: the inputs are integers whose
+// tests come out alike.
+const Case kCases[] = {
+    {"sample", testing::kSampleInput, {kTopIsOne, none, none, none, kSecondPivotIsOne, none}},
+    {"column 0 zero",
+     {{{"0", "2", "1", "0", "0", "1"}, {"0", "3", "1", "0", "1", "0"}, {"0", "5", "0", "1", "0", "2"}}},
+     {kColumnZero, kRow1Cleared, kRow2Cleared, none, none, none}},
+    {"exchange, then a division by 1",
+     {{{"0", "2", "1", "0", "0", "1"}, {"3", "1", "0", "2", "0", "0"}, {"1", "0", "1", "0", "1", "0"}}},
+     {none, kRow1Cleared, none, none, none, none}},
+    {"nothing under column 1",
+     {{{"1", "2", "0", "0", "0", "1"}, {"0", "0", "1", "0", "0", "0"}, {"0", "0", "0", "1", "0", "0"}}},
+     {kTopIsOne, kRow1Cleared, kRow2Cleared, kNothingBelowInColumn1, kNothingBelowInColumn1,
+      kRow2ClearedInColumn1}},
+    {"pivots in place", testing::worked::kIdentityLike,
+     {kTopIsOne, kRow1Cleared, kRow2Cleared, kTopOfColumn1Zero, kSecondPivotIsOne, kRow2ClearedInColumn1}},
+    {"pivots to scale",
+     {{{"2", "0", "0", "0", "0", "1"}, {"0", "4", "0", "0", "0", "2"}, {"0", "0", "1", "0", "0", "3"}}},
+     {none, kRow1Cleared, kRow2Cleared, kTopOfColumn1Zero, none, kRow2ClearedInColumn1}},
+};
+
+Reasons reasonsOf(const auto& reduction)
+{
+    Reasons reasons;
+    for (std::size_t stage = 0; stage < kStageCount; ++stage)
+        reasons[stage] = reduction.stages[stage].noChange;
+    return reasons;
+}
+
+TEST(NoChange, EachStageGivesTheReasonItsTestsFound)
+{
+    for (const auto& [name, input, reasons] : kCases) {
+        Matrix doubles{};
+        ExactMatrix fractions;
+        for (int row = 0; row < kRows; ++row)
+            for (int column = 0; column < kColumns; ++column) {
+                doubles[row][column] = parseCellText(input[row][column]).value_or(0.0);
+                fractions[row][column] = parseExactCellText(input[row][column], true).value_or(0);
+            }
+        EXPECT_EQ(reasonsOf(reduce(doubles)), reasons) << name << ", in doubles";
+        EXPECT_EQ(reasonsOf(reduce(fractions)), reasons) << name << ", in fractions";
+    }
+}
+
+TEST(NoChange, NaNCountsAsZeroInTheReasons)
+{
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    const Matrix nanAtTop{{{kNaN, 1, 0, 0, 0, 0}, {0, 1, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}}};
+    EXPECT_EQ(reduce(nanAtTop).stages[0].noChange, kColumnZero);
+    const Matrix nanPivot{{{1, 0, 0, 0, 0, 0}, {0, kNaN, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}}};
+    EXPECT_EQ(reduce(nanPivot).stages[4].noChange, kNothingBelowInColumn1);
+}
+
+TEST(NoChange, WordsCountRowsAndColumnsFromOne)
+{
+    const std::pair<NoChange, const char*> cases[] = {
+        {kColumnZero, "column 1 has no entry other than 0"},
+        {kTopIsOne, "row 1 already has 1 in column 1"},
+        {kRow1Cleared, "row 2 already has 0 in column 1"},
+        {kRow2Cleared, "row 3 already has 0 in column 1"},
+        {kTopOfColumn1Zero, "row 1 already has 0 in column 2"},
+        {kNothingBelowInColumn1, "rows 2 and 3 have 0 in column 2"},
+        {kSecondPivotIsOne, "row 2 already has 1 in column 2"},
+        {kRow2ClearedInColumn1, "row 3 already has 0 in column 2"},
+    };
+    for (const auto& [reason, words] : cases)
+        EXPECT_EQ(noChangeWords(reason), words);
+}
+
+}  // namespace
+}  // namespace rowsweep
