@@ -1,9 +1,10 @@
 #include "rowsweep/steps/solve.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "rowsweep/engine/cell_text.h"
-#include "rowsweep/engine/reduction.h"
+#include "rowsweep/engine/exact_text.h"
 
 namespace rowsweep::steps {
 
@@ -12,18 +13,38 @@ bool isBlankCell(const QString& text)
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
 }
 
-WorkedSolution solveCells(const CellTexts& texts)
+WorkedSolution solveCells(const CellTexts& texts, Arithmetic arithmetic)
 {
+    const bool exact = arithmetic == Arithmetic::Exact;
     WorkedSolution solution;
+    ExactMatrix exactInput;
+    Matrix input{};
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column) {
             const QString& text = texts[row][column];
-            const std::optional<double> number = parseCellText(text.toStdString());
-            solution.input[row][column] = number.value_or(0.0);
-            solution.unreadable[row][column] = !number && !isBlankCell(text);
+            const std::string utf8 = text.toStdString();
+            const std::optional<mpq_class> value = parseExactCellText(utf8, exact);
+            exactInput[row][column] = value.value_or(0);
+            bool read = value.has_value();
+            if (!exact) {
+                const std::optional<double> number = parseCellText(utf8);
+                input[row][column] = number.value_or(0.0);
+                read = number.has_value();
+                solution.fractionsLeftUnread[row][column] = !read && parseExactCellText(utf8, true).has_value();
+            }
+            solution.unreadable[row][column] = !read && !isBlankCell(text);
         }
-    solution.reduction = reduce(solution.input);
-    solution.warned = solution.reduction.thirdRowNotZero;
+
+    solution.verdict = decideSystem(exactInput);
+    if (exact) {
+        solution.solve = BasicSolve<mpq_class>{exactInput, reduce(exactInput)};
+        solution.warned = !solution.verdict.solvable;
+    } else {
+        const Reduction reduction = reduce(input);
+        solution.warned = reduction.thirdRowNotZero;
+        solution.warningFromRounding = solution.warned && !reduce(exactInput).thirdRowNotZero;
+        solution.solve = BasicSolve<double>{input, reduction};
+    }
     return solution;
 }
 

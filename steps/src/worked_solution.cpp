@@ -3,28 +3,34 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QStringList>
-
-#include "rowsweep/engine/cell_text.h"
-#include "rowsweep/steps/warning.h"
+#include "rowsweep/steps/latex_layout.h"
 #include "rowsweep/steps/number_text.h"
+#include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/stage_explanation.h"
+#include "rowsweep/steps/warning.h"
 
 namespace rowsweep::steps {
 
 namespace {
 
+template<class Number>
+CellTexts matrixTexts(const BasicMatrix<Number>& matrix)
+{
+    CellTexts texts;
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            texts[row][column] = numberText(matrix[row][column]);
+    return texts;
+}
+
 // The matrix as lines of right-aligned columns, with a bar before the
 // augmented column.
-QStringList alignedRows(const Matrix& matrix)
+QStringList alignedRows(const CellTexts& texts)
 {
-    std::array<std::array<QString, kColumns>, kRows> texts;
     std::array<qsizetype, kColumns> widths{};
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column) {
-            texts[row][column] = numberText(matrix[row][column]);
-            widths[column] = std::max(widths[column], texts[row][column].size());
-        }
+    for (const auto& row : texts)
+        for (int column = 0; column < kColumns; ++column)
+            widths[column] = std::max(widths[column], row[column].size());
     QStringList lines;
     for (const auto& row : texts) {
         QString line;
@@ -43,12 +49,29 @@ QString latexRow(int row)
     return QStringLiteral("R_%1").arg(row + 1);
 }
 
+bool isNegative(double value)
+{
+    return value < 0;
+}
+
+bool isNegative(const mpq_class& value)
+{
+    return sgn(value) < 0;
+}
+
 // A number that multiplies or divides a row: in parentheses where its sign
 // or its power of ten would otherwise run into the operation.
 QString latexFactor(double value)
 {
     const QString text = latexNumber(value);
     return text.startsWith(u'-') || text.contains(QStringLiteral("\\times")) ? u'(' + text + u')' : text;
+}
+
+QString latexFactor(const mpq_class& value)
+{
+    const QString size = latexCoefficient(abs(value));
+    return sgn(value) < 0 || size.contains(QStringLiteral("\\times")) ? QStringLiteral("(") + latexNumber(value) + u')'
+                                                                      : size;
 }
 
 // A row divided by a number: "\tfrac{1}{4} R_1" for a whole divisor,
@@ -66,28 +89,38 @@ QString dividedRow(int row, double divisor)
     return latexRow(row) + QStringLiteral(" / ") + latexFactor(divisor);
 }
 
-// "R_2 - 4 R_1", "R_2 + 4 R_1", "R_2 - R_1".
-QString rowMinusMultiple(int target, int source, double factor)
+// Exactly, a row divided by p/q is q/p times the row: "-\tfrac{4}{7} R_2".
+QString dividedRow(int row, const mpq_class& divisor)
 {
-    const bool add = factor < 0;
-    const double size = add ? -factor : factor;
-    const QString multiple = size == 1.0 ? latexRow(source) : latexFactor(size) + u' ' + latexRow(source);
+    const mpq_class reciprocal = 1 / abs(divisor);
+    return (sgn(divisor) < 0 ? QStringLiteral("-") : QString())
+           + (reciprocal == 1 ? QString() : latexCoefficient(reciprocal) + u' ') + latexRow(row);
+}
+
+// "R_2 - 4 R_1", "R_2 + 4 R_1", "R_2 - R_1".
+template<class Number>
+QString rowMinusMultiple(int target, int source, const Number& factor)
+{
+    const bool add = isNegative(factor);
+    const Number size = add ? Number(-factor) : factor;
+    const QString multiple = size == 1 ? latexRow(source) : latexFactor(size) + u' ' + latexRow(source);
     return latexRow(target) + (add ? QStringLiteral(" + ") : QStringLiteral(" - ")) + multiple;
 }
 
-QString latexOperation(const RowOperation& op)
+template<class Number>
+QString latexOperation(const BasicRowOperation<Number>& op)
 {
     QString text;
     switch (op.kind) {
-    case RowOperation::Kind::Exchange:
+    case RowOperationKind::Exchange:
         return latexRow(op.target) + QStringLiteral(" \\leftrightarrow ") + latexRow(op.source);
-    case RowOperation::Kind::Divide:
+    case RowOperationKind::Divide:
         text = dividedRow(op.target, op.factor);
         break;
-    case RowOperation::Kind::SubtractMultiple:
+    case RowOperationKind::SubtractMultiple:
         text = rowMinusMultiple(op.target, op.source, op.factor);
         break;
-    case RowOperation::Kind::AddQuotient: {
+    case RowOperationKind::AddQuotient: {
         const QString quotient = dividedRow(op.source, op.factor);
         text = latexRow(op.target) + (quotient.startsWith(u'-') ? QStringLiteral(" - ") + quotient.mid(1)
                                                                 : QStringLiteral(" + ") + quotient);
@@ -100,22 +133,80 @@ QString latexOperation(const RowOperation& op)
     return text;
 }
 
-QString latexMatrix(const Matrix& matrix)
+template<class Number>
+LatexMatrix latexMatrix(const BasicMatrix<Number>& matrix)
 {
-    QStringList rows;
-    for (const auto& row : matrix) {
-        QStringList entries;
-        for (double value : row)
-            entries << latexNumber(value);
-        rows << entries.join(QStringLiteral(" & "));
+    LatexMatrix entries;
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            entries[row][column] = latexNumber(matrix[row][column]);
+    return entries;
+}
+
+template<class Number>
+QStringList explainStageOf(const BasicSolve<Number>& solve, std::size_t stage)
+{
+    return explainStage(solve.reduction.stages[stage]);
+}
+
+// "1.5e-16" as LaTeX writes a power of ten; "1e-05" has its exponent
+// padded and "1e+20" signed, and LaTeX shows neither.
+QString latexDecimal(const QString& text)
+{
+    const qsizetype e = text.indexOf(u'e');
+    if (e < 0)
+        return text;
+    const QString exponent = text.mid(e + 1);
+    const bool negative = exponent.startsWith(u'-');
+    QString digits = exponent.mid(1);
+    while (digits.size() > 1 && digits.startsWith(u'0'))
+        digits.remove(0, 1);
+    return text.left(e) + QStringLiteral(" \\times 10^{") + (negative ? QStringLiteral("-") : QString()) + digits + u'}';
+}
+
+template<class Number>
+QString latexChain(const BasicSolve<Number>& solve)
+{
+    LatexChain chain{latexMatrix(solve.input), {}};
+    for (const BasicStage<Number>& stage : solve.reduction.stages) {
+        QStringList operations;
+        for (const BasicRowOperation<Number>& operation : stage.operations)
+            if (!changesNothing(operation))
+                operations << latexOperation(operation);
+        if (!operations.isEmpty())
+            chain.steps.push_back({operations, latexMatrix(stage.matrix)});
     }
-    return QStringLiteral("\\left[\\begin{array}{ccccc|c}\n") + rows.join(QStringLiteral(" \\\\\n"))
-           + QStringLiteral("\n\\end{array}\\right]");
+    return layOutChain(chain);
 }
 
 }  // namespace
 
-QString gridCopyText(const std::array<std::array<QString, kColumns>, kRows>& texts)
+CellTexts stageTexts(const WorkedSolution& solution, std::size_t stage)
+{
+    return std::visit([stage](const auto& solve) { return matrixTexts(solve.reduction.stages[stage].matrix); },
+                      solution.solve);
+}
+
+QStringList explainStage(const WorkedSolution& solution, std::size_t stage)
+{
+    QStringList lines = std::visit([stage](const auto& solve) { return explainStageOf(solve, stage); }, solution.solve);
+    if (stage + 1 == kStageCount && solution.warningFromRounding)
+        lines << roundingHint();
+    return lines;
+}
+
+QString roundingHint()
+{
+    return QStringLiteral(
+        "In exact arithmetic row 3 is all zero: the warning comes from rounding. Exact Fractions is in a cell's menu.");
+}
+
+QString solutionsDespiteWarning()
+{
+    return QStringLiteral("The system has solutions; see the line below the result.");
+}
+
+QString gridCopyText(const CellTexts& texts)
 {
     QStringList lines;
     for (const auto& row : texts) {
@@ -132,47 +223,27 @@ QString gridCopyText(const std::array<std::array<QString, kColumns>, kRows>& tex
 QString workedSolutionText(const WorkedSolution& solution)
 {
     QStringList lines{QStringLiteral("Matrix")};
-    lines << alignedRows(solution.input);
+    lines << alignedRows(std::visit([](const auto& solve) { return matrixTexts(solve.input); }, solution.solve));
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
             if (solution.unreadable[row][column])
                 lines << QStringLiteral("Row %1, column %2: (not a number, counted as 0)").arg(row + 1).arg(column + 1);
 
-    const Matrix* before = &solution.input;
     for (std::size_t stage = 0; stage < kStageCount; ++stage) {
-        const Stage& current = solution.reduction.stages[stage];
         lines << QString() << stageName(stage);
-        lines << explainStage(stage, *before, current.operations);
-        lines << alignedRows(current.matrix);
-        before = &current.matrix;
+        lines << explainStage(solution, stage);
+        lines << alignedRows(stageTexts(solution, stage));
     }
     if (solution.warned)
         lines << QString() << QString::fromUtf8(kMathErrorTitle) + QStringLiteral(": ") + QString::fromUtf8(kMathErrorText);
+    lines << QString() << QStringLiteral("Solution") << verdictLine(solution.verdict) << solutionLines(solution.verdict);
     return lines.join(u'\n') + u'\n';
 }
 
 QString workedSolutionLatex(const WorkedSolution& solution)
 {
-    // The first line holds the input and the first step; every later step
-    // starts a line of its own, its arrow under the first one, so that a
-    // page holds the chain.
-    QString latex = QStringLiteral("\\begin{align*}\n") + latexMatrix(solution.input);
-    bool first = true;
-    for (const Stage& stage : solution.reduction.stages) {
-        QStringList operations;
-        for (const RowOperation& operation : stage.operations)
-            if (!changesNothing(operation))
-                operations << latexOperation(operation);
-        if (operations.isEmpty())
-            continue;
-        const QString label = operations.size() == 1
-                                  ? operations.front()
-                                  : QStringLiteral("\\substack{") + operations.join(QStringLiteral(" \\\\ ")) + u'}';
-        latex += (first ? QStringLiteral("\n") : QStringLiteral(" \\\\\n")) + QStringLiteral("&\\xrightarrow{") + label
-                 + QStringLiteral("}\n") + latexMatrix(stage.matrix);
-        first = false;
-    }
-    return latex + QStringLiteral("\n\\end{align*}\n");
+    return std::visit([](const auto& solve) { return latexChain(solve); }, solution.solve)
+           + solutionLatex(solution.verdict);
 }
 
 QString latexNumber(double value)
@@ -181,12 +252,23 @@ QString latexNumber(double value)
         return QStringLiteral("\\mathrm{NaN}");
     if (std::isinf(value))
         return value < 0 ? QStringLiteral("-\\infty") : QStringLiteral("\\infty");
+    return latexDecimal(numberText(value));
+}
+
+QString latexNumber(const mpq_class& value)
+{
+    const QString size = latexCoefficient(abs(value));
+    const QString fraction = size.startsWith(QStringLiteral("\\tfrac")) ? QStringLiteral("\\frac") + size.mid(6) : size;
+    return sgn(value) < 0 ? u'-' + fraction : fraction;
+}
+
+QString latexCoefficient(const mpq_class& value)
+{
     const QString text = numberText(value);
-    const qsizetype e = text.indexOf(u'e');
-    if (e < 0)
-        return text;
-    // "1e-05" has its exponent padded and "1e+20" signed; LaTeX shows neither.
-    return text.left(e) + QStringLiteral(" \\times 10^{") + QString::number(text.mid(e + 1).toInt()) + u'}';
+    const qsizetype bar = text.indexOf(u'/');
+    if (bar < 0)
+        return latexDecimal(text);
+    return QStringLiteral("\\tfrac{") + text.left(bar) + QStringLiteral("}{") + text.mid(bar + 1) + u'}';
 }
 
 }  // namespace rowsweep::steps

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qstring_printer.h"
 #include "rowsweep/steps/solve.h"
 #include "worked_examples.h"
 
@@ -16,9 +17,9 @@ inline CellTexts cellTexts(const Rows& rows)
     return result;
 }
 
-inline WorkedSolution solveRows(const Rows& rows)
+inline WorkedSolution solveRows(const Rows& rows, Arithmetic arithmetic = Arithmetic::FloatingPoint)
 {
-    return solveCells(cellTexts(rows));
+    return solveCells(cellTexts(rows), arithmetic);
 }
 
 }  // namespace rowsweep::steps::testing

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "cell_rows.h"
@@ -23,9 +24,10 @@ QString expectedText(const char* name)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("(no file)");
 }
 
-// Runs pdflatex on the fragment in a default article page; fails, not
+// Runs pdflatex on the fragment in a default article page and checks that
+// nothing runs off the page (no box more than 1 pt too wide); fails, not
 // skips, without pdflatex (texlive-latex-base).
-void expectCompiles(const QString& latex)
+void expectCompilesWithinThePage(const QString& latex)
 {
     QTemporaryDir dir;
     QFile source(dir.filePath(QStringLiteral("steps.tex")));
@@ -40,13 +42,29 @@ void expectCompiles(const QString& latex)
     EXPECT_TRUE(pdflatex.waitForFinished(60000) && pdflatex.exitCode() == 0)
         << pdflatex.errorString().toStdString() << pdflatex.readAllStandardOutput().toStdString();
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("steps.pdf"))));
+
+    QFile log(dir.filePath(QStringLiteral("steps.log")));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(log.readAll());
+    static const QRegularExpression overfull(QStringLiteral("Overfull \\\\hbox \\(([0-9.]+)pt too wide\\)"));
+    for (auto match = overfull.globalMatch(text); match.hasNext();) {
+        const double tooWide = match.next().captured(1).toDouble();
+        EXPECT_LE(tooWide, 1.0) << "a box " << tooWide << " pt too wide in\n" << latex.toStdString();
+    }
 }
 
+// Every stage holds values that need all 15 digits, or fractions.
+constexpr Rows kThirdsAndSevenths{
+    {{"3", "7", "1", "2", "5", "1"}, {"7", "3", "2", "1", "4", "2"}, {"1", "21", "3", "7", "1", "3"}}};
+
 struct StepsCase {
-    const char* name;
+    std::string name;
     Rows input;
     const char* expectedText;   // null: not compared
     const char* expectedLatex;  // null: only compiled
+    Arithmetic arithmetic = Arithmetic::FloatingPoint;
+
+    friend void PrintTo(const StepsCase& c, std::ostream* out) { *out << c.name; }
 };
 
 std::vector<StepsCase> stepsCases()
@@ -62,9 +80,18 @@ std::vector<StepsCase> stepsCases()
          nullptr, "infinity_nan.tex"},
         {"Exponents", {{{"2e-7", "0", "0", "0", "0", "3e20"}, {"0", "1e-5", "0", "0", "0", "1"}, {"", "", "", "", "", ""}}},
          nullptr, "exponents.tex"},
+        {"ThirdsAndSevenths", kThirdsAndSevenths, nullptr, nullptr},
+        {"ThirdsAndSeventhsAsFractions", kThirdsAndSevenths, "thirds_sevenths_exact.txt", "thirds_sevenths_exact.tex",
+         Arithmetic::Exact},
     };
+    // Every other case in exact arithmetic too, only compiled; all but the
+    // overflow to infinity, which exactly holds 300-digit integers.
+    const std::size_t floating = cases.size();
     for (const rowsweep::testing::WorkedExample& example : rowsweep::testing::kWorkedExamples)
         cases.push_back({example.name, example.input, nullptr, nullptr});
+    for (std::size_t i = 0; i < floating + std::size(rowsweep::testing::kWorkedExamples); ++i)
+        if (cases[i].arithmetic == Arithmetic::FloatingPoint && cases[i].name != "InfinityAndNaN")
+            cases.push_back({cases[i].name + "Exactly", cases[i].input, nullptr, nullptr, Arithmetic::Exact});
     return cases;
 }
 
@@ -73,7 +100,7 @@ class StepsTest : public ::testing::TestWithParam<StepsCase> {};
 TEST_P(StepsTest, TextAndLatexShowTheWorkAndTheLatexCompiles)
 {
     const StepsCase& example = GetParam();
-    const WorkedSolution solution = solveRows(example.input);
+    const WorkedSolution solution = solveRows(example.input, example.arithmetic);
     if (example.expectedText != nullptr) {
         EXPECT_EQ(workedSolutionText(solution), expectedText(example.expectedText));
     }
@@ -81,11 +108,11 @@ TEST_P(StepsTest, TextAndLatexShowTheWorkAndTheLatexCompiles)
     if (example.expectedLatex != nullptr) {
         EXPECT_EQ(latex, expectedText(example.expectedLatex));
     }
-    expectCompiles(latex);
+    expectCompilesWithinThePage(latex);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, StepsTest, ::testing::ValuesIn(stepsCases()),
-                         [](const auto& param) { return std::string(param.param.name); });
+                         [](const auto& param) { return param.param.name; });
 
 // Only text that is not a number is listed as counted as 0; an empty or
 // blank cell is simply 0.

@@ -1,6 +1,5 @@
 #include "rowsweep/ui/cells/cell_grid_view.h"
 
-#include "rowsweep/steps/number_text.h"
 #include "rowsweep/ui/cells/cell_context_menu.h"
 #include "rowsweep/ui/look/separator_line.h"
 #include "rowsweep/ui/look/twips.h"
@@ -43,11 +42,11 @@ std::array<std::array<QString, kColumns>, kRows> CellGridView::texts() const
     return texts;
 }
 
-void CellGridView::showNumbers(const Matrix& matrix)
+void CellGridView::showTexts(const std::array<std::array<QString, kColumns>, kRows>& texts)
 {
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
-            cells_[row][column]->showText(steps::numberText(matrix[row][column]));
+            cells_[row][column]->showText(texts[row][column]);
 }
 
 void CellGridView::clear()

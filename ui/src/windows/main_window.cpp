@@ -130,10 +130,11 @@ void MainWindow::buildControls()
 // input is lost unseen.
 void MainWindow::solveClicked()
 {
-    const auto solution = std::make_shared<const steps::WorkedSolution>(steps::solveCells(input_->texts()));
+    const auto solution =
+        std::make_shared<const steps::WorkedSolution>(steps::solveCells(input_->texts(), arithmetic_));
     input_->markNotANumber(solution->unreadable);
     solving_.get().showSolution(solution);
-    result_->showNumbers(solution->reduction.answer());
+    result_->showTexts(steps::stageTexts(*solution, kStageCount - 1));
     result_->holdSolution(solution);
     if (solution->warned)
         showMathError(this);

@@ -5,7 +5,6 @@
 #include "rowsweep/ui/cells/cell_grid_view.h"
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/object_names.h"
-#include "rowsweep/steps/stage_explanation.h"
 #include "rowsweep/ui/look/window_style.h"
 
 namespace rowsweep::ui {
@@ -75,17 +74,13 @@ SolvingWindow::SolvingWindow(const QPixmap& mainPicture)
 
 void SolvingWindow::showSolution(std::shared_ptr<const steps::WorkedSolution> solution)
 {
-    const Reduction& reduction = solution->reduction;
-    const Matrix* before = &solution->input;
     for (std::size_t stage = 0; stage < kStageCount; ++stage) {
         CellGridView& grid = *grids_[stage];
-        const Stage& after = reduction.stages[stage];
-        grid.showNumbers(after.matrix);
-        const QString explanation = steps::explainStage(stage, *before, after.operations).join(QChar(u'\n'));
+        grid.showTexts(steps::stageTexts(*solution, stage));
+        const QString explanation = steps::explainStage(*solution, stage).join(QChar(u'\n'));
         grid.setToolTip(explanation);
         grid.setAccessibleDescription(explanation);
         grid.holdSolution(solution);
-        before = &after.matrix;
     }
 }
 

@@ -1,21 +1,20 @@
 #pragma once
 
-#include <array>
-
-#include <QString>
-
-#include "rowsweep/engine/matrix.h"
 #include "rowsweep/steps/worked_solution.h"
 
 namespace rowsweep::steps {
 
-// The eighteen texts of an input grid, [row][column].
-using CellTexts = std::array<std::array<QString, kColumns>, kRows>;
-
-// What "Solve" works out from the input cells: each text read as a number
-// (one that is not counts as 0 and is listed, unless it is blank), the
-// reduction, and whether the warning is due.
-[[nodiscard]] WorkedSolution solveCells(const CellTexts& texts);
+// What "Solve" works out from the input cells in the chosen arithmetic:
+// each text read as a number (one that is not counts as 0 and is listed,
+// unless it is blank), the reduction, whether the warning is due, and the
+// exact verdict on the system.
+//
+// The verdict always reads the texts exactly, as Exact Fractions does
+// ("0.1" is 1/10), except that in floating point a fraction stays not a
+// number, so that it judges the input the reduction worked on. In floating
+// point the warning follows row 3 of the answer as written; in Exact
+// Fractions it is shown exactly when the system has no solution.
+[[nodiscard]] WorkedSolution solveCells(const CellTexts& texts, Arithmetic arithmetic);
 
 // Whether a cell's text is blank: blanks count as 0 without being marked.
 [[nodiscard]] bool isBlankCell(const QString& text);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "rowsweep/engine/exact_reduction.h"
+#include "rowsweep/engine/no_change.h"
 #include "rowsweep/engine/reduction.h"
 
 namespace rowsweep::steps {
@@ -14,17 +16,22 @@ namespace rowsweep::steps {
 
 // A division by 1 runs but leaves the row as it was; a student is not told
 // about it, and a worked solution leaves it out.
-[[nodiscard]] bool changesNothing(const RowOperation& operation);
+template<class Number>
+[[nodiscard]] bool changesNothing(const BasicRowOperation<Number>& operation);
 
 // The operation in words, rows counted from 1 and the factor written as a
-// cell writes numbers: "Exchange rows 1 and 2", "Divide row 1 by 4",
-// "Subtract 4 × row 1 from row 2", "Add 3 × row 1 to row 3",
-// "Add row 3 divided by 5 to row 2".
-[[nodiscard]] QString describeOperation(const RowOperation& operation);
+// cell of its arithmetic writes numbers: "Exchange rows 1 and 2",
+// "Divide row 1 by 4", "Subtract 4/3 × row 1 from row 2",
+// "Add 3 × row 1 to row 3", "Add row 3 divided by 5 to row 2".
+template<class Number>
+[[nodiscard]] QString describeOperation(const BasicRowOperation<Number>& operation);
 
 // What one stage did, a line per operation that changed something, or the
 // one line that says why the stage's tests left the matrix as it was.
-// `before` is the matrix the stage started from.
-[[nodiscard]] QStringList explainStage(std::size_t stage, const Matrix& before, const StageOperations& operations);
+template<class Number>
+[[nodiscard]] QStringList explainStage(const BasicStage<Number>& stage);
+
+// "No change: row 2 already has 0 in column 1".
+[[nodiscard]] QString noChangeLine(const NoChange& reason);
 
 }  // namespace rowsweep::steps

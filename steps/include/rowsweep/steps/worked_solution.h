@@ -1,38 +1,81 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <variant>
 
 #include <QString>
+#include <QStringList>
 
+#include "rowsweep/engine/exact_reduction.h"
 #include "rowsweep/engine/matrix.h"
 #include "rowsweep/engine/reduction.h"
+#include "rowsweep/engine/verdict.h"
 
 namespace rowsweep::steps {
 
-// Everything one Solve worked out, kept so that it can be handed in.
-struct WorkedSolution {
-    Matrix input{};  // as read: a cell that is not a number counts as 0
-    CellMask unreadable{};  // held text that is not a number; blank cells do not count
-    Reduction reduction{};
-    bool warned = false;  // the "Math error" warning was shown
+// How the six stages compute: IEEE doubles, or exact fractions.
+enum class Arithmetic { FloatingPoint, Exact };
+
+// The input as read and the reduction of it, in one arithmetic.
+template<class Number>
+struct BasicSolve {
+    BasicMatrix<Number> input{};  // a cell that is not a number counts as 0
+    BasicReduction<Number> reduction{};
 };
+
+// Everything one Solve worked out, handed down to whatever shows or copies it.
+struct WorkedSolution {
+    std::variant<BasicSolve<double>, BasicSolve<mpq_class>> solve;
+    CellMask unreadable{};  // held text that is not a number; blank cells do not count
+    // Floating point only: unreadable cells that Exact Fractions reads as fractions.
+    CellMask fractionsLeftUnread{};
+    bool warned = false;  // the "Math error" warning is shown
+    // Floating point warned, but exact arithmetic leaves row 3 all zero.
+    bool warningFromRounding = false;
+    Verdict verdict;  // decided exactly, whatever the arithmetic
+
+    [[nodiscard]] Arithmetic arithmetic() const
+    {
+        return std::holds_alternative<BasicSolve<double>>(solve) ? Arithmetic::FloatingPoint : Arithmetic::Exact;
+    }
+};
+
+using CellTexts = std::array<std::array<QString, kColumns>, kRows>;
+
+// The texts a grid shows for the matrix after one stage (the last is the
+// answer), written as cells of the solution's arithmetic write numbers.
+[[nodiscard]] CellTexts stageTexts(const WorkedSolution& solution, std::size_t stage);
+
+// What one stage did, as its frame explains it; the answer's explanation
+// ends with the rounding hint when the warning comes from rounding alone.
+[[nodiscard]] QStringList explainStage(const WorkedSolution& solution, std::size_t stage);
+
+// The line that says the warning comes from rounding, and the one that
+// points from a warning to the solutions found all the same.
+[[nodiscard]] QString roundingHint();
+[[nodiscard]] QString solutionsDespiteWarning();
 
 // The texts of one grid as spreadsheets copy them and a paste fills a grid
 // from them: a line per row, the six values separated by tabs.
-[[nodiscard]] QString gridCopyText(const std::array<std::array<QString, kColumns>, kRows>& texts);
+[[nodiscard]] QString gridCopyText(const CellTexts& texts);
 
 // The whole solution as plain text: the input, then each stage's name,
 // what it did and the matrix after it, columns aligned and a bar before the
-// augmented column; then the warning, when it was shown.
+// augmented column; the warning, when it was shown; then the solution set.
 [[nodiscard]] QString workedSolutionText(const WorkedSolution& solution);
 
 // The chain of matrices as a LaTeX fragment that needs only amsmath: each
 // arrow carries the row operations of one stage; stages that changed
-// nothing are left out.
+// nothing are left out. The solution set follows in display math.
 [[nodiscard]] QString workedSolutionLatex(const WorkedSolution& solution);
 
-// A number as a cell writes it, in LaTeX: "\infty", "\mathrm{NaN}",
-// "1.5 \times 10^{-16}".
+// A matrix entry in LaTeX: "\infty", "\mathrm{NaN}", "1.5 \times 10^{-16}",
+// "-\frac{7}{4}".
 [[nodiscard]] QString latexNumber(double value);
+[[nodiscard]] QString latexNumber(const mpq_class& value);
+
+// A positive number that multiplies something: "\tfrac{3}{2}", "17".
+[[nodiscard]] QString latexCoefficient(const mpq_class& value);
 
 }  // namespace rowsweep::steps

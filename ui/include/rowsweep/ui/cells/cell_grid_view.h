@@ -39,8 +39,8 @@ public:
     [[nodiscard]] CellEdit* cell(int row, int column) const { return cells_[row][column]; }
 
     [[nodiscard]] std::array<std::array<QString, kColumns>, kRows> texts() const;
-    // Writes every entry as a cell writes numbers.
-    void showNumbers(const Matrix& matrix);
+    // Writes every cell as the program writes cells.
+    void showTexts(const std::array<std::array<QString, kColumns>, kRows>& texts);
     void clear();
     // Marks the cells whose text counted as 0 without being blank; the
     // mark goes with the next edit of the cell.

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "rowsweep/steps/worked_solution.h"
 #include "rowsweep/ui/windows/single_instance.h"
 
 namespace rowsweep::ui {
@@ -44,6 +45,7 @@ private:
     CellGridView* result_ = nullptr;
     SingleInstance<AboutWindow> about_;
     SingleInstance<SolvingWindow> solving_;
+    steps::Arithmetic arithmetic_ = steps::Arithmetic::FloatingPoint;
     bool ending_ = false;
 };
 

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "rowsweep/engine/matrix.h"
+
+namespace rowsweep::steps {
+
+// The LaTeX of each entry of one matrix, [row][column].
+using LatexMatrix = std::array<std::array<QString, kColumns>, kRows>;
+
+struct LatexStep {
+    QStringList operations;  // the arrow's label, a line each
+    LatexMatrix matrix;      // the matrix the arrow leads to
+};
+
+struct LatexChain {
+    LatexMatrix input;
+    std::vector<LatexStep> steps;
+};
+
+// The chain as an align* that fits a default article page: the input and
+// the first step share a line where they fit, and every later step has a
+// line of its own; a chain too wide for the page is set in a smaller size,
+// each matrix on its own line.
+[[nodiscard]] QString layOutChain(const LatexChain& chain);
+
+// Whether a line of display math fits a default article page.
+[[nodiscard]] bool fitsTheLine(const QString& latex);
+
+// About how wide a piece of math is set in a 10 pt text, in points; enough
+// to choose a size, not to typeset.
+[[nodiscard]] double estimatedWidth(const QString& latex);
+
+}  // namespace rowsweep::steps

@@ -1,0 +1,106 @@
+#include "rowsweep/steps/solution_set.h"
+
+#include "rowsweep/steps/latex_layout.h"
+#include "rowsweep/steps/number_text.h"
+#include "rowsweep/steps/worked_solution.h"
+
+namespace rowsweep::steps {
+
+namespace {
+
+// How an unknown is named in each form.
+using UnknownName = QString (*)(int unknown);
+
+QString plainUnknown(int unknown)
+{
+    return QStringLiteral("x%1").arg(unknown + 1);
+}
+
+QString latexUnknown(int unknown)
+{
+    return QStringLiteral("x_%1").arg(unknown + 1);
+}
+
+QStringList freeUnknowns(const Verdict& verdict, UnknownName name)
+{
+    QStringList names;
+    for (int unknown = 0; unknown < kUnknowns; ++unknown)
+        if (verdict.isFree[unknown])
+            names << name(unknown);
+    return names;
+}
+
+// "2", " - 3/2 x3", " + x5": the constant first, left out when it is 0
+// and a term follows; a coefficient of 1 left out; the first term carries
+// its sign directly, the later ones an operator.
+QStringList rightHandSide(const PivotUnknown& pivot, UnknownName name, QString (*number)(const mpq_class&))
+{
+    QStringList terms;
+    const auto append = [&terms](bool negative, const QString& term) {
+        if (terms.isEmpty())
+            terms << (negative ? u'-' + term : term);
+        else
+            terms << (negative ? QStringLiteral(" - ") : QStringLiteral(" + ")) + term;
+    };
+    if (sgn(pivot.constant) != 0)
+        append(sgn(pivot.constant) < 0, number(abs(pivot.constant)));
+    for (int unknown = 0; unknown < kUnknowns; ++unknown) {
+        const mpq_class& coefficient = pivot.freeCoefficients[unknown];
+        if (sgn(coefficient) == 0)
+            continue;
+        const mpq_class size = abs(coefficient);
+        append(sgn(coefficient) < 0, size == 1 ? name(unknown) : number(size) + u' ' + name(unknown));
+    }
+    return terms.isEmpty() ? QStringList{QStringLiteral("0")} : terms;
+}
+
+QString plainNumber(const mpq_class& value)
+{
+    return numberText(value);
+}
+
+}  // namespace
+
+QString verdictLine(const Verdict& verdict)
+{
+    if (!verdict.solvable)
+        return QStringLiteral("No solution: the equations contradict each other");
+    return QStringLiteral("Infinitely many solutions: ") + freeUnknowns(verdict, plainUnknown).join(QStringLiteral(", "))
+           + QStringLiteral(" free");
+}
+
+QStringList solutionLines(const Verdict& verdict)
+{
+    if (!verdict.solvable)
+        return {QStringLiteral("Row %1 reads 0 = %2")
+                    .arg(verdict.contradictionRow + 1)
+                    .arg(numberText(verdict.contradictionValue))};
+    QStringList lines;
+    for (const PivotUnknown& pivot : verdict.pivots)
+        lines << plainUnknown(pivot.unknown) + QStringLiteral(" = ") + rightHandSide(pivot, plainUnknown, plainNumber).join(QString());
+    lines << freeUnknowns(verdict, plainUnknown).join(QStringLiteral(", ")) + QStringLiteral(" free");
+    return lines;
+}
+
+QString solutionLatex(const Verdict& verdict)
+{
+    if (!verdict.solvable)
+        return QStringLiteral("\\[\n\\text{No solution: row %1 reads } 0 = %2\n\\]\n")
+            .arg(verdict.contradictionRow + 1)
+            .arg(latexNumber(verdict.contradictionValue));
+    QStringList lines;
+    // A solution too long for the page goes on with a term a line.
+    for (const PivotUnknown& pivot : verdict.pivots) {
+        const QStringList terms = rightHandSide(pivot, latexUnknown, latexCoefficient);
+        const QString line = latexUnknown(pivot.unknown) + QStringLiteral(" &= ") + terms.join(QString());
+        lines << (fitsTheLine(line) ? line
+                                    : latexUnknown(pivot.unknown) + QStringLiteral(" &= ")
+                                          + terms.join(QStringLiteral(" \\\\\n&\\qquad ")));
+    }
+    lines << QStringLiteral("& ") + freeUnknowns(verdict, latexUnknown).join(QStringLiteral(", "))
+                 + QStringLiteral(" \\text{ free}");
+    return QStringLiteral("\\[\n\\begin{aligned}\n") + lines.join(QStringLiteral(" \\\\\n"))
+           + QStringLiteral("\n\\end{aligned}\n\\]\n");
+}
+
+}  // namespace rowsweep::steps

@@ -1,0 +1,65 @@
+// The verdict in words and in LaTeX, from hand-worked systems.
+
+#include <gtest/gtest.h>
+
+#include "cell_rows.h"
+#include "rowsweep/steps/solution_set.h"
+
+namespace rowsweep::steps::testing {
+namespace {
+
+struct SolutionCase {
+    const char* name;
+    Rows input;
+    const char* verdict;
+    QStringList lines;
+};
+
+TEST(SolutionSet, WritesTheGeneralSolutionOrTheContradiction)
+{
+    const SolutionCase cases[] = {
+        {"sample", rowsweep::testing::kSampleInput, "Infinitely many solutions: x3, x4, x5 free",
+         {"x1 = -1 + 17 x3 - 2 x4 + 28 x5", "x2 = -1 + 10 x3 - x4 + 16 x5", "x3, x4, x5 free"}},
+        // The constant left out where it is 0; a coefficient of 1 too; the
+        // first term with its own sign.
+        {"signs and ones",
+         {{{"2", "0", "3", "0", "-2", "4"}, {"0", "4", "0", "-1", "0", "-4"}, {"0", "0", "0", "0", "0", "0"}}},
+         "Infinitely many solutions: x3, x4, x5 free",
+         {"x1 = 2 - 3/2 x3 + x5", "x2 = -1 + 1/4 x4", "x3, x4, x5 free"}},
+        {"only free terms",
+         {{{"1", "0", "3/2", "0", "1", "0"}, {"0", "1", "0", "-1", "0", "0"}, {"0", "0", "0", "0", "0", "0"}}},
+         "Infinitely many solutions: x3, x4, x5 free", {"x1 = -3/2 x3 - x5", "x2 = x4", "x3, x4, x5 free"}},
+        {"zero", {{{"0", "0", "1", "0", "0", "0"}, {"0", "0", "0", "0", "0", "0"}, {"0", "0", "0", "0", "0", "0"}}},
+         "Infinitely many solutions: x1, x2, x4, x5 free", {"x3 = 0", "x1, x2, x4, x5 free"}},
+        {"all free", rowsweep::testing::worked::kZeros, "Infinitely many solutions: x1, x2, x3, x4, x5 free",
+         {"x1, x2, x3, x4, x5 free"}},
+        {"contradiction in row 3",
+         {{{"1", "2", "0", "0", "1", "1"}, {"0", "1", "1", "0", "0", "2"}, {"1", "3", "1", "0", "1", "8"}}},
+         "No solution: the equations contradict each other", {"Row 3 reads 0 = 5"}},
+        {"contradiction in row 2",
+         {{{"1", "1", "1", "1", "1", "1"}, {"2", "2", "2", "2", "2", "1/2"}, {"0", "0", "0", "0", "0", "0"}}},
+         "No solution: the equations contradict each other", {"Row 2 reads 0 = -3/2"}},
+    };
+    for (const SolutionCase& c : cases) {
+        const Verdict verdict = solveRows(c.input, Arithmetic::Exact).verdict;
+        EXPECT_EQ(verdictLine(verdict), QString::fromUtf8(c.verdict)) << c.name;
+        EXPECT_EQ(solutionLines(verdict), c.lines) << c.name;
+    }
+}
+
+TEST(SolutionSet, WritesTheSolutionAsDisplayMath)
+{
+    EXPECT_EQ(solutionLatex(solveRows(rowsweep::testing::kSampleInput).verdict),
+              QStringLiteral("\\[\n\\begin{aligned}\n"
+                             "x_1 &= -1 + 17 x_3 - 2 x_4 + 28 x_5 \\\\\n"
+                             "x_2 &= -1 + 10 x_3 - x_4 + 16 x_5 \\\\\n"
+                             "& x_3, x_4, x_5 \\text{ free}\n"
+                             "\\end{aligned}\n\\]\n"));
+    const Rows contradiction{
+        {{"1", "2", "0", "0", "1", "1"}, {"0", "1", "1", "0", "0", "2"}, {"1", "3", "1", "0", "1", "8"}}};
+    EXPECT_EQ(solutionLatex(solveRows(contradiction).verdict),
+              QStringLiteral("\\[\n\\text{No solution: row 3 reads } 0 = 5\n\\]\n"));
+}
+
+}  // namespace
+}  // namespace rowsweep::steps::testing
