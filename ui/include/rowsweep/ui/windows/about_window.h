@@ -24,8 +24,8 @@ inline constexpr char kAboutText[] =
     "Made by Example Software\r\n";
 
 // The About window: name, version and credits, and the link to the maker's
-// page whose colour follows the mouse. Run modally from the main window;
-// "Ok" accepts (hides) it, its close button rejects it.
+// page whose colour follows the mouse. Run modally (exec) from the main
+// window; "Ok" only hides it, its close button destroys it.
 class AboutWindow final : public QDialog {
 public:
     AboutWindow();
