@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
@@ -144,6 +145,9 @@ TEST_F(AboutTest, OnlyEnterOnTheFocusedOkButtonHidesTheWindow)
         openAbout([&](AboutWindow& about) {
             QWidget& target = control(about, keyCase.focus);
             target.setFocus(Qt::OtherFocusReason);
+            EXPECT_EQ(static_cast<QPushButton&>(control(about, names::kOkButton)).isDefault(),
+                      keyCase.focus == names::kOkButton)
+                << "drawn as the button Enter presses only while it has the focus";
             QTest::keyClick(&target, keyCase.key);
             visibleAfterKey = about.isVisible();
             if (about.isVisible())
@@ -234,6 +238,7 @@ TEST_F(AboutTest, WindowIsLaidOutAsDesigned)
     EXPECT_TRUE(about.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(about.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(about.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(about.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
     EXPECT_EQ(about.windowIcon().availableSizes().value(0), QSize(16, 16));
 
     const std::pair<std::string_view, QRect> placements[] = {

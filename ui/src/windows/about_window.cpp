@@ -1,7 +1,9 @@
 #include "rowsweep/ui/windows/about_window.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 
@@ -52,7 +54,7 @@ QFont linkFont()
 }
 
 AboutWindow::AboutWindow()
-    : QWidget(nullptr, kCloseOnlyDialog)
+    : QDialog(nullptr, kCloseOnlyDialog)
 {
     setObjectName(toQString(names::kAboutWindow));
     setWindowTitle(QStringLiteral("About"));
@@ -69,9 +71,12 @@ AboutWindow::AboutWindow()
     credits_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     // Neither default nor cancel button: Enter presses it only while it has
-    // the focus, and Escape never does.
+    // the focus (see eventFilter), and Escape never does (keyPressEvent).
+    // Auto-default would make a dialog keep it the default for good.
     ok_ = place(new ClassicButton(toQString(kOk.caption), this), kOk);
-    connect(ok_, &QPushButton::clicked, this, &AboutWindow::okClicked);
+    ok_->setAutoDefault(false);
+    // Only hides: the window stays loaded and keeps its link colour.
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
     link_ = place(new ClickableLabel(toQString(kLink.caption), this), kLink);
     link_->setFont(linkFont());
@@ -94,6 +99,13 @@ AboutWindow::AboutWindow()
     keepLinkReadable();
 }
 
+// A dialog answers Escape with its close handling and Enter with its
+// default button; this window does neither.
+void AboutWindow::keyPressEvent(QKeyEvent* event)
+{
+    QWidget::keyPressEvent(event);
+}
+
 // A move over a control that ignores it comes on to the window as well;
 // only a move over the background itself is the window's own.
 void AboutWindow::mouseMoveEvent(QMouseEvent* event)
@@ -104,23 +116,29 @@ void AboutWindow::mouseMoveEvent(QMouseEvent* event)
 
 // Only moves over the window's own parts bring the link back to rest: a
 // mouse that leaves the window straight from the link leaves it lit.
+//
+// "Ok" is the default button while it has the focus, and only then: Enter
+// presses it and it is drawn as the one Enter would press.
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ok_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        ok_->setDefault(event->type() == QEvent::FocusIn);
     if (event->type() != QEvent::MouseMove)
-        return QWidget::eventFilter(watched, event);
+        return QDialog::eventFilter(watched, event);
     if (watched == link_) {
         setLinkColour(kLinkHoverColour);
         return true;  // the move must not reach the window's background as well
     }
     setLinkColour(kLinkRestingColour);
-    return QWidget::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
 }
 
 void AboutWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::PaletteChange)
         keepLinkReadable();
-    QWidget::changeEvent(event);
+    QDialog::changeEvent(event);
 }
 
 // Both link colours stay as they are; where the window's background would
@@ -134,13 +152,6 @@ void AboutWindow::keepLinkReadable()
     palette.setColor(QPalette::Window, readable ? background : kLinkOwnBackground);
     link_->setPalette(palette);
     link_->setAutoFillBackground(!readable);
-}
-
-// Only hides: the window stays loaded, keeps its link colour, and the
-// modal showing that waits for it ends.
-void AboutWindow::okClicked()
-{
-    hide();
 }
 
 QColor AboutWindow::linkColour() const

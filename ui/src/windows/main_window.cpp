@@ -16,7 +16,6 @@
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/desktop/maker_link.h"
 #include "rowsweep/ui/desktop/message_boxes.h"
-#include "rowsweep/ui/windows/modal.h"
 #include "rowsweep/ui/object_names.h"
 #include "rowsweep/ui/look/pictures.h"
 #include "rowsweep/ui/windows/solving_window.h"
@@ -157,9 +156,11 @@ void MainWindow::sampleClicked()
             input_->cell(row, column)->showText(toQString(kSampleMatrix[row][column]));
 }
 
+// Waits until the About window is hidden or closed; meanwhile the other
+// windows take no input.
 void MainWindow::aboutClicked()
 {
-    showModal(about_.get());
+    about_.get().exec();
 }
 
 void MainWindow::exitClicked()

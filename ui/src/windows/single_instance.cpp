@@ -20,7 +20,6 @@ QWidget& InstanceSlot::get()
 {
     if (current_.isNull()) {
         QWidget* window = factory_();
-        window->setAttribute(Qt::WA_DeleteOnClose);
         window->installEventFilter(this);
         current_ = window;
     }
@@ -46,9 +45,11 @@ void InstanceSlot::release()
 
 bool InstanceSlot::eventFilter(QObject* watched, QEvent* event)
 {
-    // The windows have no close handler of their own, so a close always goes
-    // through and ends with the deferred deletion that WA_DeleteOnClose asks for.
+    // No window refuses its close, so a close always goes through and ends in
+    // a deferred deletion. Not WA_DeleteOnClose: a dialog run with exec()
+    // would then be deleted when merely hidden.
     if (event->type() == QEvent::Close && watched == current_.data()) {
+        current_->deleteLater();
         closing_.erase(std::remove_if(closing_.begin(), closing_.end(),
                                       [](const QPointer<QWidget>& window) { return window.isNull(); }),
                        closing_.end());

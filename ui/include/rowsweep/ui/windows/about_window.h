@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QColor>
-#include <QWidget>
+#include <QDialog>
 
 #include "rowsweep/version.h"
 
@@ -24,20 +24,21 @@ inline constexpr char kAboutText[] =
     "Made by Example Software\r\n";
 
 // The About window: name, version and credits, and the link to the maker's
-// page whose colour follows the mouse. Shown modally from the main window.
-class AboutWindow final : public QWidget {
+// page whose colour follows the mouse. Run modally (exec) from the main
+// window; "Ok" only hides it, its close button destroys it.
+class AboutWindow final : public QDialog {
 public:
     AboutWindow();
 
     [[nodiscard]] QColor linkColour() const;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    void okClicked();
     void setLinkColour(const QColor& colour);
     void keepLinkReadable();
 

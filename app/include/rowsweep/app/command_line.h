@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <QString>
+#include <QStringList>
+
+namespace rowsweep::app {
+
+// What the user asked for on the command line. Each of our options sets
+// one field (see the option table in command_line.cpp); Qt's own options
+// are left for QApplication to take out of the arguments.
+struct CommandLine {
+    bool help = false;
+    bool version = false;
+    QString displayName;  // Qt's -display option, when given
+    QString error;        // why the arguments were refused; empty when they were not
+};
+
+// Reads the arguments, the program's name first. Touches no window system,
+// so it may run before any application object exists.
+[[nodiscard]] CommandLine readCommandLine(const QStringList& arguments);
+[[nodiscard]] CommandLine readCommandLine(int argc, const char* const argv[]);
+
+// What the program says, and with which exit status it ends, when the
+// command line alone answers it: a refused argument, --help or --version.
+struct Answer {
+    int exitStatus = 0;
+    std::string out;  // for standard output
+    std::string err;  // for standard error
+};
+
+// Empty when the program is to start its windows.
+[[nodiscard]] std::optional<Answer> answerWithoutWindows(const CommandLine& commandLine);
+
+// The usage, the description and one line per option of ours.
+[[nodiscard]] QString helpText();
+
+}  // namespace rowsweep::app
