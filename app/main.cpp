@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
         const DisplayFailureReport report(commandLine.displayName);
         app = std::make_unique<QApplication>(argc, argv);
     }
-    rowsweep::ui::MainWindow mainWindow;
+    rowsweep::ui::MainWindow mainWindow(commandLine.arithmetic);
     mainWindow.show();
     return QApplication::exec();
 }

@@ -25,6 +25,10 @@ struct OptionRow {
 constexpr OptionRow kOptions[] = {
     {"h", "help", "Show this help and exit.", [](CommandLine& line) { line.help = true; }},
     {"v", "version", "Show the version and exit.", [](CommandLine& line) { line.version = true; }},
+    {nullptr, "exact", "Solve in exact fractions for this run.",
+     [](CommandLine& line) { line.arithmetic = steps::Arithmetic::Exact; }},
+    {nullptr, "floating-point", "Solve in floating point for this run.",
+     [](CommandLine& line) { line.arithmetic = steps::Arithmetic::FloatingPoint; }},
 };
 
 constexpr char kDescription[] =
@@ -123,9 +127,12 @@ CommandLine readCommandLine(const QStringList& arguments)
         commandLine.error = refusal(parser, parsed, arguments);
         return commandLine;
     }
-    for (const OptionRow& row : kOptions)
-        if (parser.isSet(QString::fromLatin1(row.longName)))
-            row.apply(commandLine);
+    // In the order given, so that of --exact and --floating-point the last
+    // one counts; Qt's options have no row here.
+    for (const QString& name : parser.optionNames())
+        for (const OptionRow& row : kOptions)
+            if (namesOf(row).contains(name))
+                row.apply(commandLine);
     commandLine.displayName = parser.value(QStringLiteral("display"));
     return commandLine;
 }

@@ -25,6 +25,7 @@ struct ReadingCase {
     std::string out;  // exact; for help, its first line
     std::string err;
     QString displayName = {};
+    std::optional<steps::Arithmetic> arithmetic = std::nullopt;  // for this run
 };
 
 // A failing case is named, not dumped as bytes.
@@ -50,6 +51,7 @@ TEST_P(CommandLineReading, AnswersOrStartsTheWindows)
         EXPECT_EQ(answer->err, c.err);
     }
     EXPECT_EQ(commandLine.displayName, c.displayName);
+    EXPECT_EQ(commandLine.arithmetic, c.arithmetic);
 }
 
 const std::string kVersionLine = "Rowsweep " ROWSWEEP_VERSION "\n";
@@ -61,6 +63,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Qt's own options, with their values, are left for Qt.
         ReadingCase{"qt_options", {"-platform", "offscreen", "-style", "Fusion", "-reverse"}, std::nullopt, "", ""},
         ReadingCase{"display_option", {"-display", ":55"}, std::nullopt, "", "", ":55"},
+        ReadingCase{"exact", {"--exact"}, std::nullopt, "", "", {}, steps::Arithmetic::Exact},
+        ReadingCase{"floating_point", {"--floating-point"}, std::nullopt, "", "", {}, steps::Arithmetic::FloatingPoint},
+        ReadingCase{"last_arithmetic_counts", {"--floating-point", "-style", "Fusion", "--exact"}, std::nullopt, "", "",
+                    {}, steps::Arithmetic::Exact},
+        ReadingCase{"last_arithmetic_counts_backwards", {"--exact", "--floating-point"}, std::nullopt, "", "", {},
+                    steps::Arithmetic::FloatingPoint},
         ReadingCase{"version", {"--version"}, 0, kVersionLine, ""},
         ReadingCase{"version_short", {"-v"}, 0, kVersionLine, ""},
         ReadingCase{"version_after_qt_style", {"-style", "Fusion", "--version"}, 0, kVersionLine, ""},
@@ -83,7 +91,7 @@ TEST(CommandLineHelp, NamesEveryOptionWithTheDescriptionsInOneColumn)
 {
     const QString help = helpText();
     EXPECT_TRUE(help.startsWith(QString::fromLatin1(kUsageLine))) << help.toStdString();
-    for (const char* option : {"-h, --help", "-v, --version", "-style"})
+    for (const char* option : {"-h, --help", "-v, --version", "--exact", "--floating-point", "-style"})
         EXPECT_TRUE(help.contains(QString::fromLatin1(option))) << option << " missing from\n" << help.toStdString();
 
     const QStringList lines = help.section(QStringLiteral("Options:\n"), 1).split(u'\n', Qt::SkipEmptyParts);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 
 #include "rowsweep/ui/windows/main_window.h"
@@ -36,6 +37,9 @@ void dismiss(QWidget& modal)
 
 void UiTest::SetUp()
 {
+    ASSERT_TRUE(settingsFolder_.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder_.path());
+
     for (QWidget* widget : QApplication::topLevelWidgets())
         topLevelsAtStart_.insert(widget);
 

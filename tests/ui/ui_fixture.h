@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
@@ -73,6 +74,7 @@ private:
 
     std::deque<QMessageBox::StandardButton> answers_;
     std::set<QWidget*> topLevelsAtStart_;
+    QTemporaryDir settingsFolder_;  // each test remembers its own choices
     std::unique_ptr<QTimer> watchdog_;
     QElapsedTimer modalAge_;
     QWidget* lastModal_ = nullptr;

@@ -124,9 +124,11 @@ TEST_F(CopyTest, StepCommandsAreOfferedWhereTheStepsAreShownAndOnlyWhileTheyAre)
 {
     const auto expectCommands = [this](bool enabled, const char* when) {
         const QString mark = enabled ? QString() : QStringLiteral("-");
-        const QStringList steps{QStringLiteral("Copy Matrix"), mark + QStringLiteral("Copy All Steps"),
-                                mark + QStringLiteral("Copy All Steps as LaTeX")};
-        EXPECT_EQ(copyCommands(at(*form_, "Text1(0)")), QStringList{QStringLiteral("Copy Matrix")}) << when;
+        const QStringList modeSwitch{QString(), QStringLiteral("Exact Fractions")};
+        const QStringList steps = QStringList{QStringLiteral("Copy Matrix"), mark + QStringLiteral("Copy All Steps"),
+                                              mark + QStringLiteral("Copy All Steps as LaTeX")}
+                                  + modeSwitch;
+        EXPECT_EQ(copyCommands(at(*form_, "Text1(0)")), QStringList{QStringLiteral("Copy Matrix")} + modeSwitch) << when;
         EXPECT_EQ(copyCommands(resultCell()), steps) << when;
         EXPECT_EQ(copyCommands(answerCell()), steps) << when;
     };

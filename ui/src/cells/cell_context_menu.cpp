@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QMenu>
 
+#include "rowsweep/ui/desktop/arithmetic_setting.h"
+
 namespace rowsweep::ui {
 
 namespace {
@@ -15,15 +17,19 @@ void copyText(const QString& text)
     QGuiApplication::clipboard()->setText(text);
 }
 
-}  // namespace
-
-void addCopyCommands(QMenu& menu, CopySource source)
+void addArithmeticSwitch(QMenu& menu, ArithmeticSetting& setting)
 {
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Copy Matrix"), &menu,
-                   [texts = source.texts] { copyText(steps::gridCopyText(texts)); });
-    if (!source.offersSteps)
-        return;
+    QAction* exact = menu.addAction(QStringLiteral("Exact Fractions"));
+    exact->setCheckable(true);
+    exact->setChecked(setting.value() == steps::Arithmetic::Exact);
+    QObject::connect(exact, &QAction::toggled, &setting, [&setting](bool checked) {
+        setting.choose(checked ? steps::Arithmetic::Exact : steps::Arithmetic::FloatingPoint);
+    });
+}
+
+void addStepCommands(QMenu& menu, const CopySource& source)
+{
     const std::shared_ptr<const steps::WorkedSolution>& solution = source.solution;
     const auto copySteps = [solution](QString (*format)(const steps::WorkedSolution&)) {
         return [solution, format] {
@@ -35,6 +41,19 @@ void addCopyCommands(QMenu& menu, CopySource source)
         ->setEnabled(solution != nullptr);
     menu.addAction(QStringLiteral("Copy All Steps as LaTeX"), &menu, copySteps(&steps::workedSolutionLatex))
         ->setEnabled(solution != nullptr);
+}
+
+}  // namespace
+
+void addCopyCommands(QMenu& menu, CopySource source)
+{
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Copy Matrix"), &menu,
+                   [texts = source.texts] { copyText(steps::gridCopyText(texts)); });
+    if (source.offersSteps)
+        addStepCommands(menu, source);
+    if (source.arithmetic != nullptr)
+        addArithmeticSwitch(menu, *source.arithmetic);
 }
 
 }  // namespace rowsweep::ui

@@ -65,7 +65,7 @@ void CellGridView::markNotANumber(const CellMask& cells)
 
 void CellGridView::addCopyCommands(QMenu& menu) const
 {
-    ui::addCopyCommands(menu, {texts(), offersSteps_, solution_});
+    ui::addCopyCommands(menu, {texts(), offersSteps_, solution_, arithmetic_});
 }
 
 void CellGridView::fillFrom(int row, int column, const PastedBlock& block)

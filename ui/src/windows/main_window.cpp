@@ -4,9 +4,11 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "rowsweep/engine/sample_matrix.h"
+#include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/solve.h"
 #include "rowsweep/ui/windows/about_window.h"
 #include "rowsweep/ui/desktop/accessibility.h"
@@ -31,6 +33,8 @@ constexpr int kClientHeight = 4815;
 constexpr ControlPlacement kInputFrame{names::kInputFrame, "Matrix", {360, 240, 4215, 1935}, 0};
 constexpr ControlPlacement kResultFrame{names::kResultFrame, "Result Matrix", {360, 2520, 4215, 1935}, 19};
 constexpr ControlPlacement kMakerPicture{names::kMakerPicture, "", {6000, 4080, 480, 480}, kNoTabIndex};
+// In the strip below the result; it takes no focus.
+constexpr ControlPlacement kVerdict{names::kVerdict, "", {360, 4500, 5520, 255}, kNoTabIndex};
 
 constexpr std::array<int, kRows> kRowTops{360, 840, 1320};
 constexpr std::array<int, kRows> kRowHeights{kGridCellHeight, kGridCellHeight, kGridCellHeight};
@@ -56,13 +60,25 @@ constexpr std::array<CellTabRun, 11> kCellTabOrder{{
     {34, Result, 2, 1, 5},
 }};
 
+// Where the floating-point warning misleads, the result grid says so.
+QStringList resultHints(const steps::WorkedSolution& solution)
+{
+    QStringList hints;
+    if (solution.warningFromRounding)
+        hints << steps::roundingHint();
+    if (solution.warned && solution.verdict.solvable)
+        hints << steps::solutionsDespiteWarning();
+    return hints;
+}
+
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(std::optional<steps::Arithmetic> forThisRun, QWidget* parent)
     : QWidget(parent, kMinimizeCloseWindow)
     , picture_(makerPicture())
+    , arithmetic_(forThisRun)
     , about_([] { return new AboutWindow; })
-    , solving_([this] { return new SolvingWindow(picture_); })
+    , solving_([this] { return new SolvingWindow(picture_, arithmetic_); })
 {
     installAccessibility();
     setObjectName(toQString(names::kMainWindow));
@@ -74,6 +90,12 @@ MainWindow::MainWindow(QWidget* parent)
     // Closing the Solving window loses its snapshots, and with them the
     // steps the result grid offers to copy.
     solving_.onRelease([this] { result_->holdSolution(nullptr); });
+    // Results on show are worked out again in the arithmetic just chosen,
+    // exactly as "Solve" would.
+    connect(&arithmetic_, &ArithmeticSetting::changed, this, [this] {
+        if (resultsShown_)
+            solveClicked();
+    });
     input_->cell(0, 0)->setFocus();
 }
 
@@ -99,6 +121,8 @@ void MainWindow::buildControls()
     input_ = new CellGridView(kInputFrame, kInputGrid, this);
     result_ = new CellGridView(kResultFrame, kResultGrid, this);
     result_->offerSteps();
+    input_->offerArithmeticSwitch(arithmetic_);
+    result_->offerArithmeticSwitch(arithmetic_);
     std::vector<TabStop> tabStops{{kInputFrame.tabIndex, input_}, {kResultFrame.tabIndex, result_}};
 
     for (const CommandButton& command : kButtons) {
@@ -117,6 +141,9 @@ void MainWindow::buildControls()
     describeMakerLink(*picture);
     connect(picture, &ClickableLabel::clicked, this, &openMakerPage);
 
+    verdict_ = place(new QLabel(this), kVerdict);
+    verdict_->setAccessibleName(toQString(names::kVerdict));
+
     const std::array<CellGridView*, 2> grids{input_, result_};
     addCellTabStops(tabStops, grids, kCellTabOrder);
     chainTabOrder(std::move(tabStops));
@@ -130,11 +157,14 @@ void MainWindow::buildControls()
 void MainWindow::solveClicked()
 {
     const auto solution =
-        std::make_shared<const steps::WorkedSolution>(steps::solveCells(input_->texts(), arithmetic_));
+        std::make_shared<const steps::WorkedSolution>(steps::solveCells(input_->texts(), arithmetic_.value()));
     input_->markNotANumber(solution->unreadable);
     solving_.get().showSolution(solution);
     result_->showTexts(steps::stageTexts(*solution, kStageCount - 1));
     result_->holdSolution(solution);
+    result_->setToolTip(resultHints(*solution).join(u'\n'));
+    showVerdict(steps::verdictLine(solution->verdict), steps::solutionLines(solution->verdict).join(u'\n'));
+    resultsShown_ = true;
     if (solution->warned)
         showMathError(this);
 }
@@ -146,7 +176,19 @@ void MainWindow::clearClicked()
     input_->clear();
     result_->clear();
     result_->holdSolution(nullptr);
+    result_->setToolTip({});
+    showVerdict({}, {});
+    resultsShown_ = false;
     solving_.get().clear();
+}
+
+// The line says whether the system has a solution; its tooltip, and what
+// a screen reader reads after its name, holds the solution itself.
+void MainWindow::showVerdict(const QString& line, const QString& solution)
+{
+    verdict_->setText(line);
+    verdict_->setToolTip(solution);
+    verdict_->setAccessibleDescription(solution);
 }
 
 void MainWindow::sampleClicked()

@@ -54,7 +54,7 @@ constexpr std::array<CellTabRun, 21> kCellTabOrder{{
 
 }  // namespace
 
-SolvingWindow::SolvingWindow(const QPixmap& mainPicture)
+SolvingWindow::SolvingWindow(const QPixmap& mainPicture, ArithmeticSetting& arithmetic)
     : QWidget(nullptr, kMinimizeCloseWindow)
 {
     setObjectName(toQString(names::kSolvingWindow));
@@ -66,6 +66,7 @@ SolvingWindow::SolvingWindow(const QPixmap& mainPicture)
     for (std::size_t stage = 0; stage < kStageCount; ++stage) {
         grids_[stage] = new CellGridView(kFrames[stage], kGrids[stage], this);
         grids_[stage]->offerSteps();
+        grids_[stage]->offerArithmeticSwitch(arithmetic);
         tabStops.push_back({kFrames[stage].tabIndex, grids_[stage]});
     }
     addCellTabStops(tabStops, grids_, kCellTabOrder);

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "rowsweep/steps/worked_solution.h"
+
 namespace rowsweep::app {
 
 // What the user asked for on the command line. Each of our options sets
@@ -15,6 +17,8 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     QString displayName;  // Qt's -display option, when given
+    // --exact or --floating-point, the last one given: this run only.
+    std::optional<steps::Arithmetic> arithmetic;
     QString error;        // why the arguments were refused; empty when they were not
 };
 

@@ -33,6 +33,7 @@ inline constexpr std::string_view kAboutButton = "Command4";
 inline constexpr std::string_view kExitButton = "Command5";
 inline constexpr std::string_view kWatchButton = "Command6";
 inline constexpr std::string_view kMakerPicture = "Image1";
+inline constexpr std::string_view kVerdict = "Verdict";
 
 // Solving window, one entry per stage: Step 1 to Step 5, then Answer.
 inline constexpr std::array<std::string_view, kStageCount> kStageFrames{"Frame1", "Frame2", "Frame3",

@@ -12,6 +12,8 @@ class QMenu;
 
 namespace rowsweep::ui {
 
+class ArithmeticSetting;
+
 using GridTexts = std::array<std::array<QString, kColumns>, kRows>;
 
 // What a grid's copy commands copy: its own texts, and, in the grids that
@@ -20,11 +22,12 @@ struct CopySource {
     GridTexts texts;
     bool offersSteps = false;
     std::shared_ptr<const steps::WorkedSolution> solution;  // none: the step commands are disabled
+    ArithmeticSetting* arithmetic = nullptr;  // the "Exact Fractions" switch, where the grid offers it
 };
 
 // Below a cell's line-edit menu, a separator and the copy commands: the
 // grid the cell belongs to, and, where the grid offers them, all the steps
-// as text or as LaTeX.
+// as text or as LaTeX; then the checkable "Exact Fractions".
 void addCopyCommands(QMenu& menu, CopySource source);
 
 }  // namespace rowsweep::ui

@@ -15,6 +15,8 @@
 
 namespace rowsweep::ui {
 
+class ArithmeticSetting;
+
 // Both windows place the six columns alike; column 5 stands apart, with the
 // separator line in the gap.
 inline constexpr std::array<int, kColumns> kGridColumnLefts{240, 840, 1440, 2040, 2640, 3480};
@@ -49,6 +51,8 @@ public:
     // Grids that show a stage or the result offer the whole worked
     // solution in their cells' menus, while they hold one.
     void offerSteps() { offersSteps_ = true; }
+    // Every grid's menu switches the arithmetic of the whole program.
+    void offerArithmeticSwitch(ArithmeticSetting& setting) { arithmetic_ = &setting; }
     // The last Solve, handed down after it ran; none takes it away.
     void holdSolution(std::shared_ptr<const steps::WorkedSolution> solution) { solution_ = std::move(solution); }
 
@@ -60,6 +64,7 @@ private:
 
     std::array<std::array<CellEdit*, kColumns>, kRows> cells_{};
     bool offersSteps_ = false;
+    ArithmeticSetting* arithmetic_ = nullptr;
     std::shared_ptr<const steps::WorkedSolution> solution_;
 };
 

@@ -1,11 +1,16 @@
 #pragma once
 
+#include <optional>
+
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
 #include "rowsweep/steps/worked_solution.h"
+#include "rowsweep/ui/desktop/arithmetic_setting.h"
 #include "rowsweep/ui/windows/single_instance.h"
+
+class QLabel;
 
 namespace rowsweep::ui {
 
@@ -17,7 +22,9 @@ class SolvingWindow;
 // the maker's picture. Closing it ends the program.
 class MainWindow final : public QWidget {
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // Solves in `forThisRun` when given (--exact, --floating-point), else
+    // in the arithmetic the user chose last.
+    explicit MainWindow(std::optional<steps::Arithmetic> forThisRun = std::nullopt, QWidget* parent = nullptr);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -38,14 +45,18 @@ private:
     void watchClicked();
 
     void buildControls();
+    void showVerdict(const QString& line, const QString& solution);
     void endProgram();
 
     QPixmap picture_;
     CellGridView* input_ = nullptr;
     CellGridView* result_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    // Before the windows that offer its switch, so that it outlives them.
+    ArithmeticSetting arithmetic_;
     SingleInstance<AboutWindow> about_;
     SingleInstance<SolvingWindow> solving_;
-    steps::Arithmetic arithmetic_ = steps::Arithmetic::FloatingPoint;
+    bool resultsShown_ = false;  // from Solve until Clear
     bool ending_ = false;
 };
 

@@ -11,6 +11,7 @@
 
 namespace rowsweep::ui {
 
+class ArithmeticSetting;
 class CellGridView;
 
 // The "Solving" window: six grids that show the matrix after each stage of
@@ -18,8 +19,9 @@ class CellGridView;
 // emptied from the main window.
 class SolvingWindow final : public QWidget {
 public:
-    // The main window's picture becomes this window's icon.
-    explicit SolvingWindow(const QPixmap& mainPicture);
+    // The main window's picture becomes this window's icon; every grid's
+    // menu switches the program's arithmetic.
+    SolvingWindow(const QPixmap& mainPicture, ArithmeticSetting& arithmetic);
 
     // Each stage's matrix into its grid, and what the stage did into its
     // frame's tooltip and accessible description; the grids' menus copy

@@ -1,0 +1,150 @@
+// Switching the whole program between floating point and Exact Fractions
+// from any cell's menu, and what the windows then show.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QSettings>
+#include <QTest>
+
+#include "grids.h"
+#include "rowsweep/ui/windows/solving_window.h"
+
+namespace rowsweep::ui::testing {
+namespace {
+
+const Rows kThirds{{{"3", "1", "0", "0", "0", "1"}, {"0", "3", "0", "0", "0", "2"}, {"0", "0", "0", "0", "0", "0"}}};
+
+class ExactFractionsTest : public MainWindowTest {
+protected:
+    // The cell's "Exact Fractions" entry, from the menu a user opens with
+    // the menu key; the menu stays open until `closeMenu`.
+    static QAction* exactEntry(QLineEdit& cell)
+    {
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, {}, cell.mapToGlobal(QPoint()));
+        QApplication::sendEvent(&cell, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr)
+            return nullptr;
+        for (QAction* action : menu->actions())
+            if (action->text() == QStringLiteral("Exact Fractions"))
+                return action;
+        return nullptr;
+    }
+
+    static void closeMenu()
+    {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        flushDeferredDeletes();
+    }
+
+    // Whether the entry is checked in this cell's menu.
+    static bool checkedIn(QLineEdit& cell)
+    {
+        QAction* entry = exactEntry(cell);
+        const bool checked = entry != nullptr && entry->isCheckable() && entry->isChecked();
+        EXPECT_NE(entry, nullptr) << cell.objectName().toStdString();
+        closeMenu();
+        return checked;
+    }
+
+    static void toggle(QLineEdit& cell)
+    {
+        QAction* entry = exactEntry(cell);
+        ASSERT_NE(entry, nullptr);
+        entry->trigger();
+        closeMenu();
+    }
+
+    QLineEdit& at(QWidget& window, const char* name) { return cell(window, QString::fromLatin1(name)); }
+    QWidget& solving() { return form_->solvingWindow().get(); }
+};
+
+TEST_F(ExactFractionsTest, EveryCellSwitchesTheWholeProgramAndTheChoiceIsRemembered)
+{
+    EXPECT_FALSE(checkedIn(at(*form_, "Text1(0)"))) << "a first run is in floating point";
+    toggle(at(solving(), "Text42(3)"));
+    for (QLineEdit* cell : {&at(*form_, "Text1(0)"), &at(*form_, "Text6(5)"), &at(solving(), "Text1(0)")})
+        EXPECT_TRUE(checkedIn(*cell)) << cell->objectName().toStdString();
+
+    // A later run starts where this one was left.
+    MainWindow later;
+    EXPECT_TRUE(checkedIn(cell(later, QStringLiteral("Text3(2)"))));
+    toggle(cell(later, QStringLiteral("Text3(2)")));
+    EXPECT_FALSE(checkedIn(cell(later, QStringLiteral("Text3(2)"))));
+    MainWindow third;
+    EXPECT_FALSE(checkedIn(cell(third, QStringLiteral("Text1(0)"))));
+}
+
+// --exact and --floating-point choose for one run only.
+TEST_F(ExactFractionsTest, AnArithmeticForThisRunLeavesTheRememberedChoiceAlone)
+{
+    toggle(at(*form_, "Text1(0)"));
+    MainWindow floating(steps::Arithmetic::FloatingPoint);
+    floating.show();
+    fillGrid(floating, kInputRows, texts(kThirds));
+    click(floating, names::kSolveButton);
+    EXPECT_EQ(readGrid(floating, kResultRows)[0][5], QStringLiteral("0.111111111111111"));
+    EXPECT_FALSE(checkedIn(cell(floating, QStringLiteral("Text1(0)"))));
+
+    MainWindow next;
+    EXPECT_TRUE(checkedIn(cell(next, QStringLiteral("Text1(0)")))) << "still remembered";
+}
+
+TEST_F(ExactFractionsTest, SwitchingWhileResultsAreShownSolvesAgain)
+{
+    solve(texts(kThirds), false);
+    EXPECT_EQ(readGrid(*form_, kResultRows)[1][5], QStringLiteral("0.666666666666667"));
+
+    toggle(at(*form_, "Text5(0)"));
+    EXPECT_EQ(readGrid(*form_, kResultRows)[0][5], QStringLiteral("1/9"));
+    EXPECT_EQ(readGrid(*form_, kResultRows)[1][5], QStringLiteral("2/3"));
+    EXPECT_EQ(readGrid(solving(), kSnapshotRows[0])[0][1], QStringLiteral("1/3"));
+
+    // After Clear nothing is on show, and nothing is solved again.
+    click(*form_, names::kClearButton);
+    toggle(at(*form_, "Text5(0)"));
+    EXPECT_EQ(readGrid(*form_, kResultRows), uniform(""));
+}
+
+// Exact Fractions warns only when the system has no solution; the hint
+// and the pointer to the verdict appear only in floating point.
+TEST_F(ExactFractionsTest, ResultTooltipsPointFromAMisleadingWarning)
+{
+    const Rows dependent{{{"3", "1", "4", "1", "5", "9"}, {"2", "6", "5", "3", "5", "8"}, {"5", "7", "9", "4", "10", "17"}}};
+    auto* result = form_->findChild<QWidget*>(toQString(names::kResultFrame));
+    ASSERT_NE(result, nullptr);
+
+    solve(texts(dependent), true);
+    EXPECT_TRUE(result->toolTip().contains(QStringLiteral("the warning comes from rounding"))) << result->toolTip().toStdString();
+    EXPECT_TRUE(result->toolTip().contains(QStringLiteral("The system has solutions; see the line below the result.")));
+
+    toggle(at(*form_, "Text1(0)"));  // solves again, without the box
+    EXPECT_EQ(readGrid(*form_, kResultRows)[2], (std::array<QString, kColumns>{"0", "0", "0", "0", "0", "0"}));
+    EXPECT_TRUE(result->toolTip().isEmpty());
+}
+
+// A fraction result copied and pasted into the input reads back as the
+// same exact values.
+TEST_F(ExactFractionsTest, CopiedFractionsPasteBackAsTheSameValues)
+{
+    toggle(at(*form_, "Text1(0)"));
+    solve(texts(kThirds), false);
+    const GridTexts answer = readGrid(*form_, kResultRows);
+    ASSERT_EQ(answer[0][5], QStringLiteral("1/9"));
+
+    QGuiApplication::clipboard()->setText(steps::gridCopyText(answer));
+    QLineEdit& first = at(*form_, "Text1(0)");
+    first.setFocus();
+    const QKeyCombination paste = QKeySequence(QKeySequence::Paste)[0];
+    QTest::keyClick(&first, paste.key(), paste.keyboardModifiers());
+    EXPECT_EQ(readGrid(*form_, kInputRows), answer);
+
+    click(*form_, names::kSolveButton);
+    EXPECT_EQ(readGrid(*form_, kResultRows), answer) << "a reduced matrix reduces to itself";
+}
+
+}  // namespace
+}  // namespace rowsweep::ui::testing

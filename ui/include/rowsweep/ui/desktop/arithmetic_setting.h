@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+
+#include <QObject>
+
+#include "rowsweep/steps/worked_solution.h"
+
+namespace rowsweep::ui {
+
+// The arithmetic every Solve uses, for the whole program: floating point,
+// or Exact Fractions. The user's choice is remembered between runs; a
+// first run without one is in floating point.
+class ArithmeticSetting final : public QObject {
+    Q_OBJECT
+
+public:
+    // `forThisRun` (from --exact or --floating-point) starts in that
+    // arithmetic without touching the remembered choice.
+    explicit ArithmeticSetting(std::optional<steps::Arithmetic> forThisRun = std::nullopt, QObject* parent = nullptr);
+
+    [[nodiscard]] steps::Arithmetic value() const { return value_; }
+
+    // The user's choice: takes effect at once and is remembered.
+    void choose(steps::Arithmetic arithmetic);
+
+signals:
+    void changed(steps::Arithmetic arithmetic);
+
+private:
+    steps::Arithmetic value_;
+};
+
+}  // namespace rowsweep::ui
