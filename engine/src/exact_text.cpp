@@ -144,7 +144,7 @@ RoundedDigits roundToSignificantDigits(const mpz_class& a, const mpz_class& b)
     // scaling by 10^(16 - estimate) leaves a quotient of 15 to 18 digits.
     const long long estimate = static_cast<long long>(mpz_sizeinbase(a.get_mpz_t(), 10))
                                - static_cast<long long>(mpz_sizeinbase(b.get_mpz_t(), 10));
-    const long long scale = 16 - estimate;
+    const long long scale = detail::kSignificantDigits + 1 - estimate;
     mpz_class dividend = a;
     mpz_class divisor = b;
     if (scale >= 0)
@@ -155,7 +155,7 @@ RoundedDigits roundToSignificantDigits(const mpz_class& a, const mpz_class& b)
     mpz_class remainder;
     mpz_tdiv_qr(quotient.get_mpz_t(), remainder.get_mpz_t(), dividend.get_mpz_t(), divisor.get_mpz_t());
 
-    char all[24];
+    char all[detail::kSignificantDigits + 4];
     mpz_get_str(all, 10, quotient.get_mpz_t());
     const auto extra = static_cast<unsigned long>(std::strlen(all) - detail::kSignificantDigits);
     RoundedDigits rounded;
