@@ -1,15 +1,21 @@
 // How long one "Solve" takes without windows: the 18 input texts read, the
 // reduction, and the 126 texts written (six stages and the result), against
-// the floor of the text conversions alone that a Solve cannot avoid.
+// the floor of the text conversions alone that a Solve cannot avoid. The
+// same in exact fractions, for everyday cells and for 18 cells as long as a
+// cell can hold, whose memory is measured too.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "rowsweep/engine/cell_text.h"
+#include "rowsweep/engine/exact_reduction.h"
+#include "rowsweep/engine/exact_text.h"
 #include "rowsweep/engine/reduction.h"
 #include "rowsweep/engine/sample_matrix.h"
 #include "rowsweep/engine/verdict.h"
@@ -118,19 +124,123 @@ void decideSample(benchmark::State& state)
         benchmark::DoNotOptimize(rowsweep::decideSystem(input));
 }
 
+// What GMP holds at most while a Solve runs, through allocation functions
+// that count its bytes.
+class GmpMemory {
+public:
+    static void install() { mp_set_memory_functions(allocate, reallocate, release); }
+    static void startPeak() { peak_ = live_; }
+    [[nodiscard]] static std::size_t live() { return live_; }
+    [[nodiscard]] static std::size_t peak() { return peak_; }
+
+private:
+    static void grow(std::size_t bytes)
+    {
+        live_ += bytes;
+        peak_ = std::max(peak_, live_);
+    }
+    static void* allocate(std::size_t bytes)
+    {
+        grow(bytes);
+        return orAbort(std::malloc(bytes));
+    }
+    static void* reallocate(void* block, std::size_t oldBytes, std::size_t newBytes)
+    {
+        live_ -= oldBytes;
+        grow(newBytes);
+        return orAbort(std::realloc(block, newBytes));
+    }
+    // GMP cannot go on without the memory, as with its own functions.
+    static void* orAbort(void* block)
+    {
+        if (block == nullptr)
+            std::abort();
+        return block;
+    }
+    static void release(void* block, std::size_t bytes)
+    {
+        live_ -= bytes;
+        std::free(block);
+    }
+
+    static inline std::size_t live_ = 0;
+    static inline std::size_t peak_ = 0;
+};
+
+rowsweep::ExactMatrix readExactInput(const TextMatrix& texts)
+{
+    rowsweep::ExactMatrix matrix;
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            if (auto value = rowsweep::parseExactCellText(texts[row][column], true))
+                swap(matrix[row][column], *value);  // a GMP fraction moves by a swap alone
+    return matrix;
+}
+
+bool solveExactly(const TextMatrix& input, WrittenCells& cells)
+{
+    const rowsweep::ExactReduction reduction = rowsweep::reduce(readExactInput(input));
+    for (std::size_t grid = 0; grid < cells.size(); ++grid) {
+        const rowsweep::ExactMatrix& matrix = reduction.stages[std::min(grid, rowsweep::kStageCount - 1)].matrix;
+        for (int row = 0; row < kRows; ++row)
+            for (int column = 0; column < kColumns; ++column)
+                cells[grid][row][column] = rowsweep::formatExactCellText(matrix[row][column]);
+    }
+    return reduction.thirdRowNotZero;
+}
+
+// The longest text a cell takes, 32,767 characters: a decimal with every
+// digit after the point significant, different in every cell, so that the
+// fractions grow as long as the stages can make them.
+TextMatrix longestCells()
+{
+    constexpr std::size_t kCellLength = 32767;
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<int> digit(0, 9);
+    TextMatrix texts;
+    for (auto& row : texts)
+        for (std::string& text : row) {
+            text = {static_cast<char>('1' + digit(random) % 9), '.'};
+            while (text.size() < kCellLength)
+                text += static_cast<char>('0' + digit(random));
+        }
+    return texts;
+}
+
+void exactSolveOnMemoryGrids(benchmark::State& state, const TextMatrix& input)
+{
+    WrittenCells cells;
+    solveExactly(input, cells);  // warm the cell texts' capacity
+    const std::size_t before = GmpMemory::live();
+    GmpMemory::startPeak();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(solveExactly(input, cells));
+    state.counters["gmp_peak_MiB"] = static_cast<double>(GmpMemory::peak() - before) / (1024.0 * 1024.0);
+}
+
 constexpr double kMaxRatioToFloor = 1.5;
 constexpr double kMaxDecideNanoseconds = 10000.0;
 constexpr double kMaxSolveNanoseconds = 8000.0;
+constexpr double kMaxExactSolveNanoseconds = 10000.0;
+constexpr double kMaxLongestExactSolveMilliseconds = 1000.0;
+constexpr double kMaxLongestExactSolveMiB = 32.0;
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    GmpMemory::install();
     for (const auto& [name, input] : inputs()) {
         benchmark::RegisterBenchmark(("Solve/" + name).c_str(), solveOnMemoryGrids, name);
         benchmark::RegisterBenchmark(("Conversions/" + name).c_str(), conversionsAlone, name);
+        benchmark::RegisterBenchmark(("ExactSolve/" + name).c_str(), exactSolveOnMemoryGrids, input);
     }
     benchmark::RegisterBenchmark("DecideSystem/sample", decideSample);
+    static const TextMatrix longestInput = longestCells();
+    benchmark::RegisterBenchmark("ExactSolve/longest_cells", exactSolveOnMemoryGrids, longestInput)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1)
+        ->Repetitions(3);
     return rowsweep::bench::runAndJudge(argc, argv, 9, [](const rowsweep::bench::Medians& medians) {
         bool met = true;
         for (const auto& [name, input] : inputs()) {
@@ -145,6 +255,18 @@ int main(int argc, char** argv)
         if (const double* decide = medians.time("DecideSystem/sample"))
             met &= rowsweep::bench::report("sample: decide the system", *decide / 1000.0,
                                            kMaxDecideNanoseconds / 1000.0, "us");
+        for (const auto& [name, input] : inputs()) {
+            if (const double* exact = medians.time("ExactSolve/" + name))
+                met &= rowsweep::bench::report(name + ": exact Solve", *exact / 1000.0,
+                                               kMaxExactSolveNanoseconds / 1000.0, "us");
+        }
+        if (const double* longest = medians.time("ExactSolve/longest_cells")) {
+            met &= rowsweep::bench::report("longest cells: exact Solve", *longest / 1e6,
+                                           kMaxLongestExactSolveMilliseconds, "ms");
+            met &= rowsweep::bench::report("longest cells: exact Solve, GMP memory at most",
+                                           medians.counters.at("ExactSolve/longest_cells").at("gmp_peak_MiB"),
+                                           kMaxLongestExactSolveMiB, "MiB");
+        }
         return met;
     });
 }

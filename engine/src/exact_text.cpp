@@ -39,30 +39,28 @@ Significand significandOf(const detail::DecimalLiteral& literal)
     return s;
 }
 
-mpz_class integerOfDigits(const std::string& digits)
+void setToDigits(mpz_class& integer, const std::string& digits)
 {
     if (digits.size() <= static_cast<std::size_t>(std::numeric_limits<unsigned long>::digits10)) {
         unsigned long value = 0;
         for (const char digit : digits)
             value = value * 10 + static_cast<unsigned long>(digit - '0');
-        return mpz_class(value);
+        integer = value;
+    } else {
+        mpz_set_str(integer.get_mpz_t(), digits.c_str(), 10);
     }
-    mpz_class value;
-    mpz_set_str(value.get_mpz_t(), digits.c_str(), 10);
-    return value;
 }
 
 // The exact value of a literal whose double is finite and not zero, so
 // that its power of ten is within a few hundred of its digit count.
-mpq_class exactValueOf(const detail::DecimalLiteral& literal)
+void setToExactValue(mpq_class& value, const detail::DecimalLiteral& literal)
 {
     const Significand s = significandOf(literal);
-    mpq_class value;
     mpz_class& numerator = value.get_num();
-    numerator = integerOfDigits(s.digits);
-    if (s.lastDigitPower >= 0) {
+    setToDigits(numerator, s.digits);
+    if (s.lastDigitPower > 0) {
         numerator *= powerOfTen(static_cast<unsigned long>(s.lastDigitPower));
-    } else {
+    } else if (s.lastDigitPower < 0) {
         // The denominator is 2^k 5^k. With trailing zeros gone the
         // numerator has factors of 2 or of 5 but not both, as its last
         // digit tells; cancelling them directly spares a gcd of numbers as
@@ -88,22 +86,25 @@ mpq_class exactValueOf(const detail::DecimalLiteral& literal)
         denominator <<= twos;
     }
     if (literal.negative)
-        numerator = -numerator;
-    return value;
+        mpz_neg(numerator.get_mpz_t(), numerator.get_mpz_t());
 }
 
 // One number of the cell grammar, with the double's verdict on range.
 std::optional<mpq_class> readExactNumber(std::string_view text)
 {
+    // One result object, built in place and returned as it is: moving a
+    // GMP fraction costs an allocation.
+    std::optional<mpq_class> value;
     const auto literal = detail::scanDecimalLiteral(detail::trimBlanks(text));
     if (!literal)
-        return std::nullopt;
+        return value;
     const auto nearest = detail::nearestDouble(*literal);
     if (!nearest)
-        return std::nullopt;  // beyond the double range
-    if (*nearest == 0.0)
-        return mpq_class(0);  // zero, or too small for a double
-    return exactValueOf(*literal);
+        return value;  // beyond the double range
+    value.emplace();
+    if (*nearest != 0.0)  // else zero, or too small for a double
+        setToExactValue(*value, *literal);
+    return value;
 }
 
 std::string integerText(const mpz_class& value)
@@ -143,7 +144,7 @@ RoundedDigits roundToSignificantDigits(const mpz_class& a, const mpz_class& b)
     // scaling by 10^(16 - estimate) leaves a quotient of 15 to 18 digits.
     const long long estimate = static_cast<long long>(mpz_sizeinbase(a.get_mpz_t(), 10))
                                - static_cast<long long>(mpz_sizeinbase(b.get_mpz_t(), 10));
-    const long long scale = 16 - estimate;
+    const long long scale = detail::kSignificantDigits + 1 - estimate;
     mpz_class dividend = a;
     mpz_class divisor = b;
     if (scale >= 0)
@@ -154,7 +155,7 @@ RoundedDigits roundToSignificantDigits(const mpz_class& a, const mpz_class& b)
     mpz_class remainder;
     mpz_tdiv_qr(quotient.get_mpz_t(), remainder.get_mpz_t(), dividend.get_mpz_t(), divisor.get_mpz_t());
 
-    char all[24];
+    char all[detail::kSignificantDigits + 4];
     mpz_get_str(all, 10, quotient.get_mpz_t());
     const auto extra = static_cast<unsigned long>(std::strlen(all) - detail::kSignificantDigits);
     RoundedDigits rounded;
@@ -190,17 +191,33 @@ std::optional<mpq_class> parseExactCellText(std::string_view text, bool fraction
     if (!fractions || slash == std::string_view::npos)
         return readExactNumber(text);
     // A second slash is not part of the denominator's grammar.
-    const auto numerator = readExactNumber(text.substr(0, slash));
+    std::optional<mpq_class> quotient = readExactNumber(text.substr(0, slash));
     const auto denominator = readExactNumber(text.substr(slash + 1));
-    if (!numerator || !denominator || sgn(*denominator) == 0)
-        return std::nullopt;
-    mpq_class quotient = *numerator / *denominator;
+    if (quotient && denominator && sgn(*denominator) != 0)
+        *quotient /= *denominator;
+    else
+        quotient.reset();
     return quotient;
 }
 
 std::string formatExactCellText(const mpq_class& value)
 {
+    const mpz_class& numerator = value.get_num();
     const mpz_class& denominator = value.get_den();
+    if (mpz_size(numerator.get_mpz_t()) <= 1 && mpz_size(denominator.get_mpz_t()) == 1
+        && mpz_getlimbn(denominator.get_mpz_t(), 0) <= kLargestWrittenDenominator) {
+        // The everyday case, one limb each, written without GMP's digits.
+        char text[48];
+        char* out = text;
+        if (sgn(numerator) < 0)
+            *out++ = '-';
+        out = std::to_chars(out, text + sizeof text, mpz_getlimbn(numerator.get_mpz_t(), 0)).ptr;
+        if (const mp_limb_t below = mpz_getlimbn(denominator.get_mpz_t(), 0); below != 1) {
+            *out++ = '/';
+            out = std::to_chars(out, text + sizeof text, below).ptr;
+        }
+        return {text, out};
+    }
     if (cmp(denominator, kLargestWrittenDenominator) <= 0 && readsBackAsNumber(value.get_num())) {
         std::string text = integerText(value.get_num());
         if (denominator != 1)

@@ -11,75 +11,103 @@ namespace rowsweep {
 
 namespace {
 
-// A stage works on the matrix in place and records what it ran. Each
-// operation takes its factor once, before it touches the row, so an entry
-// of the row that changes on the way does not change the factor. Products
-// and quotients are formed as numbers of their own before the sum, which
-// in doubles fixes every rounding.
+// In fractions some work is known to change nothing and is skipped: a 0
+// entry stays 0 when divided and adds 0 when multiplied, and a division by
+// 1 leaves a row as it is. Doubles compute everything, as 0 times an
+// infinity is NaN and a zero takes its sign from a division.
+constexpr bool isKnownZero(double) noexcept { return false; }
+bool isKnownZero(const mpq_class& value) noexcept { return sgn(value) == 0; }
+constexpr bool isKnownOne(double) noexcept { return false; }
+bool isKnownOne(const mpq_class& value) noexcept { return value == 1; }
+
+// Runs the operations of one stage after another on the stage's own
+// matrix, which starts as the one before it, and records them. Each
+// operation records its factor before it touches the row and works with
+// that copy, so an entry of the row that changes on the way does not
+// change the factor. Products and quotients are formed as numbers of their
+// own before the sum, which in doubles fixes every rounding; in fractions
+// one scratch number serves every column of every stage.
 template<class N>
 class StageWork {
 public:
     using Kind = RowOperationKind;
 
-    StageWork(BasicMatrix<N>& a, BasicStage<N>& stage)
-        : a_(a)
-        , stage_(stage)
-    {
-    }
+    void begin(BasicStage<N>& stage) noexcept { stage_ = &stage; }
 
     // Row 0 and `other` change places and the new row 0 is divided by its
     // entry in column 0; the row that moves down keeps its scale.
     void exchangeWithTopAndDivide(int other)
     {
-        const N divisor = a_[other][0];
+        BasicMatrix<N>& a = stage_->matrix;
+        record(Kind::Exchange, 0, other, N(0));
+        const N& divisor = record(Kind::Divide, 0, 0, a[other][0]);
         for (int c = 0; c < kColumns; ++c) {
-            N top = std::move(a_[0][c]);
-            a_[0][c] = a_[other][c] / divisor;
-            a_[other][c] = std::move(top);
+            std::swap(a[0][c], a[other][c]);
+            if (!isKnownZero(a[0][c]))
+                a[0][c] = a[0][c] / divisor;
         }
-        stage_.operations.add({Kind::Exchange, 0, other, N(0)});
-        stage_.operations.add({Kind::Divide, 0, 0, divisor});
     }
 
-    void divide(int row, N divisor)
+    template<class Divisor>
+    void divide(int row, Divisor&& by)
     {
+        BasicMatrix<N>& a = stage_->matrix;
+        const N& divisor = record(Kind::Divide, row, row, std::forward<Divisor>(by));
+        if (isKnownOne(divisor))
+            return;
         for (int c = 0; c < kColumns; ++c)
-            a_[row][c] = a_[row][c] / divisor;
-        stage_.operations.add({Kind::Divide, row, row, std::move(divisor)});
+            if (!isKnownZero(a[row][c]))
+                a[row][c] = a[row][c] / divisor;
     }
 
-    void subtractMultiple(int target, int source, N factor, int firstColumn = 0)
+    template<class Factor>
+    void subtractMultiple(int target, int source, Factor&& by, int firstColumn = 0)
     {
+        BasicMatrix<N>& a = stage_->matrix;
+        const N& factor = record(Kind::SubtractMultiple, target, source, std::forward<Factor>(by), firstColumn);
+        N& product = scratch_;
         for (int c = firstColumn; c < kColumns; ++c) {
-            const N product = a_[source][c] * factor;
-            a_[target][c] = a_[target][c] - product;
+            if (isKnownZero(a[source][c]))
+                continue;
+            product = a[source][c] * factor;
+            a[target][c] = a[target][c] - product;
         }
-        stage_.operations.add({Kind::SubtractMultiple, target, source, std::move(factor), firstColumn});
     }
 
-    void addQuotient(int target, int source, N divisor)
+    template<class Divisor>
+    void addQuotient(int target, int source, Divisor&& by)
     {
+        BasicMatrix<N>& a = stage_->matrix;
+        const N& divisor = record(Kind::AddQuotient, target, source, std::forward<Divisor>(by));
+        N& quotient = scratch_;
         for (int c = 0; c < kColumns; ++c) {
-            const N quotient = a_[source][c] / divisor;
-            a_[target][c] = quotient + a_[target][c];
+            if (isKnownZero(a[source][c]))
+                continue;
+            quotient = a[source][c] / divisor;
+            a[target][c] = quotient + a[target][c];
         }
-        stage_.operations.add({Kind::AddQuotient, target, source, std::move(divisor)});
     }
 
     // A stage names, from its own tests, why it would have left the matrix
     // alone; the reason is kept when what ran changed nothing.
     void unchangedBecause(const NoChange& reason)
     {
-        const auto& ran = stage_.operations;
+        const auto& ran = stage_->operations;
         if (std::all_of(ran.begin(), ran.end(), [](const BasicRowOperation<N>& op) {
                 return op.kind == Kind::Divide && op.factor == N(1);
             }))
-            stage_.noChange = reason;
+            stage_->noChange = reason;
     }
 
 private:
-    BasicMatrix<N>& a_;
-    BasicStage<N>& stage_;
+    template<class Factor>
+    const N& record(Kind kind, int target, int source, Factor&& factor, int firstColumn = 0)
+    {
+        return stage_->operations.add(kind, target, source, std::forward<Factor>(factor), firstColumn).factor;
+    }
+
+    BasicStage<N>* stage_ = nullptr;
+    N scratch_{};
 };
 
 template<class N>
@@ -153,6 +181,28 @@ bool answerEntryIsZero(const mpq_class& value) noexcept
     return isZero(value);
 }
 
+// A stage's matrix starts as a copy of the one before it.
+void startFrom(Matrix& stage, const Matrix& before) noexcept
+{
+    stage = before;
+}
+
+// The entries are fresh, their numerators without room of their own. Each
+// gets room for two limbs, which the first product or quotient written to
+// it needs anyway: else GMP would allocate one limb now and reallocate it
+// then.
+void startFrom(ExactMatrix& stage, const ExactMatrix& before)
+{
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            mpq_class& entry = stage[row][column];
+            const mpq_class& value = before[row][column];
+            if (sgn(value) != 0)
+                mpz_realloc2(entry.get_num_mpz_t(), 2 * GMP_NUMB_BITS);
+            entry = value;
+        }
+}
+
 template<class N>
 BasicReduction<N> reduceIn(const BasicMatrix<N>& input)
 {
@@ -167,14 +217,16 @@ BasicReduction<N> reduceIn(const BasicMatrix<N>& input)
     };
 
     BasicReduction<N> reduction;
-    BasicMatrix<N> a = input;
+    StageWork<N> work;
+    const BasicMatrix<N>* before = &input;
     for (std::size_t i = 0; i < kStageCount; ++i) {
         BasicStage<N>& stage = reduction.stages[i];
-        StageWork<N> work(a, stage);
-        kSteps[i](a, work);
-        stage.matrix = a;
+        startFrom(stage.matrix, *before);
+        work.begin(stage);
+        kSteps[i](stage.matrix, work);
+        before = &stage.matrix;
     }
-    for (const N& value : a[kRows - 1])
+    for (const N& value : reduction.answer()[kRows - 1])
         if (!answerEntryIsZero(value))
             reduction.thirdRowNotZero = true;
     return reduction;

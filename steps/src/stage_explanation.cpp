@@ -70,9 +70,26 @@ QStringList explainStage(const BasicStage<Number>& stage)
     return lines;
 }
 
+// Rows and columns counted from 1, as a student counts them.
 QString noChangeLine(const NoChange& reason)
 {
-    return QStringLiteral("No change: ") + QString::fromStdString(noChangeWords(reason));
+    const QString column = QStringLiteral("column %1").arg(reason.column + 1);
+    QString words;
+    switch (reason.kind) {
+    case NoChange::Kind::ColumnHasNoNonZero:
+        words = column + QStringLiteral(" has no entry other than 0");
+        break;
+    case NoChange::Kind::AlreadyOne:
+        words = QStringLiteral("%1 already has 1 in %2").arg(row(reason.row), column);
+        break;
+    case NoChange::Kind::AlreadyZero:
+        words = QStringLiteral("%1 already has 0 in %2").arg(row(reason.row), column);
+        break;
+    case NoChange::Kind::RowsHaveZero:
+        words = QStringLiteral("rows %1 and %2 have 0 in %3").arg(reason.row + 1).arg(reason.otherRow + 1).arg(column);
+        break;
+    }
+    return QStringLiteral("No change: ") + words;
 }
 
 template bool changesNothing(const BasicRowOperation<double>&);

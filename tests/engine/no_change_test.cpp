@@ -85,21 +85,5 @@ TEST(NoChange, NaNCountsAsZeroInTheReasons)
     EXPECT_EQ(reduce(nanPivot).stages[4].noChange, kNothingBelowInColumn1);
 }
 
-TEST(NoChange, WordsCountRowsAndColumnsFromOne)
-{
-    const std::pair<NoChange, const char*> cases[] = {
-        {kColumnZero, "column 1 has no entry other than 0"},
-        {kTopIsOne, "row 1 already has 1 in column 1"},
-        {kRow1Cleared, "row 2 already has 0 in column 1"},
-        {kRow2Cleared, "row 3 already has 0 in column 1"},
-        {kTopOfColumn1Zero, "row 1 already has 0 in column 2"},
-        {kNothingBelowInColumn1, "rows 2 and 3 have 0 in column 2"},
-        {kSecondPivotIsOne, "row 2 already has 1 in column 2"},
-        {kRow2ClearedInColumn1, "row 3 already has 0 in column 2"},
-    };
-    for (const auto& [reason, words] : cases)
-        EXPECT_EQ(noChangeWords(reason), words);
-}
-
 }  // namespace
 }  // namespace rowsweep

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 namespace rowsweep {
 
 // Why a stage left the matrix as it was: the outcome of the zero tests that
@@ -39,9 +37,5 @@ struct NoChange {
 
     friend bool operator==(const NoChange&, const NoChange&) = default;
 };
-
-// The reason in words, rows and columns counted from 1 as a student counts
-// them: "row 2 already has 0 in column 1", "rows 2 and 3 have 0 in column 2".
-[[nodiscard]] std::string noChangeWords(const NoChange& reason);
 
 }  // namespace rowsweep

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <new>
 #include <optional>
 #include <type_traits>
 #include <utility>
@@ -39,34 +40,93 @@ struct BasicRowOperation {
 // stage's tests found nothing to do. The first stage runs the most: in
 // doubles, when the exchange with row 1 brings up an infinite entry, 0/0
 // leaves NaN at the top and the exchange with row 2 follows, then the
-// scaling. Exact arithmetic has no such detour.
+// scaling. Exact arithmetic has no such detour. Room for an operation is
+// kept inline but only filled when one runs: a GMP fraction allocates as
+// soon as it exists.
 template<class Number>
 class BasicStageOperations {
 public:
     using Operation = BasicRowOperation<Number>;
     static constexpr std::size_t kCapacity = 5;
 
-    void add(Operation operation) noexcept(std::is_nothrow_move_assignable_v<Operation>)
+    BasicStageOperations() noexcept {}
+    BasicStageOperations(const BasicStageOperations& other) { append(other); }
+    BasicStageOperations(BasicStageOperations&& other) noexcept(std::is_nothrow_move_constructible_v<Operation>)
     {
-        operations_[size_++] = std::move(operation);
+        for (std::size_t i = 0; i < other.size_; ++i)
+            emplaceOperation(std::move(other.data()[i]));
+    }
+    BasicStageOperations& operator=(const BasicStageOperations& other)
+    {
+        if (this != &other) {
+            clear();
+            append(other);
+        }
+        return *this;
+    }
+    BasicStageOperations& operator=(BasicStageOperations&& other) noexcept(
+        std::is_nothrow_move_constructible_v<Operation>)
+    {
+        if (this != &other) {
+            clear();
+            for (std::size_t i = 0; i < other.size_; ++i)
+                emplaceOperation(std::move(other.data()[i]));
+        }
+        return *this;
+    }
+    ~BasicStageOperations() { clear(); }
+
+    void add(const Operation& operation) noexcept(std::is_nothrow_copy_constructible_v<Operation>)
+    {
+        emplaceOperation(operation);
+    }
+
+    // Records an operation, its factor made in place, and returns it.
+    template<class Factor>
+    const Operation& add(RowOperationKind kind, int target, int source, Factor&& factor, int firstColumn = 0)
+    {
+        return emplaceOperation(kind, target, source, std::forward<Factor>(factor), firstColumn);
     }
 
     [[nodiscard]] std::size_t size() const noexcept { return size_; }
     [[nodiscard]] bool empty() const noexcept { return size_ == 0; }
-    [[nodiscard]] const Operation& operator[](std::size_t index) const noexcept { return operations_[index]; }
-    [[nodiscard]] const Operation* begin() const noexcept { return operations_.data(); }
-    [[nodiscard]] const Operation* end() const noexcept { return operations_.data() + size_; }
+    [[nodiscard]] const Operation& operator[](std::size_t index) const noexcept { return data()[index]; }
+    [[nodiscard]] const Operation* begin() const noexcept { return data(); }
+    [[nodiscard]] const Operation* end() const noexcept { return data() + size_; }
 
     friend bool operator==(const BasicStageOperations& a, const BasicStageOperations& b)
     {
         for (std::size_t i = 0; i < a.size_ && i < b.size_; ++i)
-            if (!(a.operations_[i] == b.operations_[i]))
+            if (!(a[i] == b[i]))
                 return false;
         return a.size_ == b.size_;
     }
 
 private:
-    std::array<Operation, kCapacity> operations_{};
+    template<class... Parts>
+    const Operation& emplaceOperation(Parts&&... parts)
+    {
+        Operation* made = ::new (static_cast<void*>(data() + size_)) Operation{std::forward<Parts>(parts)...};
+        ++size_;
+        return *made;
+    }
+    void append(const BasicStageOperations& other)
+    {
+        for (const Operation& operation : other)
+            emplaceOperation(operation);
+    }
+    void clear() noexcept
+    {
+        while (size_ > 0)
+            data()[--size_].~Operation();
+    }
+    [[nodiscard]] Operation* data() noexcept { return std::launder(reinterpret_cast<Operation*>(storage_)); }
+    [[nodiscard]] const Operation* data() const noexcept
+    {
+        return std::launder(reinterpret_cast<const Operation*>(storage_));
+    }
+
+    alignas(Operation) std::byte storage_[kCapacity * sizeof(Operation)];
     std::size_t size_ = 0;
 };
 

@@ -1,0 +1,89 @@
+// Feeds arbitrary bytes to the exact cell conversions.
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "fuzz_check.h"
+#include "rowsweep/engine/cell_text.h"
+#include "rowsweep/engine/exact_text.h"
+
+namespace {
+
+using rowsweep::exactDecimalText;
+using rowsweep::formatExactCellText;
+using rowsweep::parseExactCellText;
+
+// The double a decimal reads as is the one nearest its exact value: no
+// neighbour of it lies closer.
+void checkNearest(const mpq_class& exact, double value)
+{
+    if (value == 0.0) {
+        ROWSWEEP_FUZZ_REQUIRE(exact == 0);  // too small for a double counts as 0
+        return;
+    }
+    const mpq_class distance = abs(exact - mpq_class(value));
+    for (const double towards : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
+        const double neighbour = std::nextafter(value, towards);
+        if (std::isfinite(neighbour))
+            ROWSWEEP_FUZZ_REQUIRE(distance <= abs(exact - mpq_class(neighbour)));
+    }
+}
+
+// What is written reads back: as the same value when written as an integer
+// or a fraction, within its 15 digits when written as a decimal, which
+// happens only to values that have no exact form a reader takes. A decimal
+// beyond the double range reads as doubles read it: too large is not a
+// number, too small is 0.
+void checkWriteReadsBack(const mpq_class& value)
+{
+    const std::string text = formatExactCellText(value);
+    const auto back = parseExactCellText(text, true);
+    if (back && *back == value)
+        return;
+    ROWSWEEP_FUZZ_REQUIRE(text == exactDecimalText(value));
+    ROWSWEEP_FUZZ_REQUIRE(cmp(value.get_den(), rowsweep::kLargestWrittenDenominator) > 0
+                          || !rowsweep::parseCellText(value.get_num().get_str()).has_value());
+    if (back && *back == 0)
+        ROWSWEEP_FUZZ_REQUIRE(abs(value) < mpq_class(std::numeric_limits<double>::denorm_min()));
+    else if (back)
+        ROWSWEEP_FUZZ_REQUIRE(abs(*back - value) <= abs(value) * mpq_class(1, 100000000000000));
+}
+
+void checkText(std::string_view text)
+{
+    // Without fractions the exact reader takes exactly the texts the double
+    // reader takes, and their values agree.
+    const auto exact = parseExactCellText(text, false);
+    const auto nearest = rowsweep::parseCellText(text);
+    ROWSWEEP_FUZZ_REQUIRE(exact.has_value() == nearest.has_value());
+    if (exact) {
+        checkNearest(*exact, *nearest);
+        checkWriteReadsBack(*exact);
+        // A double is a fraction too, rounded by the C library just so.
+        if (*nearest != 0.0) {
+            char general[64];
+            std::snprintf(general, sizeof general, "%.15g", *nearest);
+            ROWSWEEP_FUZZ_REQUIRE(exactDecimalText(mpq_class(*nearest)) == general);
+        }
+    }
+
+    const auto withFractions = parseExactCellText(text, true);
+    if (text.find('/') == std::string_view::npos)
+        ROWSWEEP_FUZZ_REQUIRE(withFractions == exact);
+    else
+        ROWSWEEP_FUZZ_REQUIRE(!exact.has_value());
+    if (withFractions)
+        checkWriteReadsBack(*withFractions);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    checkText({reinterpret_cast<const char*>(data), size});
+    return 0;
+}

@@ -1,0 +1,73 @@
+// Runs the exact reduction over eighteen arbitrary cell texts.
+//
+// The input is the texts of the input grid, one per line, row by row, as
+// for the double reduction; cells read as fractions too. Missing lines are
+// empty cells; lines after the eighteenth are ignored.
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "fuzz_check.h"
+#include "replay.h"
+#include "rowsweep/engine/exact_reduction.h"
+#include "rowsweep/engine/exact_text.h"
+
+namespace {
+
+using rowsweep::ExactMatrix;
+using rowsweep::kRows;
+
+// As "Solve" reads the grid exactly: a cell that is not a number counts as 0.
+ExactMatrix readCells(std::string_view input)
+{
+    ExactMatrix matrix;
+    for (auto& row : matrix) {
+        for (mpq_class& value : row) {
+            const auto end = input.find('\n');
+            if (auto read = rowsweep::parseExactCellText(input.substr(0, end), true))
+                swap(value, *read);
+            input.remove_prefix(end == std::string_view::npos ? input.size() : end + 1);
+        }
+    }
+    return matrix;
+}
+
+bool changesNothing(const rowsweep::ExactStageOperations& operations)
+{
+    return std::all_of(operations.begin(), operations.end(), [](const rowsweep::ExactRowOperation& op) {
+        return op.kind == rowsweep::RowOperationKind::Divide && op.factor == 1;
+    });
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const ExactMatrix input = readCells({reinterpret_cast<const char*>(data), size});
+    const rowsweep::ExactReduction reduction = rowsweep::reduce(input);
+
+    ExactMatrix before = input;
+    for (const rowsweep::ExactStage& stage : reduction.stages) {
+        // What the stage says it ran is what it did, and it gives a reason
+        // exactly when that changed nothing.
+        ROWSWEEP_FUZZ_REQUIRE(rowsweep::testing::replay(before, stage.operations) == stage.matrix);
+        ROWSWEEP_FUZZ_REQUIRE(stage.noChange.has_value() == changesNothing(stage.operations));
+        if (stage.noChange)
+            ROWSWEEP_FUZZ_REQUIRE(stage.matrix == before);
+        // Every value is written in a form the cells can show.
+        for (const auto& row : stage.matrix)
+            for (const mpq_class& value : row)
+                ROWSWEEP_FUZZ_REQUIRE(!rowsweep::formatExactCellText(value).empty());
+        before = stage.matrix;
+    }
+    // The last stage leaves column 0 of row 2 as it found it.
+    ROWSWEEP_FUZZ_REQUIRE(reduction.stages[4].matrix[2][0] == reduction.answer()[2][0]);
+
+    // The warning follows the exact third row.
+    const auto& thirdRow = reduction.answer()[kRows - 1];
+    const bool thirdRowZero = std::all_of(thirdRow.begin(), thirdRow.end(), [](const mpq_class& v) { return v == 0; });
+    ROWSWEEP_FUZZ_REQUIRE(reduction.thirdRowNotZero == !thirdRowZero);
+    return 0;
+}
