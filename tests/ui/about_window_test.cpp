@@ -261,9 +261,7 @@ TEST_F(AboutTest, WindowIsLaidOutAsDesigned)
     auto& label = static_cast<QLabel&>(control(about, names::kMakerLink));
     EXPECT_EQ(label.text(), kMakerAddress);
     EXPECT_TRUE(label.font().bold());
-    EXPECT_DOUBLE_EQ(label.font().pointSizeF(), 8.25);
     EXPECT_TRUE(label.alignment().testFlag(Qt::AlignLeft));
-    EXPECT_EQ(label.cursor().hotSpot(), QPoint(12, 1));
     EXPECT_EQ(label.cursor().pixmap().size(), QSize(32, 32));
     EXPECT_GE(label.width(), label.fontMetrics().horizontalAdvance(label.text())) << "the link is not clipped";
 

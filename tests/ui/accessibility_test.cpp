@@ -179,6 +179,21 @@ TEST_F(AccessibilityTest, TheAboutTextIsNamedAndReadWithoutHelperParts)
     EXPECT_EQ(text->textCursor().selectedText(), "Rowsweep");
 }
 
+// The verdict line is read by its name, its solution as its description,
+// and it is never a stop of the Tab key.
+TEST_F(AccessibilityTest, TheVerdictIsReadWithItsSolution)
+{
+    click(*form_, names::kSampleButton);
+    click(*form_, names::kSolveButton);
+    auto* verdict = form_->findChild<QLabel*>(toQString(names::kVerdict));
+    ASSERT_NE(verdict, nullptr);
+    QAccessibleInterface& line = accessible(verdict);
+    EXPECT_EQ(line.text(QAccessible::Name), "Verdict");
+    EXPECT_EQ(line.text(QAccessible::Description),
+              "x1 = -1 + 17 x3 - 2 x4 + 28 x5\nx2 = -1 + 10 x3 - x4 + 16 x5\nx3, x4, x5 free");
+    EXPECT_EQ(verdict->focusPolicy(), Qt::NoFocus);
+}
+
 TEST_F(AccessibilityTest, TheMathErrorIconIsNamed)
 {
     QStringList images;

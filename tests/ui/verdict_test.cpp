@@ -1,0 +1,56 @@
+// The line under the result: whether the system has a solution, and the
+// solution itself in its tooltip, through the real main window.
+
+#include <QLabel>
+
+#include "grids.h"
+
+namespace rowsweep::ui::testing {
+namespace {
+
+class VerdictTest : public MainWindowTest {
+protected:
+    QLabel& verdict() { return *form_->findChild<QLabel*>(toQString(names::kVerdict)); }
+};
+
+struct VerdictCase {
+    const char* name;
+    Rows input;
+    bool warns;  // in floating point
+    const char* line;
+    const char* solution;
+};
+
+TEST_F(VerdictTest, SolveWritesTheVerdictAndClearEmptiesIt)
+{
+    const VerdictCase cases[] = {
+        {"sample", kSampleInput, false, "Infinitely many solutions: x3, x4, x5 free",
+         "x1 = -1 + 17 x3 - 2 x4 + 28 x5\nx2 = -1 + 10 x3 - x4 + 16 x5\nx3, x4, x5 free"},
+        {"empty", rowsweep::testing::worked::kEmpty, false, "Infinitely many solutions: x1, x2, x3, x4, x5 free",
+         "x1, x2, x3, x4, x5 free"},
+        {"contradiction",
+         {{{"1", "2", "0", "0", "1", "1"}, {"0", "1", "1", "0", "0", "2"}, {"1", "3", "1", "0", "1", "8"}}}, true,
+         "No solution: the equations contradict each other", "Row 3 reads 0 = 5"},
+    };
+    ASSERT_TRUE(verdict().text().isEmpty()) << "nothing before the first Solve";
+    for (const VerdictCase& c : cases) {
+        solve(texts(c.input), c.warns);
+        EXPECT_EQ(verdict().text(), QString::fromUtf8(c.line)) << c.name;
+        EXPECT_EQ(verdict().toolTip(), QString::fromUtf8(c.solution)) << c.name;
+    }
+    click(*form_, names::kClearButton);
+    EXPECT_TRUE(verdict().text().isEmpty());
+    EXPECT_TRUE(verdict().toolTip().isEmpty());
+    EXPECT_TRUE(verdict().accessibleDescription().isEmpty());
+}
+
+// The verdict reads what the user typed exactly: 0.1 + 0.2 = 0.3 holds.
+TEST_F(VerdictTest, DecimalsAreJudgedAsTyped)
+{
+    const Rows tenths{{{"0.1", "0.2", "0", "0", "0", "0.3"}, {"1", "2", "0", "0", "0", "3"}, {"", "", "", "", "", ""}}};
+    solve(texts(tenths), false);
+    EXPECT_EQ(verdict().toolTip(), QStringLiteral("x1 = 3 - 2 x2\nx2, x3, x4, x5 free"));
+}
+
+}  // namespace
+}  // namespace rowsweep::ui::testing
