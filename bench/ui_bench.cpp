@@ -29,20 +29,23 @@ void clickButton(QWidget& window, std::string_view name)
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
+// Floating point, or Exact Fractions (argument 1); for one run, so that
+// no remembered choice decides.
 void BM_SolveClick(benchmark::State& state)
 {
-    rowsweep::ui::MainWindow form;
+    rowsweep::ui::MainWindow form(state.range(0) == 1 ? rowsweep::steps::Arithmetic::Exact
+                                                      : rowsweep::steps::Arithmetic::FloatingPoint);
     form.show();
     clickButton(form, names::kSampleButton);
     clickButton(form, names::kSolveButton);  // the Solving window now exists
     for (auto _ : state)
         clickButton(form, names::kSolveButton);
 }
-BENCHMARK(BM_SolveClick)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SolveClick)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_SolveClickWhileWatching(benchmark::State& state)
 {
-    rowsweep::ui::MainWindow form;
+    rowsweep::ui::MainWindow form(rowsweep::steps::Arithmetic::FloatingPoint);
     form.show();
     clickButton(form, names::kSampleButton);
     clickButton(form, names::kWatchButton);
@@ -56,7 +59,7 @@ BENCHMARK(BM_SolveClickWhileWatching)->Unit(benchmark::kMicrosecond);
 // Every cell as full as it gets of text that is not a number.
 void BM_SolveClickOnLongestJunk(benchmark::State& state)
 {
-    rowsweep::ui::MainWindow form;
+    rowsweep::ui::MainWindow form(rowsweep::steps::Arithmetic::FloatingPoint);
     form.show();
     for (QLineEdit* cell : form.findChildren<QLineEdit*>())
         cell->setText(QString(cell->maxLength(), QChar(0x05d0)));
@@ -70,7 +73,7 @@ BENCHMARK(BM_SolveClickOnLongestJunk)->Unit(benchmark::kMillisecond);
 // removed again, both repainted, per iteration.
 void BM_TypingIntoAFullCell(benchmark::State& state)
 {
-    rowsweep::ui::MainWindow form;
+    rowsweep::ui::MainWindow form(rowsweep::steps::Arithmetic::FloatingPoint);
     form.show();
     auto* cell = form.findChild<QLineEdit*>(rowsweep::ui::elementName(names::kInputRows[0], 0));
     cell->setText(QString(cell->maxLength() - 1, QLatin1Char('7')));
@@ -144,8 +147,10 @@ bool judge(const rowsweep::bench::Medians& medians)
 {
     using rowsweep::bench::report;
     bool met = true;
-    if (const double* solve = medians.time("BM_SolveClick"))
+    if (const double* solve = medians.time("BM_SolveClick/0"))
         met &= report("Solve click", *solve / 1e6, kMaxSolveClickMilliseconds, "ms");
+    if (const double* exact = medians.time("BM_SolveClick/1"))
+        met &= report("Solve click in Exact Fractions", *exact / 1e6, kMaxSolveClickMilliseconds, "ms");
     if (const double* junk = medians.time("BM_SolveClickOnLongestJunk"))
         met &= report("Solve click, every cell full of junk", *junk / 1e6, kMaxJunkSolveClickMilliseconds, "ms");
     if (const double* typing = medians.time("BM_TypingIntoAFullCell"))
