@@ -17,8 +17,6 @@ constexpr qsizetype kBlockHistoryBudget = 16384;
 
 void BlockPasteHistory::paste(const std::vector<Write>& writes)
 {
-    changed_.clear();
-    undone_ = false;
     std::vector<Changed> changed;
     qsizetype kept = 0;
     for (const Write& write : writes) {
@@ -27,6 +25,12 @@ void BlockPasteHistory::paste(const std::vector<Write>& writes)
             kept += changed.back().before.size() + write.value.size();
         }
     }
+    // A block the cells already hold changes nothing, and leaves the step
+    // of the block that wrote it.
+    if (std::all_of(changed.begin(), changed.end(), [](const Changed& cell) { return cell.before == cell.after; }))
+        return;
+    changed_.clear();
+    undone_ = false;
     const bool undoable = kept <= kBlockHistoryBudget;
     writing_ = true;
     for (Changed& cell : changed) {
