@@ -1,7 +1,6 @@
 #include "rowsweep/ui/cells/cell_edit.h"
 
 #include <algorithm>
-
 #include <optional>
 
 #include <QClipboard>
@@ -53,7 +52,8 @@ bool isBlank(const QString& text)
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
 }
 
-// Enter, keypad Enter and the arrow keys of either block, unmodified.
+// Enter and keypad Enter, Up and Down on the arrow keys or the keypad,
+// without other modifiers.
 std::optional<CellMove> cellMove(const QKeyEvent& event)
 {
     if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
@@ -71,8 +71,8 @@ std::optional<CellMove> cellMove(const QKeyEvent& event)
     }
 }
 
-// Ctrl+Y redoes as on Windows, wherever the desktop's own redo key is
-// Ctrl+Shift+Z, and the other way round.
+// Both Ctrl+Shift+Z and Ctrl+Y redo, whichever of them the desktop names
+// its redo key.
 std::optional<HistoryStep> historyStep(const QKeyEvent& event)
 {
     if (event.matches(QKeySequence::Undo))
