@@ -1,6 +1,11 @@
-// Pasting as much as a cell takes, again and again: 100 rounds of a paste
-// with Ctrl+V over the whole text of each of the 18 input cells. Fails when
-// resident memory grew by 16 MiB or more.
+// Pasting and dropping as much as a cell takes, again and again: four runs
+// of 100 rounds, each round writing a full cell into all 18 input cells,
+// one way per run: a drop into each emptied cell, a block of 18 full cells
+// pasted with Ctrl+V (after a block small enough to undo, pasted, undone
+// and redone), such a block dropped, and a Ctrl+V over each cell's whole
+// text. Each run on its own would grow the cells' undo histories without
+// end if its way slipped past their budget. Fails when resident memory
+// grew by 16 MiB or more over the four runs.
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +16,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
 
 #include "rowsweep/engine/matrix.h"
@@ -25,21 +31,83 @@ namespace names = rowsweep::ui::names;
 
 constexpr int kRounds = 100;
 constexpr long kMaxGrowthKiB = 16 * 1024;
+// Small enough for the block's undo step to be kept.
+constexpr int kUndoableValueLength = 400;
 
 using rowsweep::bench::residentKiB;
 using rowsweep::bench::settle;
 
-// Each round pastes a different digit, so every paste changes every cell.
-void pasteRound(const std::vector<QLineEdit*>& cells, int round)
+// A 3 x 6 block, tab-separated as a spreadsheet copies it.
+QString block(const QString& value)
 {
-    const QChar digit(u'0' + round % 10);
-    QGuiApplication::clipboard()->setText(QString(cells.front()->maxLength(), digit));
+    QStringList rows;
+    for (int row = 0; row < rowsweep::kRows; ++row)
+        rows << QStringList(rowsweep::kColumns, value).join(u'\t');
+    return rows.join(u'\n');
+}
+
+void press(QWidget* widget, QKeySequence keys)
+{
+    const QKeyCombination combination = keys[0];
+    QTest::keyClick(widget, combination.key(), combination.keyboardModifiers());
+}
+
+void paste(QLineEdit* cell, const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    cell->setFocus();
+    press(cell, QKeySequence::SelectAll);
+    press(cell, QKeySequence::Paste);
+}
+
+// A drag from another program, entering the cell and dropped at its middle.
+void drop(QLineEdit* cell, const QString& text)
+{
+    QMimeData data;
+    data.setText(text);
+    const QPoint middle = cell->rect().center();
+    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(cell, &enter);
+    QDropEvent dropped(QPointF(middle), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(cell, &dropped);
+}
+
+QString filled(const QLineEdit* cell, int digit)
+{
+    return QString(cell->maxLength(), QChar(u'0' + digit % 10));
+}
+
+// Each round writes different digits, so every write changes every cell.
+using Round = void (*)(const std::vector<QLineEdit*>& cells, int round);
+
+void dropRound(const std::vector<QLineEdit*>& cells, int round)
+{
     for (QLineEdit* cell : cells) {
         cell->setFocus();
-        QTest::keyClick(cell, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(cell, Qt::Key_V, Qt::ControlModifier);
+        press(cell, QKeySequence::SelectAll);
+        QTest::keyClick(cell, Qt::Key_Backspace);
+        drop(cell, filled(cell, round));
     }
-    settle();
+}
+
+void blockPasteRound(const std::vector<QLineEdit*>& cells, int round)
+{
+    QLineEdit* first = cells.front();
+    paste(first, block(QString(kUndoableValueLength, QChar(u'0' + (round + 1) % 10))));
+    press(first, QKeySequence::Undo);
+    press(first, QKeySequence::Redo);
+    paste(first, block(filled(first, round)));
+}
+
+void blockDropRound(const std::vector<QLineEdit*>& cells, int round)
+{
+    drop(cells.front(), block(filled(cells.front(), round)));
+}
+
+void pasteRound(const std::vector<QLineEdit*>& cells, int round)
+{
+    for (QLineEdit* cell : cells)
+        paste(cell, filled(cell, round));
 }
 
 }  // namespace
@@ -62,21 +130,26 @@ int main(int argc, char** argv)
                 cells.push_back(form.findChild<QLineEdit*>(rowsweep::ui::elementName(row, column)));
 
         // The first rounds fill the font and layout caches once.
-        pasteRound(cells, 0);
-        pasteRound(cells, 1);
+        const Round runs[] = {&dropRound, &blockPasteRound, &blockDropRound, &pasteRound};
+        for (const Round run : runs)
+            for (int round = 0; round < 2; ++round)
+                run(cells, round);
+        settle();
         startKiB = residentKiB();
-        for (int round = 2; round < kRounds + 2; ++round)
-            pasteRound(cells, round);
+        for (const Round run : runs) {
+            for (int round = 2; round < kRounds + 2; ++round)
+                run(cells, round);
+            settle();
+        }
         endKiB = residentKiB();
 
-        const QString last(cells.front()->maxLength(), QChar(u'0' + (kRounds + 1) % 10));
         for (const QLineEdit* cell : cells)
-            filled = filled && cell->text() == last;
+            filled = filled && cell->text() == ::filled(cell, kRounds + 1);
     }
 
     const long growth = endKiB - startKiB;
-    std::printf("%d rounds of pasting %d characters into each of %d cells\n", kRounds, QLineEdit().maxLength(),
-                rowsweep::kRows * rowsweep::kColumns);
+    std::printf("4 x %d rounds of writing %d characters into each of %d cells by drop, block paste, block drop and paste\n",
+                kRounds, QLineEdit().maxLength(), rowsweep::kRows * rowsweep::kColumns);
     std::printf("resident memory: %ld KiB at start, %ld KiB at end, growth %ld KiB (limit below %ld KiB)\n",
                 startKiB, endKiB, growth, kMaxGrowthKiB);
     std::printf("every cell holds the last paste: %s\n", filled ? "yes" : "NO");

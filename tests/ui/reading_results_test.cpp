@@ -3,6 +3,7 @@
 // 0, pastes from spreadsheets and text files, and the Solving window
 // brought back from the task bar.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -12,6 +13,7 @@
 
 #include "grids.h"
 #include "rowsweep/ui/cells/cell_edit.h"
+#include "rowsweep/ui/cells/cell_text_elision.h"
 #include "rowsweep/ui/windows/main_window.h"
 #include "rowsweep/ui/windows/solving_window.h"
 #include "ui_fixture.h"
@@ -129,6 +131,77 @@ TEST_F(ReadingResultsTest, HoverShowsTheWholeValueAndTheFractionItStandsFor)
     // Typed input is read the same way.
     inputCell(2, 5).setText(QStringLiteral("0.3333333333333333"));
     EXPECT_EQ(hover(inputCell(2, 5)), QString::fromUtf8("0.3333333333333333 ≈ 1/3"));
+}
+
+// A cell not being edited draws a text too wide for it exactly as it would
+// draw one of the text's shortened forms; its text, as read and copied,
+// stays whole, and the user edits the real text.
+TEST_F(ReadingResultsTest, ACutValueIsDrawnShortenedWithAnEllipsisWhileItsTextStaysWhole)
+{
+    fillGrid(*form_, kInputRows, texts(kThirdsAndSevenths));
+    inputCell(2, 0).setText(QStringLiteral("not a number at all"));
+    click(*form_, names::kSolveButton);
+    QLineEdit& cut = resultCell(0, 3);
+    QLineEdit& reference = resultCell(2, 1);
+    ASSERT_EQ(cut.size(), reference.size());
+    const QImage drawn = cut.grab().toImage();
+
+    QString matched;
+    for (int width = 1; width < cut.width() && matched.isEmpty(); ++width) {
+        const FittedCellText fitted = fitCellText(cut.text(), cut.font(), width);
+        reference.setText(fitted.text);
+        if (fitted.font == cut.font() && reference.grab().toImage() == drawn)
+            matched = fitted.text;
+    }
+    EXPECT_TRUE(matched.startsWith(QStringLiteral("-1")) && matched.endsWith(QChar(0x2026))) << matched.toStdString();
+    EXPECT_EQ(cut.text(), "-1.33333333333333");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&cut)->text(QAccessible::Value), "-1.33333333333333");
+
+    QLineEdit& marked = inputCell(2, 0);
+    const QImage markedImage = marked.grab().toImage();
+    int red = 0;
+    for (int y = 0; y < markedImage.height(); ++y)
+        for (int x = 0; x < markedImage.width(); ++x) {
+            const QColor pixel = markedImage.pixelColor(x, y);
+            red += pixel.red() > 150 && pixel.green() < 80 && pixel.blue() < 80;
+        }
+    EXPECT_GT(red, 0) << "a shortened text is drawn red while marked";
+
+    ASSERT_TRUE(activate(*form_));
+    marked.setFocus();
+    EXPECT_NE(marked.grab().toImage(), markedImage) << "the real text shows for editing";
+}
+
+// After a Solve from the main window, the Solving window's explanations
+// show on hover without a click to bring that window up, and so do the
+// result grid's while the Solving window is the active one.
+TEST_F(ReadingResultsTest, ExplanationsShowOnHoverWhileTheirWindowIsInactive)
+{
+    fillGrid(*form_, kInputRows, texts(kThirdsAndSevenths));
+    click(*form_, names::kWatchButton);
+    SolvingWindow& solving = *form_->solvingWindow().loaded();
+    click(*form_, names::kSolveButton);
+    auto* step1 = solving.findChild<QWidget*>(toQString(names::kStageFrames[0]));
+    ASSERT_NE(step1, nullptr);
+
+    const struct {
+        QWidget* window;
+        QWidget* active;
+        QWidget* hovered;
+        QPoint at;
+        const char* tip;
+    } hovers[] = {
+        {&solving, form_.get(), step1, {6, step1->height() / 2}, "Divide row 1 by 3"},
+        {form_.get(), &solving, &resultCell(0, 2), resultCell(0, 2).rect().center(), "0.333333333333333 ≈ 1/3"},
+    };
+    for (const auto& hover : hovers) {
+        ASSERT_TRUE(activate(*hover.active));
+        ASSERT_FALSE(hover.window->isActiveWindow());
+        dismissToolTip();
+        QTest::mouseMove(hover.window->windowHandle(), hover.hovered->mapTo(hover.window, hover.at));
+        EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000)) << hover.tip;
+        EXPECT_EQ(QToolTip::text(), QString::fromUtf8(hover.tip));
+    }
 }
 
 TEST_F(ReadingResultsTest, InputThatCountedAsZeroIsMarkedUntilItChanges)

@@ -1,20 +1,26 @@
 #include "rowsweep/ui/cells/cell_edit.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QToolTip>
 
 #include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/fraction.h"
+#include "rowsweep/ui/cells/cell_text_elision.h"
 #include "rowsweep/ui/look/contrast.h"
 
 namespace rowsweep::ui {
@@ -41,55 +47,39 @@ constexpr qsizetype kLongestHoverText = 200;
 // QLineEdit keeps this much room left and right of its text.
 constexpr int kLineEditTextMargin = 2;
 
-// Splits one line by tabs, else semicolons, else white space.
-QStringList splitLine(const QString& line)
+// Enter and keypad Enter, Up and Down on the arrow keys or the keypad,
+// without other modifiers.
+std::optional<CellMove> cellMove(const QKeyEvent& event)
 {
-    QStringList values;
-    for (const QChar separator : {QChar(u'\t'), QChar(u';')}) {
-        if (!line.contains(separator))
-            continue;
-        for (const QString& value : line.split(separator))
-            values << value.trimmed();
-        return values;
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return std::nullopt;
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return CellMove::Next;
+    case Qt::Key_Up:
+        return CellMove::Up;
+    case Qt::Key_Down:
+        return CellMove::Down;
+    default:
+        return std::nullopt;
     }
-    QString value;
-    for (const QChar character : line) {
-        if (!character.isSpace()) {
-            value += character;
-        } else if (!value.isEmpty()) {
-            values << value;
-            value.clear();
-        }
-    }
-    if (!value.isEmpty())
-        values << value;
-    return values;
 }
 
-bool isBlank(const QString& line)
+// Both Ctrl+Shift+Z and Ctrl+Y redo, whichever of them the desktop names
+// its redo key.
+std::optional<HistoryStep> historyStep(const QKeyEvent& event)
 {
-    return std::all_of(line.begin(), line.end(), [](QChar c) { return c.isSpace(); });
+    if (event.matches(QKeySequence::Undo))
+        return HistoryStep::Undo;
+    const QKeyCombination keys = event.keyCombination();
+    if (event.matches(QKeySequence::Redo) || keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)
+        || keys == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z))
+        return HistoryStep::Redo;
+    return std::nullopt;
 }
 
 }  // namespace
-
-PastedBlock splitPastedText(const QString& text)
-{
-    QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    for (const QChar lineEnd : {QChar(u'\r'), QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator)})
-        lines.replace(lineEnd, QChar(u'\n'));
-    QStringList split = lines.split(QChar(u'\n'));
-    while (!split.isEmpty() && isBlank(split.back()))
-        split.removeLast();
-    while (!split.isEmpty() && isBlank(split.front()))
-        split.removeFirst();
-
-    PastedBlock block;
-    for (const QString& line : split)
-        block << splitLine(line);
-    return block;
-}
 
 CellEdit::CellEdit(QWidget* parent)
     : QLineEdit(parent)
@@ -128,15 +118,44 @@ void CellEdit::setMarked(bool marked)
     setAccessibleDescription(QString::fromLatin1(kMarkText));
 }
 
+// Where the line edit draws its text: inside the frame and the margins.
+QRect CellEdit::textArea() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_LineEditContents, &option, this) - textMargins();
+}
+
 bool CellEdit::textFits() const
 {
     const QString shown = text();
     if (shown.size() > kLongestHoverText)
         return false;
-    QStyleOptionFrame option;
-    initStyleOption(&option);
-    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this) - textMargins();
-    return fontMetrics().horizontalAdvance(shown) <= contents.width() - 2 * kLineEditTextMargin;
+    return fontMetrics().horizontalAdvance(shown) <= textArea().width() - 2 * kLineEditTextMargin;
+}
+
+// A text that does not fit is drawn shortened while the user is not editing
+// it, where the line edit would draw its text, in the cell's text colour,
+// red while it is marked.
+void CellEdit::paintEvent(QPaintEvent* event)
+{
+    if (hasFocus() || dropTarget_ || textFits()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+
+    const QRect area = textArea();
+    const FittedCellText fitted = fitCellText(text(), font(), area.width() - 2 * kLineEditTextMargin);
+    const QFontMetrics metrics(fitted.font);
+    const int top = area.y() + (area.height() - metrics.height() + 1) / 2;
+    painter.setClipRect(area);
+    painter.setFont(fitted.font);
+    painter.setPen(palette().text().color());
+    painter.drawText(QPoint(area.x() + kLineEditTextMargin, top + metrics.ascent()), fitted.text);
 }
 
 QString CellEdit::hoverText() const
@@ -175,6 +194,16 @@ bool CellEdit::event(QEvent* event)
 
 void CellEdit::keyPressEvent(QKeyEvent* event)
 {
+    if (const std::optional<CellMove> move = cellMove(*event); move && moveTo_) {
+        moveTo_(*move);
+        event->accept();
+        return;
+    }
+    if (const std::optional<HistoryStep> step = historyStep(*event); step && !isReadOnly()) {
+        takeHistoryStep(*step);
+        event->accept();
+        return;
+    }
     if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
         pasteText(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
         event->accept();
@@ -199,14 +228,34 @@ QMenu* CellEdit::createEditMenu()
 {
     QMenu* menu = createStandardContextMenu();
     const QString paste = QLineEdit::tr("&Paste");
+    const QString undoText = QLineEdit::tr("&Undo");
+    const QString redoText = QLineEdit::tr("&Redo");
     for (QAction* action : menu->actions()) {
-        if (action->text().section(QChar(u'\t'), 0, 0) != paste)
+        const QString command = action->text().section(QChar(u'\t'), 0, 0);
+        if (command != paste && command != undoText && command != redoText)
             continue;
         disconnect(action, &QAction::triggered, nullptr, nullptr);
-        connect(action, &QAction::triggered, this,
-                [this] { pasteText(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
+        if (command == paste) {
+            connect(action, &QAction::triggered, this,
+                    [this] { pasteText(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
+            continue;
+        }
+        const HistoryStep step = command == undoText ? HistoryStep::Undo : HistoryStep::Redo;
+        const bool own = step == HistoryStep::Undo ? isUndoAvailable() : isRedoAvailable();
+        action->setEnabled(!isReadOnly() && (own || (blockHistory_ != nullptr && blockHistory_->offers(*this, step))));
+        connect(action, &QAction::triggered, this, [this, step] { takeHistoryStep(step); });
     }
     return menu;
+}
+
+void CellEdit::takeHistoryStep(HistoryStep step)
+{
+    if (blockHistory_ != nullptr && blockHistory_->take(*this, step))
+        return;
+    if (step == HistoryStep::Undo)
+        undo();
+    else
+        redo();
 }
 
 void CellEdit::contextMenuEvent(QContextMenuEvent* event)
@@ -228,15 +277,57 @@ void CellEdit::focusOutEvent(QFocusEvent* event)
         setCursorPosition(0);
 }
 
+void CellEdit::dragEnterEvent(QDragEnterEvent* event)
+{
+    QLineEdit::dragEnterEvent(event);
+    setDropTarget(event->isAccepted());
+}
+
+void CellEdit::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    QLineEdit::dragLeaveEvent(event);
+    setDropTarget(false);
+}
+
+// Text dropped from elsewhere is pasted where it is dropped, and the cell
+// takes the focus, so that Ctrl+Z undoes the drop at once. Text dragged
+// within the cell moves as in any line edit.
+void CellEdit::dropEvent(QDropEvent* event)
+{
+    setDropTarget(false);
+    if (event->source() == this || isReadOnly() || !event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    setFocus(Qt::OtherFocusReason);
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    pasteText(event->mimeData()->text());
+}
+
+void CellEdit::setDropTarget(bool target)
+{
+    if (target == dropTarget_)
+        return;
+    dropTarget_ = target;
+    update();
+}
+
 void CellEdit::pasteText(const QString& text)
 {
     const PastedBlock block = splitPastedText(text);
-    if (block.size() > 1 || (block.size() == 1 && block.front().size() > 1)) {
+    if (isBlock(block)) {
         if (blockPasted_)
             blockPasted_(block);
         return;
     }
-    pasteValue(block.isEmpty() || block.front().isEmpty() ? QString() : block.front().front());
+    pasteValue(singleValue(block));
+}
+
+bool CellEdit::pasteOver(const QString& value)
+{
+    selectAll();
+    return pasteValue(value);
 }
 
 // The undo history of a line edit keeps every character a paste removes
@@ -244,10 +335,10 @@ void CellEdit::pasteText(const QString& text)
 // and again would grow it without end. Pastes stay undoable within a
 // budget; one that would exceed it is made as an assignment, which starts
 // the history afresh.
-void CellEdit::pasteValue(const QString& value)
+bool CellEdit::pasteValue(const QString& value)
 {
     if (value.isEmpty() && !hasSelectedText())
-        return;
+        return false;
     if (!isUndoAvailable() && !isRedoAvailable())
         pastedIntoHistory_ = 0;
     const qsizetype touched = selectionLength() + value.size();
@@ -256,7 +347,7 @@ void CellEdit::pasteValue(const QString& value)
         insert(value);
         startUndoStep();
         pastedIntoHistory_ += touched;
-        return;
+        return true;
     }
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
     QString next = text();
@@ -265,6 +356,7 @@ void CellEdit::pasteValue(const QString& value)
     setCursorPosition(static_cast<int>(std::min<qsizetype>(start + value.size(), text().size())));
     pastedIntoHistory_ = 0;
     emit textEdited(text());
+    return false;
 }
 
 // A paste is an undo step of its own, apart from the typing around it. The

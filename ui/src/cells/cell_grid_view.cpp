@@ -16,6 +16,9 @@ CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& g
     const QString caption = toQString(frame.caption);
     setTitle(caption);
     place(this, frame);
+    // The stage explanations and the cells' whole values are read while
+    // working in the other window, without a click to bring this one up.
+    window()->setAttribute(Qt::WA_AlwaysShowToolTips);
     for (int row = 0; row < kRows; ++row) {
         // Rows and columns counted from 1, as a person counts them.
         const QString place = caption + QStringLiteral(", row ") + QString::number(row + 1) + QStringLiteral(", column ");
@@ -26,6 +29,9 @@ CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& g
             edit->setGeometry(toPixels(TwipRect{kGridColumnLefts[column], grid.rowTops[row], kGridCellWidth,
                                                 grid.rowHeights[row]}));
             edit->setBlockPasteHandler([this, row, column](const PastedBlock& block) { fillFrom(row, column, block); });
+            edit->setBlockHistory(&blockHistory_);
+            connect(edit, &QLineEdit::textChanged, this, [this, edit] { blockHistory_.noteChange(*edit); });
+            edit->setMoveHandler([this, row, column](CellMove move) { moveFocus(row, column, move); });
             cells_[row][column] = edit;
             edit->setMenuExtension([this](QMenu& menu) { addCopyCommands(menu); });
         }
@@ -70,11 +76,46 @@ void CellGridView::addCopyCommands(QMenu& menu) const
 
 void CellGridView::fillFrom(int row, int column, const PastedBlock& block)
 {
+    // The cell pasted into comes first: Ctrl+Z there takes the block back.
+    std::vector<BlockPasteHistory::Write> writes{{cells_[row][column], cells_[row][column]->text()}};
     for (qsizetype line = 0; line < block.size() && row + line < kRows; ++line) {
         const QStringList& values = block[line];
-        for (qsizetype value = 0; value < values.size() && column + value < kColumns; ++value)
-            cells_[row + line][column + value]->showText(values[value]);
+        for (qsizetype value = 0; value < values.size() && column + value < kColumns; ++value) {
+            CellEdit* cell = cells_[row + line][column + value];
+            if (cell == writes.front().cell)
+                writes.front().value = values[value];
+            else
+                writes.push_back({cell, values[value]});
+        }
     }
+    blockHistory_.paste(writes);
+}
+
+void CellGridView::moveFocus(int row, int column, CellMove move)
+{
+    QWidget* target = nullptr;
+    switch (move) {
+    case CellMove::Next:
+        if (column + 1 < kColumns)
+            target = cells_[row][column + 1];
+        else if (row + 1 < kRows)
+            target = cells_[row + 1][0];
+        else
+            target = afterLastCell_ != nullptr ? afterLastCell_.data() : cells_[0][0];
+        break;
+    case CellMove::Up:
+        if (row > 0)
+            target = cells_[row - 1][column];
+        break;
+    case CellMove::Down:
+        if (row + 1 < kRows)
+            target = cells_[row + 1][column];
+        break;
+    }
+    // As Tab does: the whole text of the cell reached is selected, so that
+    // typing replaces it.
+    if (target != nullptr)
+        target->setFocus(Qt::TabFocusReason);
 }
 
 void addCellTabStops(std::vector<TabStop>& stops, std::span<CellGridView* const> grids,

@@ -133,6 +133,8 @@ void MainWindow::buildControls()
         connect(button, &QPushButton::clicked, this, command.clicked);
         tabStops.push_back({command.placement.tabIndex, button});
     }
+    // Enter in the last input cell goes on to "Solve".
+    input_->setAfterLastCell(findChild<QPushButton*>(toQString(names::kSolveButton)));
 
     auto* picture = place(new ClickableLabel(this), kMakerPicture);
     picture->setPixmap(picture_);

@@ -3,29 +3,24 @@
 #include <functional>
 
 #include <QLineEdit>
-#include <QList>
-#include <QStringList>
+
+#include "rowsweep/ui/cells/block_paste_history.h"
+#include "rowsweep/ui/cells/pasted_text.h"
 
 class QMenu;
 
 namespace rowsweep::ui {
 
-// Values as spreadsheets and text files copy them: one list per line.
-using PastedBlock = QList<QStringList>;
+// Where Enter and the arrow keys ask the grid to move the focus.
+enum class CellMove { Next, Up, Down };
 
-// Splits pasted text into lines at line breaks and each line into values:
-// at tabs when it has any (a spreadsheet's empty cell stays an empty value),
-// else at semicolons, else at runs of white space. A comma never separates:
-// some write it as the decimal mark. White space around each value and
-// blank lines around the block are dropped.
-[[nodiscard]] PastedBlock splitPastedText(const QString& text);
-
-// One cell of a grid. Written by the program, or left by the user, it
-// shows the beginning of its text, where the sign and the leading digits
-// are. A text too wide for
-// it, or a value close to a simple fraction, is shown whole on hover. A
-// paste drops the blanks and line breaks around a value, and a block of
-// values is handed to the grid.
+// One cell of a grid. While the user is not editing it, a text too wide
+// for it is drawn shortened, with an ellipsis in place of the digits that
+// do not fit and its exponent kept (see elidedCellText); its text, its
+// copy and what a screen reader reads stay whole. A text too wide for it,
+// or a value close to a simple fraction, is shown whole on hover. A paste
+// or a drop drops the blanks and line breaks around a value, and a block
+// of values is handed to the grid.
 class CellEdit final : public QLineEdit {
     Q_OBJECT
 
@@ -43,7 +38,13 @@ public:
     // Pastes as Ctrl+V does, from the given text instead of the clipboard.
     void pasteText(const QString& text);
 
-    // The line edit's own context menu, its Paste going through pasteText.
+    // Replaces the whole text as a paste does: as one undo step while the
+    // undo history's budget allows, else as an assignment that starts the
+    // history afresh. True when it became an undo step.
+    bool pasteOver(const QString& value);
+
+    // The line edit's own context menu, its Paste, Undo and Redo going the
+    // ways the keys go.
     [[nodiscard]] QMenu* createEditMenu();
 
     // Adds the grid's own commands below the line edit's menu.
@@ -55,23 +56,42 @@ public:
     using BlockPasteHandler = std::function<void(const PastedBlock&)>;
     void setBlockPasteHandler(BlockPasteHandler handler) { blockPasted_ = std::move(handler); }
 
+    // The grid's undo step for a block pasted into this cell, which Ctrl+Z
+    // and Ctrl+Shift+Z (or Ctrl+Y) take before the cell's own history.
+    void setBlockHistory(BlockPasteHistory* history) { blockHistory_ = history; }
+
+    // Enter moves to the next cell, Up and Down to the cell above or below;
+    // the grid knows which that is.
+    using MoveHandler = std::function<void(CellMove)>;
+    void setMoveHandler(MoveHandler handler) { moveTo_ = std::move(handler); }
+
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     [[nodiscard]] QString hoverText() const;
+    [[nodiscard]] QRect textArea() const;
     [[nodiscard]] bool textFits() const;
-    void pasteValue(const QString& value);
+    bool pasteValue(const QString& value);
+    void takeHistoryStep(HistoryStep step);
     void startUndoStep();
+    void setDropTarget(bool target);
 
     BlockPasteHandler blockPasted_;
     MenuExtension menuExtension_;
+    MoveHandler moveTo_;
+    BlockPasteHistory* blockHistory_ = nullptr;
     QMetaObject::Connection unmarkOnChange_;
     bool marked_ = false;
+    bool dropTarget_ = false;  // a drag hovers over the cell: its drop cursor shows in the real text
     // Characters that pastes put into the undo history since it was last
     // emptied; see pasteValue.
     qsizetype pastedIntoHistory_ = 0;

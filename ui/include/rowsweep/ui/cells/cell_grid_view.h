@@ -6,9 +6,11 @@
 #include <vector>
 
 #include <QGroupBox>
+#include <QPointer>
 
 #include "rowsweep/engine/matrix.h"
 #include "rowsweep/steps/worked_solution.h"
+#include "rowsweep/ui/cells/block_paste_history.h"
 #include "rowsweep/ui/cells/cell_edit.h"
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/object_names.h"
@@ -33,10 +35,17 @@ struct GridPlacement {
 
 // A frame holding three rows of six single-line cells and the line that
 // sets column 5 apart. The cells accept any text; nothing reacts to typing.
-// A block of values pasted into a cell fills the grid from that cell.
+// A block of values pasted into a cell fills the grid from that cell, and
+// Ctrl+Z in that cell takes the whole block back. Enter moves to the next
+// cell row by row, Up and Down to the same column of the row above or
+// below. What the frame and its cells say on hover shows while their
+// window is inactive too.
 class CellGridView final : public QGroupBox {
 public:
     CellGridView(const ControlPlacement& frame, const GridPlacement& grid, QWidget* parent);
+
+    // Where Enter in the last cell goes; by default back to the first cell.
+    void setAfterLastCell(QWidget* target) { afterLastCell_ = target; }
 
     [[nodiscard]] CellEdit* cell(int row, int column) const { return cells_[row][column]; }
 
@@ -59,6 +68,7 @@ public:
 private:
     // Values beyond the grid's edge are dropped.
     void fillFrom(int row, int column, const PastedBlock& block);
+    void moveFocus(int row, int column, CellMove move);
 
     void addCopyCommands(QMenu& menu) const;
 
@@ -66,6 +76,8 @@ private:
     bool offersSteps_ = false;
     ArithmeticSetting* arithmetic_ = nullptr;
     std::shared_ptr<const steps::WorkedSolution> solution_;
+    BlockPasteHistory blockHistory_;
+    QPointer<QWidget> afterLastCell_;
 };
 
 // A run of consecutive tab indices over the cells of one row of a grid,

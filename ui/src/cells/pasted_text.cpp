@@ -1,0 +1,69 @@
+#include "rowsweep/ui/cells/pasted_text.h"
+
+#include <algorithm>
+
+namespace rowsweep::ui {
+
+namespace {
+
+// Splits one line by tabs, else semicolons, else white space.
+QStringList splitLine(const QString& line)
+{
+    QStringList values;
+    for (const QChar separator : {QChar(u'\t'), QChar(u';')}) {
+        if (!line.contains(separator))
+            continue;
+        for (const QString& value : line.split(separator))
+            values << value.trimmed();
+        return values;
+    }
+    QString value;
+    for (const QChar character : line) {
+        if (!character.isSpace()) {
+            value += character;
+        } else if (!value.isEmpty()) {
+            values << value;
+            value.clear();
+        }
+    }
+    if (!value.isEmpty())
+        values << value;
+    return values;
+}
+
+bool isBlank(const QString& line)
+{
+    return std::all_of(line.begin(), line.end(), [](QChar c) { return c.isSpace(); });
+}
+
+}  // namespace
+
+PastedBlock splitPastedText(const QString& text)
+{
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (const QChar lineEnd : {QChar(u'\r'), QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator)})
+        lines.replace(lineEnd, QChar(u'\n'));
+    QStringList split = lines.split(QChar(u'\n'));
+    while (!split.isEmpty() && isBlank(split.back()))
+        split.removeLast();
+    while (!split.isEmpty() && isBlank(split.front()))
+        split.removeFirst();
+
+    PastedBlock block;
+    for (const QString& line : split)
+        block << splitLine(line);
+    return block;
+}
+
+bool isBlock(const PastedBlock& block)
+{
+    return block.size() > 1 || (block.size() == 1 && block.front().size() > 1);
+}
+
+QString singleValue(const PastedBlock& block)
+{
+    return block.isEmpty() || block.front().isEmpty() ? QString() : block.front().front();
+}
+
+}  // namespace rowsweep::ui
