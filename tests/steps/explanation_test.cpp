@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "cell_rows.h"
+#include "rowsweep/steps/number_text.h"
 #include "rowsweep/steps/stage_explanation.h"
 
 namespace rowsweep::steps::testing {
@@ -158,6 +159,25 @@ TEST(NoChangeLine, CountsRowsAndColumnsFromOne)
     };
     for (const auto& [reason, words] : cases)
         EXPECT_EQ(noChangeLine(reason), QString::fromUtf8(words));
+}
+
+// What hovering adds to a cell's text; a "≈" only where it reads true.
+TEST(ValueHint, GivesAFractionsDecimalOrTheFractionADecimalCameFrom)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"19/16", "= 1.1875"},
+        {"1/3", "= 0.333333333333333"},
+        {"-7/4", "= -1.75"},
+        {"0.333333333333333", "≈ 1/3"},
+        {"-2.66666666666667", "≈ -8/3"},
+        {"123456789.123", ""},
+        {"0.5", ""},
+        {"3", ""},
+        {"1/0", ""},
+        {"abc", ""},
+    };
+    for (const auto& [text, hint] : cases)
+        EXPECT_EQ(valueHint(QString::fromUtf8(text)), QString::fromUtf8(hint)) << text;
 }
 
 }  // namespace

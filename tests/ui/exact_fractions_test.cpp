@@ -146,5 +146,20 @@ TEST_F(ExactFractionsTest, CopiedFractionsPasteBackAsTheSameValues)
     EXPECT_EQ(readGrid(*form_, kResultRows), answer) << "a reduced matrix reduces to itself";
 }
 
+// A fraction typed in floating point counts as 0 and says where it would
+// be read; in Exact Fractions it is a number like any other.
+TEST_F(ExactFractionsTest, AFractionIsMarkedOnlyInFloatingPointWithAPointerToTheMode)
+{
+    QLineEdit& half = at(*form_, "Text1(0)");
+    half.setText(QStringLiteral("1/2"));
+    click(*form_, names::kSolveButton);
+    EXPECT_EQ(half.accessibleDescription(),
+              QStringLiteral("Not a number: counted as 0\nFractions are read in Exact Fractions mode"));
+
+    toggle(half);  // solves again
+    EXPECT_TRUE(half.accessibleDescription().isEmpty());
+    EXPECT_EQ(readGrid(*form_, kResultRows)[0][0], QStringLiteral("1"));
+}
+
 }  // namespace
 }  // namespace rowsweep::ui::testing

@@ -18,8 +18,7 @@
 #include <QStyleOptionFrame>
 #include <QToolTip>
 
-#include "rowsweep/engine/cell_text.h"
-#include "rowsweep/engine/fraction.h"
+#include "rowsweep/steps/number_text.h"
 #include "rowsweep/ui/cells/cell_text_elision.h"
 #include "rowsweep/ui/look/contrast.h"
 
@@ -99,8 +98,13 @@ void CellEdit::showText(const QString& text)
     pastedIntoHistory_ = 0;  // setText empties the undo history
 }
 
-void CellEdit::setMarked(bool marked)
+void CellEdit::setMarked(bool marked, bool fractionInFloatingPoint)
 {
+    markText_ = QString::fromLatin1(kMarkText);
+    if (fractionInFloatingPoint)
+        markText_ += QStringLiteral("\nFractions are read in Exact Fractions mode");
+    if (marked_ && marked)
+        setAccessibleDescription(markText_);
     if (marked == marked_)
         return;
     marked_ = marked;
@@ -115,7 +119,7 @@ void CellEdit::setMarked(bool marked)
     const QColor base = red.color(QPalette::Base);
     red.setColor(QPalette::Text, contrastRatio(kMarkRed, base) >= kReadableContrast ? kMarkRed : kMarkRedOnDark);
     setPalette(red);
-    setAccessibleDescription(QString::fromLatin1(kMarkText));
+    setAccessibleDescription(markText_);
 }
 
 // Where the line edit draws its text: inside the frame and the margins.
@@ -162,18 +166,15 @@ QString CellEdit::hoverText() const
 {
     QStringList lines;
     const QString shown = text();
-    std::optional<Fraction> fraction;
-    if (shown.size() <= kLongestHoverText)
-        if (const std::optional<double> number = parseCellText(shown.toStdString()))
-            fraction = nearbyFraction(*number);
-    if (fraction || !textFits()) {
+    const QString hint = shown.size() <= kLongestHoverText ? steps::valueHint(shown) : QString();
+    if (!hint.isEmpty() || !textFits()) {
         QString line = shown.size() > kLongestHoverText ? shown.left(kLongestHoverText) + QChar(0x2026) : shown;
-        if (fraction)
-            line += QStringLiteral(" \u2248 %1/%2").arg(fraction->numerator).arg(fraction->denominator);
+        if (!hint.isEmpty())
+            line += u' ' + hint;
         lines << line;
     }
     if (marked_)
-        lines << QString::fromLatin1(kMarkText);
+        lines << markText_;
     return lines.join(QChar(u'\n'));
 }
 

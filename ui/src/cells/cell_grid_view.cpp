@@ -62,11 +62,11 @@ void CellGridView::clear()
             cell->showText(QString());
 }
 
-void CellGridView::markNotANumber(const CellMask& cells)
+void CellGridView::markNotANumber(const CellMask& cells, const CellMask& fractionsInFloatingPoint)
 {
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
-            cells_[row][column]->setMarked(cells[row][column]);
+            cells_[row][column]->setMarked(cells[row][column], fractionsInFloatingPoint[row][column]);
 }
 
 void CellGridView::addCopyCommands(QMenu& menu) const

@@ -160,7 +160,7 @@ void MainWindow::solveClicked()
 {
     const auto solution =
         std::make_shared<const steps::WorkedSolution>(steps::solveCells(input_->texts(), arithmetic_.value()));
-    input_->markNotANumber(solution->unreadable);
+    input_->markNotANumber(solution->unreadable, solution->fractionsLeftUnread);
     solving_.get().showSolution(solution);
     result_->showTexts(steps::stageTexts(*solution, kStageCount - 1));
     result_->holdSolution(solution);

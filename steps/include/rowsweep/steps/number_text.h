@@ -12,4 +12,11 @@ namespace rowsweep::steps {
 [[nodiscard]] QString numberText(double value);
 [[nodiscard]] QString numberText(const mpq_class& value);
 
+// What hovering a cell adds to its text: the decimal value of a fraction
+// ("= 1.1875" for "19/16"), or the simple fraction a 15-digit decimal was
+// rounded from ("≈ 1/3" for "0.333333333333333", but only when that
+// fraction, written as a cell writes it, gives exactly the cell's text).
+// Empty for anything else.
+[[nodiscard]] QString valueHint(const QString& text);
+
 }  // namespace rowsweep::steps

@@ -32,7 +32,9 @@ public:
 
     // After a Solve: a cell whose text is neither blank nor a number counted
     // as 0, and is drawn in red until its text changes.
-    void setMarked(bool marked);
+    // In floating point, a fraction is marked with a pointer to the mode
+    // that reads it.
+    void setMarked(bool marked, bool fractionInFloatingPoint = false);
     [[nodiscard]] bool isMarkedNotANumber() const { return marked_; }
 
     // Pastes as Ctrl+V does, from the given text instead of the clipboard.
@@ -91,6 +93,7 @@ private:
     BlockPasteHistory* blockHistory_ = nullptr;
     QMetaObject::Connection unmarkOnChange_;
     bool marked_ = false;
+    QString markText_;
     bool dropTarget_ = false;  // a drag hovers over the cell: its drop cursor shows in the real text
     // Characters that pastes put into the undo history since it was last
     // emptied; see pasteValue.

@@ -55,7 +55,7 @@ public:
     void clear();
     // Marks the cells whose text counted as 0 without being blank; the
     // mark goes with the next edit of the cell.
-    void markNotANumber(const CellMask& cells);
+    void markNotANumber(const CellMask& cells, const CellMask& fractionsInFloatingPoint);
 
     // Grids that show a stage or the result offer the whole worked
     // solution in their cells' menus, while they hold one.
