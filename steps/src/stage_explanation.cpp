@@ -11,16 +11,6 @@ QString row(int index)
     return QStringLiteral("row %1").arg(index + 1);
 }
 
-bool isNegative(double value)
-{
-    return value < 0;
-}
-
-bool isNegative(const mpq_class& value)
-{
-    return sgn(value) < 0;
-}
-
 }  // namespace
 
 QString stageName(std::size_t stage)

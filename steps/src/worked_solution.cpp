@@ -49,16 +49,6 @@ QString latexRow(int row)
     return QStringLiteral("R_%1").arg(row + 1);
 }
 
-bool isNegative(double value)
-{
-    return value < 0;
-}
-
-bool isNegative(const mpq_class& value)
-{
-    return sgn(value) < 0;
-}
-
 // A number that multiplies or divides a row: in parentheses where its sign
 // or its power of ten would otherwise run into the operation.
 QString latexFactor(double value)

@@ -12,6 +12,17 @@ namespace rowsweep::steps {
 [[nodiscard]] QString numberText(double value);
 [[nodiscard]] QString numberText(const mpq_class& value);
 
+// A sign for either arithmetic: a row operation with a negative multiple
+// reads as an addition.
+[[nodiscard]] inline bool isNegative(double value)
+{
+    return value < 0;
+}
+[[nodiscard]] inline bool isNegative(const mpq_class& value)
+{
+    return sgn(value) < 0;
+}
+
 // What hovering a cell adds to its text: the decimal value of a fraction
 // ("= 1.1875" for "19/16"), or the simple fraction a 15-digit decimal was
 // rounded from ("≈ 1/3" for "0.333333333333333", but only when that
