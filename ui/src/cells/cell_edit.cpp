@@ -133,6 +133,8 @@ QRect CellEdit::textArea() const
 bool CellEdit::textFits() const
 {
     const QString shown = text();
+    if (shown.isEmpty())
+        return true;  // most cells, and every one at start-up
     if (shown.size() > kLongestHoverText)
         return false;
     return fontMetrics().horizontalAdvance(shown) <= textArea().width() - 2 * kLineEditTextMargin;

@@ -28,8 +28,15 @@ steps::Arithmetic remembered()
 
 ArithmeticSetting::ArithmeticSetting(std::optional<steps::Arithmetic> forThisRun, QObject* parent)
     : QObject(parent)
-    , value_(forThisRun.value_or(remembered()))
+    , value_(forThisRun)
 {
+}
+
+steps::Arithmetic ArithmeticSetting::value() const
+{
+    if (!value_)
+        value_ = remembered();
+    return *value_;
 }
 
 void ArithmeticSetting::choose(steps::Arithmetic arithmetic)
@@ -37,7 +44,7 @@ void ArithmeticSetting::choose(steps::Arithmetic arithmetic)
     settings().setValue(QString::fromLatin1(kKey), QString::fromLatin1(arithmetic == steps::Arithmetic::Exact
                                                                            ? kExact
                                                                            : kFloatingPoint));
-    if (arithmetic == value_)
+    if (arithmetic == value())
         return;
     value_ = arithmetic;
     emit changed(arithmetic);

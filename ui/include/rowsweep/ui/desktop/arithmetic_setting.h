@@ -19,7 +19,7 @@ public:
     // arithmetic without touching the remembered choice.
     explicit ArithmeticSetting(std::optional<steps::Arithmetic> forThisRun = std::nullopt, QObject* parent = nullptr);
 
-    [[nodiscard]] steps::Arithmetic value() const { return value_; }
+    [[nodiscard]] steps::Arithmetic value() const;
 
     // The user's choice: takes effect at once and is remembered.
     void choose(steps::Arithmetic arithmetic);
@@ -28,7 +28,8 @@ signals:
     void changed(steps::Arithmetic arithmetic);
 
 private:
-    steps::Arithmetic value_;
+    // Read on first use, not while the program starts.
+    mutable std::optional<steps::Arithmetic> value_;
 };
 
 }  // namespace rowsweep::ui
