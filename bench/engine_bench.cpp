@@ -218,6 +218,15 @@ void exactSolveOnMemoryGrids(benchmark::State& state, const TextMatrix& input)
     state.counters["gmp_peak_MiB"] = static_cast<double>(GmpMemory::peak() - before) / (1024.0 * 1024.0);
 }
 
+// The engine's part of an exact Solve: the six stages on fractions already
+// read, as a computer-algebra rref would be timed.
+void exactReduction(benchmark::State& state, const TextMatrix& texts)
+{
+    const rowsweep::ExactMatrix input = readExactInput(texts);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(rowsweep::reduce(input));
+}
+
 constexpr double kMaxRatioToFloor = 1.5;
 constexpr double kMaxDecideNanoseconds = 10000.0;
 constexpr double kMaxSolveNanoseconds = 8000.0;
@@ -234,6 +243,7 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(("Solve/" + name).c_str(), solveOnMemoryGrids, name);
         benchmark::RegisterBenchmark(("Conversions/" + name).c_str(), conversionsAlone, name);
         benchmark::RegisterBenchmark(("ExactSolve/" + name).c_str(), exactSolveOnMemoryGrids, input);
+        benchmark::RegisterBenchmark(("ExactReduction/" + name).c_str(), exactReduction, input);
     }
     benchmark::RegisterBenchmark("DecideSystem/sample", decideSample);
     static const TextMatrix longestInput = longestCells();
@@ -256,6 +266,9 @@ int main(int argc, char** argv)
             met &= rowsweep::bench::report("sample: decide the system", *decide / 1000.0,
                                            kMaxDecideNanoseconds / 1000.0, "us");
         for (const auto& [name, input] : inputs()) {
+            if (const double* engine = medians.time("ExactReduction/" + name))
+                met &= rowsweep::bench::report(name + ": exact reduction", *engine / 1000.0,
+                                               kMaxExactSolveNanoseconds / 1000.0, "us");
             if (const double* exact = medians.time("ExactSolve/" + name))
                 met &= rowsweep::bench::report(name + ": exact Solve", *exact / 1000.0,
                                                kMaxExactSolveNanoseconds / 1000.0, "us");
