@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cell_texts.h"
 #include "qstring_printer.h"
 #include "rowsweep/steps/solve.h"
 #include "worked_examples.h"
@@ -8,14 +9,7 @@ namespace rowsweep::steps::testing {
 
 using rowsweep::testing::Rows;
 
-inline CellTexts cellTexts(const Rows& rows)
-{
-    CellTexts result;
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            result[row][column] = QString::fromUtf8(rows[row][column]);
-    return result;
-}
+using rowsweep::testing::cellTexts;
 
 inline WorkedSolution solveRows(const Rows& rows, Arithmetic arithmetic = Arithmetic::FloatingPoint)
 {

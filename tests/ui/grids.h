@@ -3,6 +3,7 @@
 #include <array>
 
 #include "ui_fixture.h"
+#include "cell_texts.h"
 #include "worked_examples.h"
 #include "rowsweep/ui/object_names.h"
 
@@ -24,11 +25,7 @@ using rowsweep::testing::WorkedExample;
 
 inline GridTexts texts(const Rows& rows)
 {
-    GridTexts result;
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            result[row][column] = QString::fromLatin1(rows[row][column]);
-    return result;
+    return rowsweep::testing::cellTexts(rows);
 }
 
 inline GridTexts uniform(const char* text)
