@@ -3,7 +3,6 @@
 #include <optional>
 
 #include <QPixmap>
-#include <QPointer>
 #include <QWidget>
 
 #include "rowsweep/steps/worked_solution.h"
@@ -18,8 +17,9 @@ class AboutWindow;
 class CellGridView;
 class SolvingWindow;
 
-// The main window: the input grid, the result grid, the command buttons and
-// the maker's picture. Closing it ends the program.
+// The main window: the input grid, the result grid with the verdict line
+// under it, the command buttons and the maker's picture. It owns the
+// arithmetic every Solve uses. Closing it ends the program.
 class MainWindow final : public QWidget {
 public:
     // Solves in `forThisRun` when given (--exact, --floating-point), else
