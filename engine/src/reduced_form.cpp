@@ -1,0 +1,57 @@
+#include "rowsweep/engine/reduced_form.h"
+
+#include <utility>
+
+namespace rowsweep {
+
+ReducedForm continueToReducedForm(const ExactMatrix& answer)
+{
+    ReducedForm form;
+    form.start = answer;
+    ExactMatrix matrix = answer;
+    // One scratch number for every product.
+    mpq_class product;
+    int pivotRow = 0;
+    for (int column = 0; column < kColumns && pivotRow < kRows; ++column) {
+        int found = pivotRow;
+        while (found < kRows && sgn(matrix[found][column]) == 0)
+            ++found;
+        if (found == kRows)
+            continue;
+
+        ExactStageOperations operations;
+        if (found != pivotRow) {
+            operations.add(RowOperationKind::Exchange, pivotRow, found, mpq_class(0));
+            std::swap(matrix[pivotRow], matrix[found]);
+        }
+        // Left of the pivot the pivot row holds only zeros: the columns
+        // before it were cleared or had nothing from this row down.
+        auto& pivotEntries = matrix[pivotRow];
+        if (pivotEntries[column] != 1) {
+            const mpq_class& divisor =
+                operations.add(RowOperationKind::Divide, pivotRow, pivotRow, pivotEntries[column]).factor;
+            for (int c = column; c < kColumns; ++c)
+                if (sgn(pivotEntries[c]) != 0)
+                    pivotEntries[c] /= divisor;
+        }
+        for (int row = 0; row < kRows; ++row) {
+            if (row == pivotRow || sgn(matrix[row][column]) == 0)
+                continue;
+            const mpq_class& factor =
+                operations.add(RowOperationKind::SubtractMultiple, row, pivotRow, matrix[row][column]).factor;
+            for (int c = column; c < kColumns; ++c) {
+                if (sgn(pivotEntries[c]) == 0)
+                    continue;
+                product = factor * pivotEntries[c];
+                matrix[row][c] -= product;
+            }
+        }
+        form.pivotColumns.push_back(column);
+        if (!operations.empty())
+            form.steps.push_back({column, std::move(operations), matrix});
+        ++pivotRow;
+    }
+    return form;
+}
+
+}  // namespace rowsweep
