@@ -73,6 +73,16 @@ QStringList resultHints(const steps::WorkedSolution& solution)
     return hints;
 }
 
+// A window beside this one, without an owner, so the user may switch
+// between them freely; a minimised one is restored.
+void bringToFront(QWidget& window)
+{
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 }  // namespace
 
 MainWindow::MainWindow(std::optional<steps::Arithmetic> forThisRun, QWidget* parent)
@@ -219,15 +229,10 @@ void MainWindow::exitClicked()
         endProgram();
 }
 
-// Shows the Solving window beside this one, without an owner, so the user
-// may switch between the two freely; a minimised one is restored.
+// Shows the Solving window beside this one.
 void MainWindow::watchClicked()
 {
-    SolvingWindow& window = solving_.get();
-    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-    window.show();
-    window.raise();
-    window.activateWindow();
+    bringToFront(solving_.get());
 }
 
 // The way to the solution of the Solve on show, from the verdict line or a
@@ -238,10 +243,7 @@ void MainWindow::openReducedForm()
         return;
     ReducedFormWindow& window = reducedForm_.get();
     window.showSolution(shown_);
-    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-    window.show();
-    window.raise();
-    window.activateWindow();
+    bringToFront(window);
 }
 
 // Closing the main window ends the program without asking.
