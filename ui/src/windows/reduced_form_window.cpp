@@ -84,10 +84,8 @@ ReducedFormWindow::ReducedFormWindow(const QPixmap& mainPicture, ArithmeticSetti
         view->offerArithmeticSwitch(arithmetic);
         view->offerReducedForm(open);
         for (int row = 0; row < kRows; ++row)
-            for (int column = 0; column < kColumns; ++column) {
+            for (int column = 0; column < kColumns; ++column)
                 view->cell(row, column)->setReadOnly(true);
-                view->cell(row, column)->setAcceptDrops(false);
-            }
         grids_[frame] = view;
     }
     note_ = selectableText(names::kExactContinuationNote, this);
