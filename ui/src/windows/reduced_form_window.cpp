@@ -1,5 +1,7 @@
 #include "rowsweep/ui/windows/reduced_form_window.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
