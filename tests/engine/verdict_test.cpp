@@ -268,6 +268,8 @@ TEST(ReducedForm, IsTheReducedEchelonFormOfTheInputAndDecidesTheVerdict)
         ExactMatrix before = form.start;
         for (const ReducedFormStep& step : form.steps) {
             EXPECT_NE(step.matrix, before) << "a step that changes nothing";
+            for (const ExactRowOperation& op : step.operations)
+                EXPECT_FALSE(op.kind == RowOperationKind::Divide && op.factor == 1) << "a division by 1 is no work";
             EXPECT_EQ(testing::replay(before, step.operations), step.matrix) << "column " << step.pivotColumn + 1;
             before = step.matrix;
         }
