@@ -43,6 +43,9 @@ struct WorkedSolution {
 
 using CellTexts = std::array<std::array<QString, kColumns>, kRows>;
 
+// The input as read, written as cells of the solution's arithmetic write numbers.
+[[nodiscard]] CellTexts inputTexts(const WorkedSolution& solution);
+
 // The texts a grid shows for the matrix after one stage (the last is the
 // answer), written as cells of the solution's arithmetic write numbers.
 [[nodiscard]] CellTexts stageTexts(const WorkedSolution& solution, std::size_t stage);
