@@ -6,10 +6,14 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QMenu>
+#include <QDir>
 #include <QMimeData>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "grids.h"
+#include "rowsweep/ui/desktop/steps_output.h"
 #include "rowsweep/ui/windows/solving_window.h"
 
 namespace rowsweep::ui::testing {
@@ -55,15 +59,14 @@ protected:
         return shown.mid(qtItems.size() + 1, shown.size() - 2 * qtItems.size() - 1);
     }
 
-    // Clicks a command of the cell's menu and returns what it put on the
-    // clipboard, after checking that nothing else changed.
-    QString copy(QLineEdit& cell, const QString& command)
+    // Clicks a command of the cell's menu, and checks that nothing in the
+    // windows changed.
+    void choose(QLineEdit& cell, const QString& command)
     {
         EXPECT_TRUE(activate(*cell.window()));
         cell.setFocus();
         const GridTexts input = readGrid(*form_, kInputRows);
         const GridTexts result = readGrid(*form_, kResultRows);
-        QGuiApplication::clipboard()->clear();
         QMenu& menu = openMenu(cell);
         for (QAction* action : menu.actions())
             if (action->text() == command)
@@ -75,6 +78,13 @@ protected:
         EXPECT_EQ(cell.window()->focusWidget(), &cell);
         EXPECT_EQ(readGrid(*form_, kInputRows), input);
         EXPECT_EQ(readGrid(*form_, kResultRows), result);
+    }
+
+    // What a copy command put on the clipboard.
+    QString copy(QLineEdit& cell, const QString& command)
+    {
+        QGuiApplication::clipboard()->clear();
+        choose(cell, command);
         EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{QStringLiteral("text/plain")});
         return QGuiApplication::clipboard()->text();
     }
@@ -126,7 +136,9 @@ TEST_F(CopyTest, StepCommandsAreOfferedWhereTheStepsAreShownAndOnlyWhileTheyAre)
         const QString mark = enabled ? QString() : QStringLiteral("-");
         const QStringList modeSwitch{QString(), QStringLiteral("Exact Fractions")};
         const QStringList steps = QStringList{QStringLiteral("Copy Matrix"), mark + QStringLiteral("Copy All Steps"),
-                                              mark + QStringLiteral("Copy All Steps as LaTeX")}
+                                              mark + QStringLiteral("Copy All Steps as LaTeX"),
+                                              mark + QStringLiteral("Print All Steps…"),
+                                              mark + QStringLiteral("Save All Steps as PDF…")}
                                   + modeSwitch;
         EXPECT_EQ(copyCommands(at(*form_, "Text1(0)")), QStringList{QStringLiteral("Copy Matrix")} + modeSwitch) << when;
         EXPECT_EQ(copyCommands(resultCell()), steps) << when;
@@ -150,6 +162,56 @@ TEST_F(CopyTest, AllStepsCopyTheSolveAsTextAndAsLatex)
     solve(texts(kSampleInput), false);
     EXPECT_EQ(copy(answerCell(), QStringLiteral("Copy All Steps")), expectedText("sample_steps.txt"));
     EXPECT_EQ(copy(resultCell(), QStringLiteral("Copy All Steps as LaTeX")), expectedText("sample_steps.tex"));
+}
+
+// Saving goes through the file chooser the test sets in place of Qt's
+// dialog; printing through a printer that writes a PDF.
+TEST_F(CopyTest, SavesAndPrintsTheStepsAndNamesAPathThatCannotBeWritten)
+{
+    QTemporaryDir folder;
+    const QString unwritable = folder.filePath(QStringLiteral("missing/steps.pdf"));
+    const QString saved = folder.filePath(QStringLiteral("steps.pdf"));
+    QStringList answers{unwritable, QString(), saved};
+    QStringList proposed;
+    setSavePathChooser([&](QWidget* parent, const QString& path) {
+        EXPECT_EQ(parent, &solving());
+        proposed << path;
+        return answers.takeFirst();
+    });
+    solve(texts(kSampleInput), false);
+    answerBoxes({QMessageBox::Ok});
+    for (int save = 0; save < 3; ++save)
+        choose(answerCell(), QStringLiteral("Save All Steps as PDF…"));
+    ASSERT_EQ(proposed.size(), 3);
+    EXPECT_TRUE(proposed[0].endsWith(QStringLiteral("/rowsweep-steps.pdf"))) << proposed[0].toStdString();
+    ASSERT_EQ(seenBoxes_.size(), 1U) << "one message, for the missing folder; none for the cancel";
+    EXPECT_EQ(seenBoxes_[0].icon, QMessageBox::Warning);
+    EXPECT_TRUE(seenBoxes_[0].text.startsWith(QStringLiteral("Could not save ") + unwritable + QStringLiteral(": ")));
+    EXPECT_GT(seenBoxes_[0].text.size(), (QStringLiteral("Could not save : ") + unwritable).size()) << "with a reason";
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{QStringLiteral("steps.pdf")});
+    QFile pdf(saved);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+
+    const QString printed = folder.filePath(QStringLiteral("printed.pdf"));
+    int printings = 0;
+    setPrinterSetup([&](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+        ++printings;
+        return true;
+    });
+    for (QWidget* window : {static_cast<QWidget*>(form_.get()), &solving()}) {
+        window->show();
+        ASSERT_TRUE(activate(*window));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+    }
+    EXPECT_EQ(printings, 2) << "Ctrl+P prints from either window, P alone does not";
+    EXPECT_TRUE(QFile::exists(printed));
+    click(*form_, names::kClearButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(printings, 2) << "nothing to print after Clear";
 }
 
 }  // namespace

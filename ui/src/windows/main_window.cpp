@@ -18,6 +18,7 @@
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/desktop/maker_link.h"
 #include "rowsweep/ui/desktop/message_boxes.h"
+#include "rowsweep/ui/desktop/steps_output.h"
 #include "rowsweep/ui/object_names.h"
 #include "rowsweep/ui/look/pictures.h"
 #include "rowsweep/ui/windows/solving_window.h"
@@ -90,6 +91,7 @@ MainWindow::MainWindow(std::optional<steps::Arithmetic> forThisRun, QWidget* par
     // Closing the Solving window loses its snapshots, and with them the
     // steps the result grid offers to copy.
     solving_.onRelease([this] { result_->holdSolution(nullptr); });
+    addPrintShortcut(*this, [this] { return result_->heldSolution(); });
     // Results on show are worked out again in the arithmetic just chosen,
     // exactly as "Solve" would.
     connect(&arithmetic_, &ArithmeticSetting::changed, this, [this] {

@@ -64,6 +64,7 @@ public:
     void offerArithmeticSwitch(ArithmeticSetting& setting) { arithmetic_ = &setting; }
     // The last Solve, handed down after it ran; none takes it away.
     void holdSolution(std::shared_ptr<const steps::WorkedSolution> solution) { solution_ = std::move(solution); }
+    [[nodiscard]] std::shared_ptr<const steps::WorkedSolution> heldSolution() const { return solution_; }
 
 private:
     // Values beyond the grid's edge are dropped.

@@ -25,6 +25,9 @@ void setMessageBoxHook(MessageBoxHook hook);
 // The warning after a reduction whose third row is not zero.
 void showMathError(QWidget* parent);
 
+// The worked solution could not be saved at `path`, for `reason`.
+void showSaveFailure(QWidget* parent, const QString& path, const QString& reason);
+
 // Asks before ending the program; true when the user chose OK.
 [[nodiscard]] bool confirmExit(QWidget* parent);
 
