@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -90,7 +91,8 @@ void saveStepsAsPdf(QWidget* parent, const steps::WorkedSolution& solution)
 void printSteps(QWidget* parent, const steps::WorkedSolution& solution)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(steps::documentTitle());
+    // Printing to a file proposes the document name as its file name.
+    printer.setDocName(QFileInfo(proposedPdfPath()).completeBaseName());
     const bool chosen = printerSetup() ? printerSetup()(printer, parent) : askForPrinter(printer, parent);
     if (chosen)
         steps::paintWorkedSolution(solution, printer, QDate::currentDate());
