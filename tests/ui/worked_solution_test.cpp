@@ -170,36 +170,23 @@ TEST_F(CopyTest, SavesAndPrintsTheStepsAndNamesAPathThatCannotBeWritten)
 {
     QTemporaryDir folder;
     const QString unwritable = folder.filePath(QStringLiteral("missing/steps.pdf"));
-    const QString saved = folder.filePath(QStringLiteral("steps.pdf"));
-    QStringList answers{unwritable, QString(), saved};
-    QStringList proposed;
-    setSavePathChooser([&](QWidget* parent, const QString& path) {
+    QStringList answers{unwritable, QString(), folder.filePath(QStringLiteral("steps.pdf"))};
+    setSavePathChooser([&](QWidget* parent, const QString& proposed) {
         EXPECT_EQ(parent, &solving());
-        proposed << path;
+        EXPECT_TRUE(proposed.endsWith(QStringLiteral("/rowsweep-steps.pdf"))) << proposed.toStdString();
         return answers.takeFirst();
     });
     solve(texts(kSampleInput), false);
     answerBoxes({QMessageBox::Ok});
     for (int save = 0; save < 3; ++save)
         choose(answerCell(), QStringLiteral("Save All Steps as PDF…"));
-    ASSERT_EQ(proposed.size(), 3);
-    EXPECT_TRUE(proposed[0].endsWith(QStringLiteral("/rowsweep-steps.pdf"))) << proposed[0].toStdString();
     ASSERT_EQ(seenBoxes_.size(), 1U) << "one message, for the missing folder; none for the cancel";
-    EXPECT_EQ(seenBoxes_[0].icon, QMessageBox::Warning);
-    EXPECT_TRUE(seenBoxes_[0].text.startsWith(QStringLiteral("Could not save ") + unwritable + QStringLiteral(": ")));
-    EXPECT_GT(seenBoxes_[0].text.size(), (QStringLiteral("Could not save : ") + unwritable).size()) << "with a reason";
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{QStringLiteral("steps.pdf")});
-    QFile pdf(saved);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_EQ(seenBoxes_[0].text, QStringLiteral("Could not save %1: No such file or directory").arg(unwritable));
 
-    const QString printed = folder.filePath(QStringLiteral("printed.pdf"));
     int printings = 0;
     setPrinterSetup([&](QPrinter& printer, QWidget*) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printed);
-        ++printings;
-        return true;
+        printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
+        return ++printings > 0;
     });
     for (QWidget* window : {static_cast<QWidget*>(form_.get()), &solving()}) {
         window->show();
@@ -208,10 +195,11 @@ TEST_F(CopyTest, SavesAndPrintsTheStepsAndNamesAPathThatCannotBeWritten)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
     }
     EXPECT_EQ(printings, 2) << "Ctrl+P prints from either window, P alone does not";
-    EXPECT_TRUE(QFile::exists(printed));
     click(*form_, names::kClearButton);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(printings, 2) << "nothing to print after Clear";
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+              (QStringList{QStringLiteral("printed.pdf"), QStringLiteral("steps.pdf")}));
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 
 // Laying out pages needs fonts, and with them a GUI application, though no
-// window ever opens.
+// window ever opens: headless unless a platform was chosen explicitly.
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
