@@ -185,19 +185,22 @@ TEST_F(CopyTest, SavesAndPrintsTheStepsAndNamesAPathThatCannotBeWritten)
 
     int printings = 0;
     setPrinterSetup([&](QPrinter& printer, QWidget*) {
-        printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
+        printer.setOutputFileName(printings == 0 ? unwritable : folder.filePath(QStringLiteral("printed.pdf")));
         return ++printings > 0;
     });
+    answerBoxes({QMessageBox::Ok});
+    choose(answerCell(), QStringLiteral("Print All Steps…"));
+    EXPECT_EQ(seenBoxes_.back().text, QStringLiteral("Could not print to ") + unwritable);
     for (QWidget* window : {static_cast<QWidget*>(form_.get()), &solving()}) {
         window->show();
         ASSERT_TRUE(activate(*window));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
     }
-    EXPECT_EQ(printings, 2) << "Ctrl+P prints from either window, P alone does not";
+    EXPECT_EQ(printings, 3) << "Ctrl+P prints from either window, P alone does not";
     click(*form_, names::kClearButton);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(printings, 2) << "nothing to print after Clear";
+    EXPECT_EQ(printings, 3) << "nothing to print after Clear";
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
               (QStringList{QStringLiteral("printed.pdf"), QStringLiteral("steps.pdf")}));
 }

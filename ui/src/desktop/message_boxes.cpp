@@ -45,6 +45,14 @@ void showSaveFailure(QWidget* parent, const QString& path, const QString& reason
     ask(box);
 }
 
+void showPrintFailure(QWidget* parent, const QString& printer)
+{
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("StepsOutput", "Print All Steps"),
+                    QCoreApplication::translate("StepsOutput", "Could not print to %1").arg(printer), QMessageBox::Ok,
+                    parent);
+    ask(box);
+}
+
 bool confirmExit(QWidget* parent)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kExitTitle), QString::fromUtf8(kExitText),

@@ -94,8 +94,10 @@ void printSteps(QWidget* parent, const steps::WorkedSolution& solution)
     // Printing to a file proposes the document name as its file name.
     printer.setDocName(QFileInfo(proposedPdfPath()).completeBaseName());
     const bool chosen = printerSetup() ? printerSetup()(printer, parent) : askForPrinter(printer, parent);
-    if (chosen)
-        steps::paintWorkedSolution(solution, printer, QDate::currentDate());
+    // A printer that went away, or a file it cannot write, refuses the painter.
+    if (chosen && steps::paintWorkedSolution(solution, printer, QDate::currentDate()) == 0)
+        showPrintFailure(parent, printer.outputFileName().isEmpty() ? printer.printerName()
+                                                                    : QDir::toNativeSeparators(printer.outputFileName()));
 }
 
 void addPrintShortcut(QWidget& window, std::function<std::shared_ptr<const steps::WorkedSolution>()> held)
