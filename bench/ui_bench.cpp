@@ -8,10 +8,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
+#include "rowsweep/engine/sample_matrix.h"
+#include "rowsweep/steps/solve.h"
+#include "rowsweep/steps/worked_document.h"
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/desktop/message_boxes.h"
 #include "rowsweep/ui/windows/main_window.h"
@@ -174,7 +178,27 @@ void BM_StartUpToMainWindowShown(benchmark::State& state)
 }
 BENCHMARK(BM_StartUpToMainWindowShown)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
+// The sample's worked solution written as a PDF into memory, as
+// "Save All Steps as PDF…" writes it into a file.
+void BM_SamplePdf(benchmark::State& state)
+{
+    rowsweep::steps::CellTexts sample;
+    for (int row = 0; row < rowsweep::kRows; ++row)
+        for (int column = 0; column < rowsweep::kColumns; ++column)
+            sample[row][column] = rowsweep::ui::toQString(rowsweep::kSampleMatrix[row][column]);
+    const rowsweep::steps::WorkedSolution solution =
+        rowsweep::steps::solveCells(sample, rowsweep::steps::Arithmetic::FloatingPoint);
+    for (auto _ : state) {
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        benchmark::DoNotOptimize(rowsweep::steps::writeWorkedSolutionPdf(solution, pdf, QPageSize(QPageSize::A4),
+                                                                         QDate(2026, 12, 8)));
+    }
+}
+BENCHMARK(BM_SamplePdf)->Unit(benchmark::kMillisecond);
+
 constexpr double kMaxSolveClickMilliseconds = 2.0;
+constexpr double kMaxSamplePdfMilliseconds = 200.0;
 constexpr double kMaxJunkSolveClickMilliseconds = 50.0;
 constexpr double kMaxOpenReducedFormMilliseconds = 50.0;
 constexpr double kMaxStartUpRatio = 1.5;
@@ -193,6 +217,8 @@ bool judge(const rowsweep::bench::Medians& medians)
         met &= report("Solve click, every cell full of junk", *junk / 1e6, kMaxJunkSolveClickMilliseconds, "ms");
     if (const double* open = medians.time("BM_OpenReducedForm"))
         met &= report("open the Reduced Form window", *open / 1e6, kMaxOpenReducedFormMilliseconds, "ms");
+    if (const double* pdf = medians.time("BM_SamplePdf"))
+        met &= report("the sample's steps as PDF", *pdf / 1e6, kMaxSamplePdfMilliseconds, "ms");
     if (const double* typing = medians.time("BM_TypingIntoAFullCell"))
         met &= report("type and erase a character in a full cell", *typing / 1e6, kMaxTypingMilliseconds, "ms");
     const auto startUp = medians.counters.find("BM_StartUpToMainWindowShown");

@@ -7,7 +7,7 @@ rowsweep_packages_build=(build-essential cmake ninja-build pkg-config libgmp-dev
 # libclang-rt-dev are Debian's default versions of each, so the fuzzers'
 # runtime always matches the installed clang. The accessibility walk needs a
 # session bus, the AT-SPI bus and pyatspi.
-rowsweep_packages_test=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
+rowsweep_packages_test=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev poppler-utils
                         desktop-file-utils appstream file lintian man-db xvfb x11-utils texlive-latex-base
                         dbus-x11 dbus-bin at-spi2-core python3-pyatspi procps)
 # Only for remaking the README's pictures (scripts/render-latex).

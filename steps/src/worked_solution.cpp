@@ -8,7 +8,7 @@
 #include "rowsweep/steps/reduced_form_steps.h"
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/stage_explanation.h"
-#include "rowsweep/steps/warning.h"
+#include "rowsweep/steps/worked_outline.h"
 
 namespace rowsweep::steps {
 
@@ -185,6 +185,11 @@ void appendReducedFormSteps(LatexChain& chain, const ReducedForm& form)
 
 }  // namespace
 
+CellTexts inputTexts(const WorkedSolution& solution)
+{
+    return std::visit([](const auto& solve) { return matrixTexts(solve.input); }, solution.solve);
+}
+
 CellTexts stageTexts(const WorkedSolution& solution, std::size_t stage)
 {
     return std::visit([stage](const auto& solve) { return matrixTexts(solve.reduction.stages[stage].matrix); },
@@ -226,26 +231,16 @@ QString gridCopyText(const CellTexts& texts)
 
 QString workedSolutionText(const WorkedSolution& solution)
 {
-    QStringList lines{QStringLiteral("Matrix")};
-    lines << alignedRows(std::visit([](const auto& solve) { return matrixTexts(solve.input); }, solution.solve));
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            if (solution.unreadable[row][column])
-                lines << QStringLiteral("Row %1, column %2: (not a number, counted as 0)").arg(row + 1).arg(column + 1);
-
-    for (std::size_t stage = 0; stage < kStageCount; ++stage) {
-        lines << QString() << stageName(stage);
-        lines << explainStage(solution, stage);
-        lines << alignedRows(stageTexts(solution, stage));
-    }
-    if (solution.warned)
-        lines << QString() << QString::fromUtf8(kMathErrorTitle) + QStringLiteral(": ") + QString::fromUtf8(kMathErrorText);
-    const std::vector<WrittenStep> reducedSteps = reducedFormSteps(solution);
-    if (!reducedSteps.empty() && solution.arithmetic() == Arithmetic::FloatingPoint)
-        lines << QString() << exactAnswerTitle() << exactContinuationNote() << alignedRows(exactAnswerTexts(solution));
-    for (const WrittenStep& step : reducedSteps)
+    const WorkedOutline outline = workedOutline(solution);
+    QStringList lines{outline.input.title};
+    lines << alignedRows(outline.input.matrix) << outline.inputNotes;
+    for (const WrittenStep& step : outline.steps)
         lines << QString() << step.title << step.operations << alignedRows(step.matrix);
-    lines << QString() << QStringLiteral("Solution") << verdictLine(solution.verdict) << solutionLines(solution.verdict);
+    if (!outline.warning.isEmpty())
+        lines << QString() << outline.warning;
+    for (const WrittenStep& step : outline.continuation)
+        lines << QString() << step.title << step.operations << alignedRows(step.matrix);
+    lines << QString() << outline.solutionTitle << outline.verdict << outline.solution;
     return lines.join(u'\n') + u'\n';
 }
 

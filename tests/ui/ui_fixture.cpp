@@ -11,6 +11,7 @@
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/desktop/maker_link.h"
 #include "rowsweep/ui/desktop/message_boxes.h"
+#include "rowsweep/ui/desktop/steps_output.h"
 
 namespace rowsweep::ui::testing {
 
@@ -56,6 +57,14 @@ void UiTest::SetUp()
         return answer;
     });
     setLinkOpener([this](const QUrl& url) { openedLinks_.push_back(url); });
+    setSavePathChooser([](QWidget*, const QString&) {
+        ADD_FAILURE() << "unexpected save dialog";
+        return QString();
+    });
+    setPrinterSetup([](QPrinter&, QWidget*) {
+        ADD_FAILURE() << "unexpected print dialog";
+        return false;
+    });
 
     watchdog_ = std::make_unique<QTimer>();
     QObject::connect(watchdog_.get(), &QTimer::timeout, [this] { watch(); });
@@ -67,6 +76,8 @@ void UiTest::TearDown()
     watchdog_.reset();
     setMessageBoxHook({});
     setLinkOpener({});
+    setSavePathChooser({});
+    setPrinterSetup({});
     EXPECT_TRUE(answers_.empty()) << answers_.size() << " scripted answers were not asked for";
 
     flushDeferredDeletes();

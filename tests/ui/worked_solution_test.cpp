@@ -8,11 +8,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QDir>
 #include <QMimeData>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "grids.h"
 #include "rowsweep/ui/windows/reduced_form_window.h"
+#include "rowsweep/ui/desktop/steps_output.h"
 #include "rowsweep/ui/windows/solving_window.h"
 
 namespace rowsweep::ui::testing {
@@ -58,15 +62,14 @@ protected:
         return shown.mid(qtItems.size() + 1, shown.size() - 2 * qtItems.size() - 1);
     }
 
-    // Clicks a command of the cell's menu and returns what it put on the
-    // clipboard, after checking that nothing else changed.
-    QString copy(QLineEdit& cell, const QString& command)
+    // Clicks a command of the cell's menu, and checks that nothing in the
+    // windows changed.
+    void choose(QLineEdit& cell, const QString& command)
     {
         EXPECT_TRUE(activate(*cell.window()));
         cell.setFocus();
         const GridTexts input = readGrid(*form_, kInputRows);
         const GridTexts result = readGrid(*form_, kResultRows);
-        QGuiApplication::clipboard()->clear();
         QMenu& menu = openMenu(cell);
         for (QAction* action : menu.actions())
             if (action->text() == command)
@@ -78,6 +81,13 @@ protected:
         EXPECT_EQ(cell.window()->focusWidget(), &cell);
         EXPECT_EQ(readGrid(*form_, kInputRows), input);
         EXPECT_EQ(readGrid(*form_, kResultRows), result);
+    }
+
+    // What a copy command put on the clipboard.
+    QString copy(QLineEdit& cell, const QString& command)
+    {
+        QGuiApplication::clipboard()->clear();
+        choose(cell, command);
         EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{QStringLiteral("text/plain")});
         return QGuiApplication::clipboard()->text();
     }
@@ -130,7 +140,9 @@ TEST_F(CopyTest, StepCommandsAreOfferedWhereTheStepsAreShownAndOnlyWhileTheyAre)
         const QStringList modeSwitch{QString(), QStringLiteral("Exact Fractions")};
         const QString reducedForm = mark + QStringLiteral("Reduced Form");
         const QStringList steps = QStringList{QStringLiteral("Copy Matrix"), mark + QStringLiteral("Copy All Steps"),
-                                              mark + QStringLiteral("Copy All Steps as LaTeX"), reducedForm}
+                                              mark + QStringLiteral("Copy All Steps as LaTeX"),
+                                              mark + QStringLiteral("Print All Steps…"),
+                                              mark + QStringLiteral("Save All Steps as PDF…"), reducedForm}
                                   + modeSwitch;
         EXPECT_EQ(copyCommands(at(*form_, "Text1(0)")),
                   (QStringList{QStringLiteral("Copy Matrix"), reducedForm} + modeSwitch))
@@ -234,6 +246,47 @@ TEST_F(ReducedFormTest, OpensFromTheMenuOrTheVerdictFollowsEverySolveAndIsEmptie
     EXPECT_TRUE(solutionText().isEmpty());
     window()->close();
     flushDeferredDeletes();
+}
+
+// Saving goes through the file chooser the test sets in place of Qt's
+// dialog; printing through a printer that writes a PDF.
+TEST_F(CopyTest, SavesAndPrintsTheStepsAndNamesAPathThatCannotBeWritten)
+{
+    QTemporaryDir folder;
+    const QString unwritable = folder.filePath(QStringLiteral("missing/steps.pdf"));
+    QStringList answers{unwritable, QString(), folder.filePath(QStringLiteral("steps.pdf"))};
+    setSavePathChooser([&](QWidget* parent, const QString& proposed) {
+        EXPECT_EQ(parent, &solving());
+        EXPECT_TRUE(proposed.endsWith(QStringLiteral("/rowsweep-steps.pdf"))) << proposed.toStdString();
+        return answers.takeFirst();
+    });
+    solve(texts(kSampleInput), false);
+    answerBoxes({QMessageBox::Ok});
+    for (int save = 0; save < 3; ++save)
+        choose(answerCell(), QStringLiteral("Save All Steps as PDF…"));
+    ASSERT_EQ(seenBoxes_.size(), 1U) << "one message, for the missing folder; none for the cancel";
+    EXPECT_EQ(seenBoxes_[0].text, QStringLiteral("Could not save %1: No such file or directory").arg(unwritable));
+
+    int printings = 0;
+    setPrinterSetup([&](QPrinter& printer, QWidget*) {
+        printer.setOutputFileName(printings == 0 ? unwritable : folder.filePath(QStringLiteral("printed.pdf")));
+        return ++printings > 0;
+    });
+    answerBoxes({QMessageBox::Ok});
+    choose(answerCell(), QStringLiteral("Print All Steps…"));
+    EXPECT_EQ(seenBoxes_.back().text, QStringLiteral("Could not print to ") + unwritable);
+    for (QWidget* window : {static_cast<QWidget*>(form_.get()), &solving()}) {
+        window->show();
+        ASSERT_TRUE(activate(*window));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+    }
+    EXPECT_EQ(printings, 3) << "Ctrl+P prints from either window, P alone does not";
+    click(*form_, names::kClearButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(printings, 3) << "nothing to print after Clear";
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+              (QStringList{QStringLiteral("printed.pdf"), QStringLiteral("steps.pdf")}));
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPointer>
 
 #include "rowsweep/ui/desktop/arithmetic_setting.h"
+#include "rowsweep/ui/desktop/steps_output.h"
 
 namespace rowsweep::ui {
 
@@ -29,6 +31,24 @@ void addArithmeticSwitch(QMenu& menu, ArithmeticSetting& setting)
     });
 }
 
+// The dialogs they open belong to the window of the cell whose menu it is.
+void addPaperCommands(QMenu& menu, const std::shared_ptr<const steps::WorkedSolution>& solution)
+{
+    const QPointer<QWidget> window = menu.parentWidget() != nullptr ? menu.parentWidget()->window() : nullptr;
+    const auto onPaper = [solution, window](void (*output)(QWidget*, const steps::WorkedSolution&)) {
+        return [solution, window, output] {
+            if (solution)
+                output(window, *solution);
+        };
+    };
+    QAction* print = menu.addAction(QCoreApplication::translate("CellMenu", "Print All Steps…"), &menu,
+                                    onPaper(&printSteps));
+    print->setShortcut(QKeySequence::Print);  // shown only; the windows' own shortcut prints
+    print->setEnabled(solution != nullptr);
+    menu.addAction(QCoreApplication::translate("CellMenu", "Save All Steps as PDF…"), &menu, onPaper(&saveStepsAsPdf))
+        ->setEnabled(solution != nullptr);
+}
+
 void addStepCommands(QMenu& menu, const CopySource& source)
 {
     const std::shared_ptr<const steps::WorkedSolution>& solution = source.solution;
@@ -42,6 +62,7 @@ void addStepCommands(QMenu& menu, const CopySource& source)
         ->setEnabled(solution != nullptr);
     menu.addAction(QStringLiteral("Copy All Steps as LaTeX"), &menu, copySteps(&steps::workedSolutionLatex))
         ->setEnabled(solution != nullptr);
+    addPaperCommands(menu, solution);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "rowsweep/ui/desktop/message_boxes.h"
 
+#include <QCoreApplication>
+
 #include "rowsweep/ui/desktop/accessibility.h"
 
 namespace rowsweep::ui {
@@ -32,6 +34,22 @@ void showMathError(QWidget* parent)
     QMessageBox box(QMessageBox::Information, QString::fromUtf8(kMathErrorTitle), QString::fromUtf8(kMathErrorText),
                     QMessageBox::Ok, parent);
     nameMessageBoxIcon(box, QStringLiteral("Information"));
+    ask(box);
+}
+
+void showSaveFailure(QWidget* parent, const QString& path, const QString& reason)
+{
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("StepsOutput", "Save All Steps as PDF"),
+                    QCoreApplication::translate("StepsOutput", "Could not save %1: %2").arg(path, reason),
+                    QMessageBox::Ok, parent);
+    ask(box);
+}
+
+void showPrintFailure(QWidget* parent, const QString& printer)
+{
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("StepsOutput", "Print All Steps"),
+                    QCoreApplication::translate("StepsOutput", "Could not print to %1").arg(printer), QMessageBox::Ok,
+                    parent);
     ask(box);
 }
 

@@ -18,6 +18,7 @@
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/desktop/maker_link.h"
 #include "rowsweep/ui/desktop/message_boxes.h"
+#include "rowsweep/ui/desktop/steps_output.h"
 #include "rowsweep/ui/object_names.h"
 #include "rowsweep/ui/look/pictures.h"
 #include "rowsweep/ui/windows/reduced_form_window.h"
@@ -106,6 +107,7 @@ MainWindow::MainWindow(std::optional<steps::Arithmetic> forThisRun, QWidget* par
         input_->holdSolution(nullptr);
         result_->holdSolution(nullptr);
     });
+    addPrintShortcut(*this, [this] { return result_->heldSolution(); });
     // Results on show are worked out again in the arithmetic just chosen,
     // exactly as "Solve" would.
     connect(&arithmetic_, &ArithmeticSetting::changed, this, [this] {

@@ -10,6 +10,7 @@
 #include "rowsweep/steps/reduced_form_steps.h"
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/ui/cells/cell_grid_view.h"
+#include "rowsweep/ui/desktop/steps_output.h"
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/look/window_style.h"
 
@@ -95,6 +96,7 @@ ReducedFormWindow::ReducedFormWindow(const QPixmap& mainPicture, ArithmeticSetti
     chainTabOrder(tabStops(grids_));
     QWidget::setTabOrder(grids_.back()->cell(kRows - 1, kColumns - 1), note_);
     QWidget::setTabOrder(note_, solution_);
+    addPrintShortcut(*this, [this] { return grids_.front()->heldSolution(); });
     showFrames(1);
 }
 

@@ -3,6 +3,7 @@
 #include <QIcon>
 
 #include "rowsweep/ui/cells/cell_grid_view.h"
+#include "rowsweep/ui/desktop/steps_output.h"
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/object_names.h"
 #include "rowsweep/ui/look/window_style.h"
@@ -73,6 +74,7 @@ SolvingWindow::SolvingWindow(const QPixmap& mainPicture, ArithmeticSetting& arit
     }
     addCellTabStops(tabStops, grids_, kCellTabOrder);
     chainTabOrder(std::move(tabStops));
+    addPrintShortcut(*this, [this] { return grids_.front()->heldSolution(); });
 }
 
 void SolvingWindow::showSolution(std::shared_ptr<const steps::WorkedSolution> solution)

@@ -49,6 +49,8 @@ using CellTexts = std::array<std::array<QString, kColumns>, kRows>;
 // A matrix as cells of its arithmetic write it.
 template<class Number>
 [[nodiscard]] CellTexts matrixTexts(const BasicMatrix<Number>& matrix);
+// The input as read, written as cells of the solution's arithmetic write numbers.
+[[nodiscard]] CellTexts inputTexts(const WorkedSolution& solution);
 
 // The texts a grid shows for the matrix after one stage (the last is the
 // answer), written as cells of the solution's arithmetic write numbers.

@@ -68,6 +68,7 @@ public:
     void offerReducedForm(std::function<void()> open) { openReducedForm_ = std::move(open); }
     // The last Solve, handed down after it ran; none takes it away.
     void holdSolution(std::shared_ptr<const steps::WorkedSolution> solution) { solution_ = std::move(solution); }
+    [[nodiscard]] std::shared_ptr<const steps::WorkedSolution> heldSolution() const { return solution_; }
 
 private:
     // Values beyond the grid's edge are dropped.

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "rowsweep/steps/reduced_form_steps.h"
+#include "rowsweep/steps/worked_solution.h"
+
+namespace rowsweep::steps {
+
+// What Copy All Steps holds, before any layout. The plain text and the
+// printed document are both written from it, so a step appended to `steps`
+// appears in every form of the work.
+struct WorkedOutline {
+    WrittenStep input;       // "Matrix" as read, with no operations
+    QStringList inputNotes;  // the cells that counted as 0 without being numbers
+    std::vector<WrittenStep> steps;  // the six stages
+    QString warning;  // the "Math error" line, empty when it was not shown
+    // After the warning, the way on to the reduced form: in floating point
+    // the exact Answer it starts from first, then its steps.
+    std::vector<WrittenStep> continuation;
+    QString solutionTitle;
+    QString verdict;
+    QStringList solution;  // one unknown a line, or the contradicting row
+};
+
+[[nodiscard]] WorkedOutline workedOutline(const WorkedSolution& solution);
+
+}  // namespace rowsweep::steps

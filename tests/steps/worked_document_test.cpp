@@ -1,0 +1,125 @@
+// The worked solution on paper: PDFs written to a scratch folder and read
+// back with poppler's pdftotext and pdfinfo, which must be installed.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "cell_rows.h"
+#include "rowsweep/steps/worked_document.h"
+#include "rowsweep/steps/worked_outline.h"
+
+namespace rowsweep::steps::testing {
+namespace {
+
+const QDate kDate{2026, 12, 8};
+constexpr double kMarginPoints = 20 / 25.4 * 72;
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        ADD_FAILURE() << program.toStdString() << " failed: " << process.errorString().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// One PDF of a worked solution, and what poppler reads from it.
+class Pdf {
+public:
+    Pdf(const WorkedSolution& solution, QPageSize::PageSizeId paper)
+    {
+        QFile file(path_);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && writeWorkedSolutionPdf(solution, file, QPageSize(paper), kDate));
+    }
+
+    [[nodiscard]] QString info() const { return run(QStringLiteral("pdfinfo"), {path_}); }
+    // In the order it was drawn: row by row, column by column; a form
+    // feed ends each page.
+    [[nodiscard]] QString text() const
+    {
+        return run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path_, QStringLiteral("-")});
+    }
+
+    void expectWithinTheMargins() const
+    {
+        const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path_, QStringLiteral("-")});
+        const double width = QRegularExpression(QStringLiteral("<page width=\"([\\d.]+)\"")).match(html).captured(1).toDouble();
+        int words = 0;
+        const QRegularExpression word(QStringLiteral("xMin=\"([\\d.]+)\".*xMax=\"([\\d.]+)\".*>(.*)</word>"));
+        for (auto it = word.globalMatch(html); it.hasNext(); ++words) {
+            const QRegularExpressionMatch match = it.next();
+            EXPECT_GE(match.captured(1).toDouble(), kMarginPoints - 1) << match.captured(3).toStdString();
+            EXPECT_LE(match.captured(2).toDouble(), width - kMarginPoints + 1) << match.captured(3).toStdString();
+        }
+        EXPECT_GT(words, 0);
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString path_ = dir_.filePath(QStringLiteral("steps.pdf"));
+};
+
+Rows filled(const char* value)
+{
+    Rows rows{};
+    for (auto& row : rows)
+        row.fill(value);
+    return rows;
+}
+
+// Every word of Copy All Steps, in its order after the title and the date,
+// within the margins of the paper asked for: the sample, a warning with a
+// cell that is not a number, a matrix set smaller, and one whose values are
+// wrapped even at the smallest size, so that only its digits are compared.
+TEST(WorkedDocument, HoldsTheCopiedStepsAsRealTextWithinThePage)
+{
+    Rows marked = rowsweep::testing::worked::kLastRowFirst;  // raises the warning
+    marked[0][4] = "x";
+    const QByteArray digits(300, '7');  // the reader takes integers up to the double range
+    for (const auto& [solution, paper, size, wrapped] : {
+             std::tuple{solveRows(rowsweep::testing::kSampleInput), QPageSize::A4, "595 x 842 pts (A4)", false},
+             std::tuple{solveRows(marked), QPageSize::Letter, "612 x 792 pts (letter)", false},
+             std::tuple{solveRows(filled("-1.23456789012345e-300")), QPageSize::A4, "(A4)", false},
+             std::tuple{solveRows(filled(digits.constData()), Arithmetic::Exact), QPageSize::A4, "(A4)", true}}) {
+        const Pdf pdf(solution, paper);
+        EXPECT_TRUE(pdf.info().contains(QRegularExpression(QStringLiteral("Title: +Rowsweep: worked solution\n"))));
+        EXPECT_TRUE(pdf.info().contains(QString::fromLatin1(size))) << pdf.info().toStdString();
+        pdf.expectWithinTheMargins();
+        const auto kept = [wrapped = wrapped](const QString& text) {
+            return wrapped ? QString(text).remove(QRegularExpression(QStringLiteral("\\D")))
+                           : text.split(QRegularExpression(QStringLiteral("[\\s|]+")), Qt::SkipEmptyParts).join(u'\n');
+        };
+        EXPECT_EQ(kept(pdf.text()), kept(documentTitle() + u'\n' + QLocale().toString(kDate, QLocale::LongFormat) + u'\n'
+                                         + workedSolutionText(solution)));
+    }
+}
+
+// A page starts with a step's name, never inside a step: its operations
+// stay with its matrix, and the three rows of a matrix together.
+TEST(WorkedDocument, BreaksPagesOnlyBetweenSteps)
+{
+    const WorkedOutline outline = workedOutline(solveRows(rowsweep::testing::kSampleInput));
+    QStringList titles{outline.solutionTitle};
+    for (const auto* steps : {&outline.steps, &outline.continuation})
+        for (const WrittenStep& step : *steps)
+            titles << step.title;
+    const QStringList pages = Pdf(solveRows(rowsweep::testing::kSampleInput), QPageSize::A6).text().split(u'\f');
+    ASSERT_EQ(pages.size(), 4) << "three pages, each ended by a form feed";
+    for (const int page : {1, 2})
+        EXPECT_TRUE(titles.contains(pages[page].section(u'\n', 0, 0))) << pages[page].toStdString();
+}
+
+TEST(WorkedDocument, PaperFollowsTheLocale)
+{
+    for (const auto& [locale, paper] : {std::pair{"en_US", QPageSize::Letter}, std::pair{"en_CA", QPageSize::Letter},
+                                        std::pair{"de_DE", QPageSize::A4}, std::pair{"C", QPageSize::A4}})
+        EXPECT_EQ(paperFor(QLocale(QString::fromLatin1(locale))).id(), paper) << locale;
+}
+
+}  // namespace
+}  // namespace rowsweep::steps::testing

@@ -1,0 +1,112 @@
+#include "rowsweep/ui/desktop/steps_output.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QStandardPaths>
+
+#include "rowsweep/steps/worked_document.h"
+#include "rowsweep/ui/desktop/message_boxes.h"
+
+namespace rowsweep::ui {
+
+namespace {
+
+QString askForPath(QWidget* parent, const QString& proposed)
+{
+    QFileDialog dialog(parent, QCoreApplication::translate("StepsOutput", "Save All Steps as PDF"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QCoreApplication::translate("StepsOutput", "PDF documents (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(proposed);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+bool askForPrinter(QPrinter& printer, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+SavePathChooser& chooser()
+{
+    static SavePathChooser instance;
+    return instance;
+}
+
+PrinterSetup& printerSetup()
+{
+    static PrinterSetup instance;
+    return instance;
+}
+
+}  // namespace
+
+void setSavePathChooser(SavePathChooser newChooser)
+{
+    chooser() = std::move(newChooser);
+}
+
+void setPrinterSetup(PrinterSetup setup)
+{
+    printerSetup() = std::move(setup);
+}
+
+QString proposedPdfPath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("rowsweep-steps.pdf"));
+}
+
+// QSaveFile writes beside the target and renames only a complete file over
+// it, so a full disk or a failed write leaves no half a document.
+void saveStepsAsPdf(QWidget* parent, const steps::WorkedSolution& solution)
+{
+    const QString proposed = proposedPdfPath();
+    const QString path = chooser() ? chooser()(parent, proposed) : askForPath(parent, proposed);
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        showSaveFailure(parent, QDir::toNativeSeparators(path), file.errorString());
+        return;
+    }
+    const bool written =
+        steps::writeWorkedSolutionPdf(solution, file, steps::paperFor(QLocale()), QDate::currentDate());
+    if (!written || !file.commit()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        showSaveFailure(parent, QDir::toNativeSeparators(path), reason);
+    }
+}
+
+void printSteps(QWidget* parent, const steps::WorkedSolution& solution)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    // Printing to a file proposes the document name as its file name.
+    printer.setDocName(QFileInfo(proposedPdfPath()).completeBaseName());
+    const bool chosen = printerSetup() ? printerSetup()(printer, parent) : askForPrinter(printer, parent);
+    // A printer that went away, or a file it cannot write, refuses the painter.
+    if (chosen && steps::paintWorkedSolution(solution, printer, QDate::currentDate()) == 0)
+        showPrintFailure(parent, printer.outputFileName().isEmpty() ? printer.printerName()
+                                                                    : QDir::toNativeSeparators(printer.outputFileName()));
+}
+
+void addPrintShortcut(QWidget& window, std::function<std::shared_ptr<const steps::WorkedSolution>()> held)
+{
+    auto* shortcut = new QShortcut(QKeySequence::Print, &window);
+    QObject::connect(shortcut, &QShortcut::activated, &window, [&window, held = std::move(held)] {
+        if (const std::shared_ptr<const steps::WorkedSolution> solution = held())
+            printSteps(&window, *solution);
+    });
+}
+
+}  // namespace rowsweep::ui
