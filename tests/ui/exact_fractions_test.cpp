@@ -154,7 +154,7 @@ TEST_F(ExactFractionsTest, AFractionIsMarkedOnlyInFloatingPointWithAPointerToThe
     half.setText(QStringLiteral("1/2"));
     click(*form_, names::kSolveButton);
     EXPECT_EQ(half.accessibleDescription(),
-              QStringLiteral("Not a number: counted as 0\nFractions are read in Exact Fractions mode"));
+              QStringLiteral("Not read in floating point: counted as 0"));
 
     toggle(half);  // solves again
     EXPECT_TRUE(half.accessibleDescription().isEmpty());

@@ -71,6 +71,17 @@ QStringList resultHints(const steps::WorkedSolution& solution)
     return hints;
 }
 
+// The cells of row 3 of a floating-point answer that are not zero: the
+// residue the warning comes from.
+CellMask residueCells(const steps::WorkedSolution& solution)
+{
+    CellMask cells{};
+    if (const auto* solve = std::get_if<steps::BasicSolve<double>>(&solution.solve))
+        for (int column = 0; column < kColumns; ++column)
+            cells[kRows - 1][column] = !isZero(solve->reduction.stages.back().matrix[kRows - 1][column]);
+    return cells;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(std::optional<steps::Arithmetic> forThisRun, QWidget* parent)
@@ -164,7 +175,9 @@ void MainWindow::solveClicked()
     solving_.get().showSolution(solution);
     result_->showTexts(steps::stageTexts(*solution, kStageCount - 1));
     result_->holdSolution(solution);
-    result_->setToolTip(resultHints(*solution).join(u'\n'));
+    const QString hints = resultHints(*solution).join(u'\n');
+    result_->setToolTip(hints);
+    result_->setCellHint(residueCells(*solution), hints);
     showVerdict(steps::verdictLine(solution->verdict), steps::solutionLines(solution->verdict).join(u'\n'));
     resultsShown_ = true;
     if (solution->warned)
@@ -179,6 +192,7 @@ void MainWindow::clearClicked()
     result_->clear();
     result_->holdSolution(nullptr);
     result_->setToolTip({});
+    result_->setCellHint({}, {});
     showVerdict({}, {});
     resultsShown_ = false;
     solving_.get().clear();
@@ -195,9 +209,11 @@ void MainWindow::showVerdict(const QString& line, const QString& solution)
 
 void MainWindow::sampleClicked()
 {
+    std::array<std::array<QString, kColumns>, kRows> sample;
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
-            input_->cell(row, column)->showText(toQString(kSampleMatrix[row][column]));
+            sample[row][column] = toQString(kSampleMatrix[row][column]);
+    input_->writeTexts(sample);
 }
 
 // Waits until the About window is hidden or closed; meanwhile the other
