@@ -20,63 +20,13 @@
 #include <QToolTip>
 #include <QUndoStack>
 
+#include "rowsweep/ui/cells/cell_context_menu.h"
 #include "rowsweep/ui/cells/cell_hover_text.h"
+#include "rowsweep/ui/cells/cell_keys.h"
 #include "rowsweep/ui/cells/cell_text_fitting.h"
 #include "rowsweep/ui/look/contrast.h"
 
 namespace rowsweep::ui {
-
-namespace {
-
-// No platform theme Qt 6.4 reads offers an error colour, so the mark has
-// its own red; on a dark base a lighter red keeps it readable.
-constexpr QColor kMarkRed{192, 0, 0};
-constexpr QColor kMarkRedOnDark{255, 128, 128};
-
-// QLineEdit keeps this much room left and right of its text.
-constexpr int kLineEditTextMargin = 2;
-
-// Enter and keypad Enter, Up and Down on the arrow keys or the keypad,
-// without other modifiers.
-std::optional<CellMove> cellMove(const QKeyEvent& event)
-{
-    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-        return std::nullopt;
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return CellMove::Next;
-    case Qt::Key_Up:
-        return CellMove::Up;
-    case Qt::Key_Down:
-        return CellMove::Down;
-    default:
-        return std::nullopt;
-    }
-}
-
-enum class HistoryStep { Undo, Redo };
-
-// Both Ctrl+Shift+Z and Ctrl+Y redo, whichever of them the desktop names
-// its redo key.
-std::optional<HistoryStep> historyStep(const QKeyEvent& event)
-{
-    if (event.matches(QKeySequence::Undo))
-        return HistoryStep::Undo;
-    const QKeyCombination keys = event.keyCombination();
-    if (event.matches(QKeySequence::Redo) || keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)
-        || keys == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z))
-        return HistoryStep::Redo;
-    return std::nullopt;
-}
-
-void takeStep(QUndoStack* history, HistoryStep step)
-{
-    if (history != nullptr)
-        step == HistoryStep::Undo ? history->undo() : history->redo();
-}
-
-}  // namespace
 
 CellEdit::CellEdit(QWidget* parent)
     : QLineEdit(parent)
@@ -138,8 +88,7 @@ void CellEdit::setMarked(bool marked, bool fractionInFloatingPoint)
     }
     unmarkOnChange_ = connect(this, &QLineEdit::textChanged, this, [this] { setMarked(false); });
     QPalette red = palette();
-    const QColor base = red.color(QPalette::Base);
-    red.setColor(QPalette::Text, contrastRatio(kMarkRed, base) >= kReadableContrast ? kMarkRed : kMarkRedOnDark);
+    red.setColor(QPalette::Text, markRed(red.color(QPalette::Base)));
     setPalette(red);
     setAccessibleDescription(markText_);
 }
@@ -149,51 +98,42 @@ QRect CellEdit::textArea() const
 {
     QStyleOptionFrame option;
     initStyleOption(&option);
-    return style()->subElementRect(QStyle::SE_LineEditContents, &option, this) - textMargins()
-           - QMargins(kLineEditTextMargin, 0, kLineEditTextMargin, 0);
+    return style()->subElementRect(QStyle::SE_LineEditContents, &option, this) - textMargins();
 }
 
 // While the user edits the text, or a drag shows where it would drop, the
 // line edit draws the real text; so it does a text that fits.
-bool CellEdit::drawsItself() const
+std::optional<FittedCellText> CellEdit::drawnText() const
 {
-    if (hasFocus() || dropTarget_ || text().isEmpty())
-        return false;
-    const FittedCellText fitted = fitCellText(text(), number_, font(), textArea().width());
-    return fitted.text != text() || fitted.font != font();
+    if (hasFocus() || dropTarget_)
+        return std::nullopt;
+    return drawnCellText(text(), number_, font(), textArea());
 }
 
 QString CellEdit::shownText() const
 {
-    return drawsItself() ? fitCellText(text(), number_, font(), textArea().width()).text : text();
+    return drawnText().value_or(FittedCellText{text(), font()}).text;
 }
 
 qreal CellEdit::shownPointSize() const
 {
-    return QFontInfo(drawsItself() ? fitCellText(text(), number_, font(), textArea().width()).font : font())
-        .pointSizeF();
+    return QFontInfo(drawnText().value_or(FittedCellText{text(), font()}).font).pointSizeF();
 }
 
-// A text drawn smaller or shortened is drawn where the line edit would
-// draw its text, in the cell's text colour, red while it is marked.
+// A text drawn smaller or shortened, in the cell's text colour, red while
+// it is marked.
 void CellEdit::paintEvent(QPaintEvent* event)
 {
-    if (!drawsItself()) {
+    const std::optional<FittedCellText> drawn = drawnText();
+    if (!drawn) {
         QLineEdit::paintEvent(event);
         return;
     }
-    const QRect area = textArea();
-    const FittedCellText fitted = fitCellText(text(), number_, font(), area.width());
     QPainter painter(this);
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-    const QFontMetrics metrics(fitted.font);
-    const int top = area.y() + (area.height() - metrics.height() + 1) / 2;
-    painter.setClipRect(area.marginsAdded(QMargins(kLineEditTextMargin, 0, kLineEditTextMargin, 0)));
-    painter.setFont(fitted.font);
-    painter.setPen(palette().text().color());
-    painter.drawText(QPoint(area.x(), top + metrics.ascent()), fitted.text);
+    paintFittedText(painter, textArea(), *drawn, palette().text().color());
 }
 
 // A cell that says nothing more than it shows leaves the hover to its
@@ -202,9 +142,8 @@ bool CellEdit::event(QEvent* event)
 {
     if (event->type() != QEvent::ToolTip)
         return QLineEdit::event(event);
-    const bool readsFractions = !readsFractions_ || readsFractions_();
-    const QString tip = cellHoverText({text(), shownText() == text() || hasFocus(), readsFractions,
-                                       marked_ ? markText_ : QString(), hint_});
+    const QString tip = cellHoverText({text(), !drawnText() || shownText() == text(),
+                                       !readsFractions_ || readsFractions_(), marked_ ? markText_ : QString(), hint_});
     if (tip.isEmpty()) {
         event->ignore();
         return false;
@@ -220,8 +159,9 @@ void CellEdit::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    if (const std::optional<HistoryStep> step = historyStep(*event); step && !isReadOnly()) {
-        takeStep(history_, *step);
+    if (const HistoryStep step = historyStep(*event); step != nullptr && !isReadOnly()) {
+        if (history_ != nullptr)
+            (history_->*step)();
         event->accept();
         return;
     }
@@ -248,24 +188,8 @@ void CellEdit::mouseReleaseEvent(QMouseEvent* event)
 QMenu* CellEdit::createEditMenu()
 {
     QMenu* menu = createStandardContextMenu();
-    const QString paste = QLineEdit::tr("&Paste");
-    const QString undoText = QLineEdit::tr("&Undo");
-    const QString redoText = QLineEdit::tr("&Redo");
-    for (QAction* action : menu->actions()) {
-        const QString command = action->text().section(QChar(u'\t'), 0, 0);
-        if (command != paste && command != undoText && command != redoText)
-            continue;
-        disconnect(action, &QAction::triggered, nullptr, nullptr);
-        if (command == paste) {
-            connect(action, &QAction::triggered, this,
-                    [this] { pasteText(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
-            continue;
-        }
-        const HistoryStep step = command == undoText ? HistoryStep::Undo : HistoryStep::Redo;
-        const bool offered = history_ != nullptr && (step == HistoryStep::Undo ? history_->canUndo() : history_->canRedo());
-        action->setEnabled(!isReadOnly() && offered);
-        connect(action, &QAction::triggered, this, [this, step] { takeStep(history_, step); });
-    }
+    routeEditCommands(*menu, isReadOnly() ? nullptr : history_,
+                      [this] { pasteText(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
     return menu;
 }
 
@@ -314,15 +238,7 @@ void CellEdit::dropEvent(QDropEvent* event)
     }
     event->acceptProposedAction();
     setFocus(Qt::OtherFocusReason);
-    const PastedBlock block = splitPastedText(event->mimeData()->text());
-    if (isBlock(block)) {
-        if (requests_.block)
-            requests_.block(block);
-        return;
-    }
-    const QString value = singleValue(block).left(maxLength());
-    if (!value.isEmpty() && requests_.write)
-        requests_.write(content(), {value, std::nullopt, static_cast<int>(value.size())});
+    paste(event->mimeData()->text(), true);
 }
 
 void CellEdit::setDropTarget(bool target)
@@ -333,24 +249,29 @@ void CellEdit::setDropTarget(bool target)
     update();
 }
 
-// One value goes where the cursor is, over the selection.
 void CellEdit::pasteText(const QString& text)
 {
-    const PastedBlock block = splitPastedText(text);
+    paste(text, false);
+}
+
+// One value pasted goes where the cursor is, over the selection; one
+// dropped replaces the whole text.
+void CellEdit::paste(const QString& pasted, bool replacing)
+{
+    const PastedBlock block = splitPastedText(pasted);
     if (isBlock(block)) {
         if (requests_.block)
             requests_.block(block);
         return;
     }
     const QString value = singleValue(block);
-    if ((value.isEmpty() && !hasSelectedText()) || !requests_.write)
+    if (!requests_.write || (value.isEmpty() && (replacing || !hasSelectedText())))
         return;
-    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
-    QString next = this->text();
-    next.replace(start, selectionLength(), value);
+    const int start = replacing ? 0 : hasSelectedText() ? selectionStart() : cursorPosition();
+    QString next = text();
+    next.replace(start, replacing ? next.size() : selectionLength(), value);
     next.truncate(maxLength());
-    const auto cursor = static_cast<int>(std::min<qsizetype>(start + value.size(), next.size()));
-    requests_.write(content(), {next, std::nullopt, cursor});
+    requests_.write(content(), {next, std::nullopt, static_cast<int>(std::min<qsizetype>(start + value.size(), next.size()))});
 }
 
 }  // namespace rowsweep::ui

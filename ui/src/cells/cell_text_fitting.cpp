@@ -2,10 +2,19 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QPainter>
 
 #include "rowsweep/ui/cells/cell_text_shortening.h"
 
 namespace rowsweep::ui {
+
+namespace {
+
+// QLineEdit keeps this much room left and right of its text.
+constexpr int kLineEditTextMargin = 2;
+
+}  // namespace
+
 
 FittedCellText fitCellText(const QString& text, const std::optional<WrittenNumber>& number, const QFont& font,
                            int width)
@@ -36,6 +45,27 @@ FittedCellText fitCellText(const QString& text, const std::optional<WrittenNumbe
     for (int size = smallestSize - 1; size > 0 && !fitsAt(drawn)(shortened); --size)
         drawn.setPixelSize(size);
     return {shortened, drawn};
+}
+
+std::optional<FittedCellText> drawnCellText(const QString& text, const std::optional<WrittenNumber>& number,
+                                            const QFont& font, const QRect& area)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    FittedCellText fitted = fitCellText(text, number, font, area.width() - 2 * kLineEditTextMargin);
+    if (fitted.text == text && fitted.font == font)
+        return std::nullopt;
+    return fitted;
+}
+
+void paintFittedText(QPainter& painter, const QRect& area, const FittedCellText& fitted, const QColor& colour)
+{
+    const QFontMetrics metrics(fitted.font);
+    const int top = area.y() + (area.height() - metrics.height() + 1) / 2;
+    painter.setClipRect(area);
+    painter.setFont(fitted.font);
+    painter.setPen(colour);
+    painter.drawText(QPoint(area.x() + kLineEditTextMargin, top + metrics.ascent()), fitted.text);
 }
 
 }  // namespace rowsweep::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include <QString>
@@ -9,6 +10,7 @@
 #include "rowsweep/steps/worked_solution.h"
 
 class QMenu;
+class QUndoStack;
 
 namespace rowsweep::ui {
 
@@ -29,5 +31,9 @@ struct CopySource {
 // grid the cell belongs to, and, where the grid offers them, all the steps
 // as text or as LaTeX; then the checkable "Exact Fractions".
 void addCopyCommands(QMenu& menu, CopySource source);
+
+// Qt's own line-edit menu with its Paste going through `paste` and its Undo
+// and Redo through the grid's history (none: disabled).
+void routeEditCommands(QMenu& menu, QUndoStack* history, const std::function<void()>& paste);
 
 }  // namespace rowsweep::ui

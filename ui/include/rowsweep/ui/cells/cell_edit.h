@@ -5,15 +5,14 @@
 #include <QLineEdit>
 
 #include "rowsweep/ui/cells/cell_content.h"
+#include "rowsweep/ui/cells/cell_keys.h"
+#include "rowsweep/ui/cells/cell_text_fitting.h"
 #include "rowsweep/ui/cells/pasted_text.h"
 
 class QMenu;
 class QUndoStack;
 
 namespace rowsweep::ui {
-
-// Where Enter and the arrow keys ask the grid to move the focus.
-enum class CellMove { Next, Up, Down };
 
 // What a cell hands to its grid: the grid keeps the history of its cells,
 // fills blocks and knows the cell each key leads to.
@@ -89,9 +88,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    [[nodiscard]] bool drawsItself() const;
+    [[nodiscard]] std::optional<FittedCellText> drawnText() const;
     [[nodiscard]] QRect textArea() const;
     void noteTyping(const QString& typed);
+    void paste(const QString& pasted, bool replacing);
     void setDropTarget(bool target);
 
     CellRequests requests_;

@@ -3,9 +3,13 @@
 #include <optional>
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 #include "rowsweep/engine/written_number.h"
+
+class QColor;
+class QPainter;
 
 namespace rowsweep::ui {
 
@@ -23,5 +27,16 @@ struct FittedCellText {
 inline constexpr double kSmallestCellTextScale = 0.6;
 [[nodiscard]] FittedCellText fitCellText(const QString& text, const std::optional<WrittenNumber>& number,
                                          const QFont& font, int width);
+
+// What a line edit with the contents rectangle `area` draws in place of
+// its text; none where it fits whole at the font's size, and the line edit
+// draws it itself.
+[[nodiscard]] std::optional<FittedCellText> drawnCellText(const QString& text,
+                                                          const std::optional<WrittenNumber>& number,
+                                                          const QFont& font, const QRect& area);
+
+// Draws it where a line edit draws its text: `area` is the line edit's
+// contents, inside which it keeps a margin left and right.
+void paintFittedText(QPainter& painter, const QRect& area, const FittedCellText& fitted, const QColor& colour);
 
 }  // namespace rowsweep::ui
