@@ -126,7 +126,7 @@ char* writeExponent(char* out, long long power) noexcept
 char* layOutGeneral(char* out, std::string_view digits, long long power) noexcept
 {
     const auto count = static_cast<long long>(digits.size());
-    if (power < -4 || power >= 15) {
+    if (takesAnExponent(power)) {
         *out++ = digits[0];
         if (count > 1) {
             *out++ = '.';
@@ -152,68 +152,6 @@ char* layOutGeneral(char* out, std::string_view digits, long long power) noexcep
 
 }  // namespace detail
 
-namespace {
-
-// Decimal digits and power of ten of a finite non-zero value in its
-// shortest form that reads back exactly.
-struct ShortestDigits {
-    char digits[20];
-    int count = 0;
-    int power = 0;
-};
-
-ShortestDigits shortestDigits(double magnitude) noexcept
-{
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
-    ShortestDigits shortest;
-    const char* p = text;
-    for (; p != result.ptr && *p != 'e'; ++p) {
-        if (*p != '.')
-            shortest.digits[shortest.count++] = *p;
-    }
-    std::from_chars(p + (p[1] == '+' ? 2 : 1), result.ptr, shortest.power);
-    return shortest;
-}
-
-using detail::kSignificantDigits;
-
-// Rounds the shortest digits of a normal double to 15 significant digits,
-// which gives what "%.15g" prints: no 16-digit midpoint can lie between the
-// value and its shortest form, or that midpoint would have been the shorter
-// or nearer form. The one exception is a shortest form that is itself the
-// midpoint (a lone dropped 5); the value may then lie on either side, and
-// false tells the caller to round from the exact value instead.
-bool roundToSignificantDigits(ShortestDigits& d) noexcept
-{
-    if (d.count <= kSignificantDigits)
-        return true;
-    const char firstDropped = d.digits[kSignificantDigits];
-    if (firstDropped == '5' && d.count == kSignificantDigits + 1)
-        return false;
-    d.count = kSignificantDigits;
-    if (firstDropped >= '5') {
-        int last = kSignificantDigits - 1;
-        while (last >= 0 && d.digits[last] == '9')
-            --last;
-        if (last < 0) {
-            d.digits[0] = '1';
-            d.count = 1;
-            ++d.power;
-            return true;
-        }
-        ++d.digits[last];
-        d.count = last + 1;
-    }
-    while (d.count > 1 && d.digits[d.count - 1] == '0')
-        --d.count;
-    return true;
-}
-
-constexpr double kNearLargestDouble = 1.7976931348623e308;
-
-}  // namespace
-
 std::optional<double> parseCellText(std::string_view text) noexcept
 {
     const auto literal = detail::scanDecimalLiteral(detail::trimBlanks(text));
@@ -224,33 +162,8 @@ std::optional<double> parseCellText(std::string_view text) noexcept
 
 std::string_view formatCellText(double value, CellTextBuffer& buffer) noexcept
 {
-    if (std::isnan(value))
-        return "NaN";
-    if (std::isinf(value))
-        return value < 0 ? "-Infinity" : "Infinity";
-    if (value == 0.0)
-        return "0";  // minus zero too: a sign on zero only puzzles a reader
-
-    char* out = buffer.data();
-    char* const end = buffer.data() + buffer.size();
-    const double magnitude = std::fabs(value);
-    ShortestDigits digits;
-    if (magnitude >= std::numeric_limits<double>::min()
-        && roundToSignificantDigits(digits = shortestDigits(magnitude))) {
-        if (value < 0)
-            *out++ = '-';
-        out = detail::layOutGeneral(out, {digits.digits, static_cast<std::size_t>(digits.count)}, digits.power);
-    } else {
-        out = std::to_chars(out, end, value, std::chars_format::general, kSignificantDigits).ptr;
-    }
-    const std::string_view text{buffer.data(), static_cast<std::size_t>(out - buffer.data())};
-    if (magnitude > kNearLargestDouble && !parseCellText(text)) {
-        // Rounded to 15 digits, the few largest doubles would read back as
-        // beyond the double range; their exact shortest form reads back.
-        out = std::to_chars(buffer.data(), end, value, std::chars_format::scientific).ptr;
-        return {buffer.data(), static_cast<std::size_t>(out - buffer.data())};
-    }
-    return text;
+    const char* end = detail::writeNumber(buffer.data(), writtenNumber(value));
+    return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
 }
 
 }  // namespace rowsweep

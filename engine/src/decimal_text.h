@@ -4,8 +4,11 @@
 // and the exact conversions share, so that both read the same texts and
 // lay out digits alike.
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
+
+#include "rowsweep/engine/written_number.h"
 
 namespace rowsweep::detail {
 
@@ -36,10 +39,21 @@ inline constexpr int kSignificantDigits = 15;
 // an exponent of up to 19 digits.
 inline constexpr int kGeneralLayoutRoom = 48;
 
+// "%.15g" keeps fixed notation while the first digit's power is -4 .. 14.
+[[nodiscard]] constexpr bool takesAnExponent(long long power) noexcept
+{
+    return power < -4 || power >= kSignificantDigits;
+}
+
 // Lays out significant digits (no leading or trailing zeros, at most 15)
 // the way "%.15g" does: fixed notation for powers -4..14, scientific
 // otherwise with at least two exponent digits. `power` is the decimal power
 // of the first digit. Returns the end of what was written.
 char* layOutGeneral(char* out, std::string_view digits, long long power) noexcept;
+
+// Room enough for writeNumber, and the text itself, which ends where the
+// returned pointer points.
+[[nodiscard]] std::size_t writtenLength(const WrittenNumber& number) noexcept;
+char* writeNumber(char* out, const WrittenNumber& number) noexcept;
 
 }  // namespace rowsweep::detail

@@ -107,82 +107,6 @@ std::optional<mpq_class> readExactNumber(std::string_view text)
     return value;
 }
 
-std::string integerText(const mpz_class& value)
-{
-    if (value.fits_slong_p()) {
-        char text[std::numeric_limits<long>::digits10 + 3];
-        const auto end = std::to_chars(text, text + sizeof text, value.get_si()).ptr;
-        return {text, end};
-    }
-    std::string text(mpz_sizeinbase(value.get_mpz_t(), 10) + 2, '\0');
-    mpz_get_str(text.data(), 10, value.get_mpz_t());
-    text.resize(std::strlen(text.c_str()));
-    return text;
-}
-
-// Whether an integer written as digits reads back: the reader turns away
-// digits beyond the double range. Only integers of 1024 bits lie near that
-// edge, and for them the reader itself decides.
-bool readsBackAsNumber(const mpz_class& integer)
-{
-    const std::size_t bits = mpz_sizeinbase(integer.get_mpz_t(), 2);
-    if (bits != 1024)
-        return bits < 1024;
-    return parseCellText(integerText(integer)).has_value();
-}
-
-// The 15 significant digits of a/b (both positive) rounded half to even,
-// and the decimal power of the first.
-struct RoundedDigits {
-    char digits[detail::kSignificantDigits];
-    long long power = 0;
-};
-
-RoundedDigits roundToSignificantDigits(const mpz_class& a, const mpz_class& b)
-{
-    // The digit counts bound the power of a/b to estimate-2..estimate+1, so
-    // scaling by 10^(16 - estimate) leaves a quotient of 15 to 18 digits.
-    const long long estimate = static_cast<long long>(mpz_sizeinbase(a.get_mpz_t(), 10))
-                               - static_cast<long long>(mpz_sizeinbase(b.get_mpz_t(), 10));
-    const long long scale = detail::kSignificantDigits + 1 - estimate;
-    mpz_class dividend = a;
-    mpz_class divisor = b;
-    if (scale >= 0)
-        dividend *= powerOfTen(static_cast<unsigned long>(scale));
-    else
-        divisor *= powerOfTen(static_cast<unsigned long>(-scale));
-    mpz_class quotient;
-    mpz_class remainder;
-    mpz_tdiv_qr(quotient.get_mpz_t(), remainder.get_mpz_t(), dividend.get_mpz_t(), divisor.get_mpz_t());
-
-    char all[detail::kSignificantDigits + 4];
-    mpz_get_str(all, 10, quotient.get_mpz_t());
-    const auto extra = static_cast<unsigned long>(std::strlen(all) - detail::kSignificantDigits);
-    RoundedDigits rounded;
-    std::copy_n(all, detail::kSignificantDigits, rounded.digits);
-    rounded.power = detail::kSignificantDigits - 1 + static_cast<long long>(extra) - scale;
-
-    // What is dropped, as a fraction of one unit in the 15th digit:
-    // (dropped digits * divisor + remainder) / (10^extra * divisor).
-    const mpz_class droppedDigits(extra == 0 ? "0" : all + detail::kSignificantDigits, 10);
-    const mpz_class twiceDropped = 2 * (droppedDigits * divisor + remainder);
-    const mpz_class unit = powerOfTen(extra) * divisor;
-    const int side = cmp(twiceDropped, unit);
-    const bool lastIsOdd = (rounded.digits[detail::kSignificantDigits - 1] - '0') % 2 == 1;
-    if (side > 0 || (side == 0 && lastIsOdd)) {
-        int last = detail::kSignificantDigits - 1;
-        while (last >= 0 && rounded.digits[last] == '9')
-            rounded.digits[last--] = '0';
-        if (last < 0) {
-            rounded.digits[0] = '1';
-            ++rounded.power;
-        } else {
-            ++rounded.digits[last];
-        }
-    }
-    return rounded;
-}
-
 }  // namespace
 
 std::optional<mpq_class> parseExactCellText(std::string_view text, bool fractions)
@@ -202,47 +126,12 @@ std::optional<mpq_class> parseExactCellText(std::string_view text, bool fraction
 
 std::string formatExactCellText(const mpq_class& value)
 {
-    const mpz_class& numerator = value.get_num();
-    const mpz_class& denominator = value.get_den();
-    if (mpz_size(numerator.get_mpz_t()) <= 1 && mpz_size(denominator.get_mpz_t()) == 1
-        && mpz_getlimbn(denominator.get_mpz_t(), 0) <= kLargestWrittenDenominator) {
-        // The everyday case, one limb each, written without GMP's digits.
-        char text[48];
-        char* out = text;
-        if (sgn(numerator) < 0)
-            *out++ = '-';
-        out = std::to_chars(out, text + sizeof text, mpz_getlimbn(numerator.get_mpz_t(), 0)).ptr;
-        if (const mp_limb_t below = mpz_getlimbn(denominator.get_mpz_t(), 0); below != 1) {
-            *out++ = '/';
-            out = std::to_chars(out, text + sizeof text, below).ptr;
-        }
-        return {text, out};
-    }
-    if (cmp(denominator, kLargestWrittenDenominator) <= 0 && readsBackAsNumber(value.get_num())) {
-        std::string text = integerText(value.get_num());
-        if (denominator != 1)
-            text.append(1, '/').append(integerText(denominator));
-        return text;
-    }
-    return exactDecimalText(value);
+    return writtenText(writtenNumber(value));
 }
 
 std::string exactDecimalText(const mpq_class& value)
 {
-    if (sgn(value) == 0)
-        return "0";
-    const mpz_class magnitude = abs(value.get_num());
-    const RoundedDigits rounded = roundToSignificantDigits(magnitude, value.get_den());
-    std::size_t count = detail::kSignificantDigits;
-    while (count > 1 && rounded.digits[count - 1] == '0')
-        --count;
-
-    char text[detail::kGeneralLayoutRoom];
-    char* out = text;
-    if (sgn(value) < 0)
-        *out++ = '-';
-    out = detail::layOutGeneral(out, {rounded.digits, count}, rounded.power);
-    return {text, out};
+    return writtenText(writtenDecimal(value));
 }
 
 }  // namespace rowsweep

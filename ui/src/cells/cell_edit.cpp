@@ -36,17 +36,10 @@ CellEdit::CellEdit(QWidget* parent)
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { lastText_ = text; });
 }
 
-void CellEdit::showText(const QString& text)
-{
-    // Writing what the cell already shows, from its start, would change
-    // nothing but cost a repaint of every cell on each Solve.
-    if (text == this->text() && !number_ && cursorPosition() == 0 && !hasSelectedText())
-        return;
-    restore({text, std::nullopt, 0});
-}
-
 void CellEdit::showNumber(const QString& text, const WrittenNumber& number)
 {
+    if (text == this->text() && number_ && cursorPosition() == 0 && !hasSelectedText())
+        return;  // the same text is the same number
     restore({text, number, 0});
 }
 

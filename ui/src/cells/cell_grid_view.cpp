@@ -56,12 +56,14 @@ std::array<std::array<QString, kColumns>, kRows> CellGridView::texts() const
     return texts;
 }
 
-void CellGridView::showTexts(const std::array<std::array<QString, kColumns>, kRows>& texts)
+void CellGridView::showNumbers(const steps::StageNumbers& numbers)
 {
     history_.stack().clear();
     for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            cells_[row][column]->showText(texts[row][column]);
+        for (int column = 0; column < kColumns; ++column) {
+            const WrittenNumber& number = numbers[row][column];
+            cells_[row][column]->showNumber(QString::fromStdString(writtenText(number)), number);
+        }
 }
 
 void CellGridView::writeTexts(const std::array<std::array<QString, kColumns>, kRows>& texts)

@@ -173,7 +173,7 @@ void MainWindow::solveClicked()
         std::make_shared<const steps::WorkedSolution>(steps::solveCells(input_->texts(), arithmetic_.value()));
     input_->markNotANumber(solution->unreadable, solution->fractionsLeftUnread);
     solving_.get().showSolution(solution);
-    result_->showTexts(steps::stageTexts(*solution, kStageCount - 1));
+    result_->showNumbers(steps::stageNumbers(*solution, kStageCount - 1));
     result_->holdSolution(solution);
     const QString hints = resultHints(*solution).join(u'\n');
     result_->setToolTip(hints);

@@ -10,6 +10,8 @@
 
 #include <gmpxx.h>
 
+#include "rowsweep/engine/written_number.h"
+
 namespace rowsweep {
 
 // The exact value of a cell's text. Reads the texts parseCellText reads
@@ -21,16 +23,12 @@ namespace rowsweep {
 // a fraction is not a number.
 [[nodiscard]] std::optional<mpq_class> parseExactCellText(std::string_view text, bool fractions);
 
-// The largest denominator written as a fraction; beyond it a value is
-// written as a decimal.
-inline constexpr unsigned long kLargestWrittenDenominator = 1000000;
-
-// An exact value as a cell shows it: an integer as its digits ("-3"), a
-// fraction with a denominator up to kLargestWrittenDenominator in lowest
-// terms with the sign in front ("-7/4"), anything else as exactDecimalText.
-// Every integer or fraction written reads back through parseExactCellText
-// (with fractions) as the same value: a numerator beyond the double range
-// is written as a decimal instead.
+// An exact value as a cell shows it (writtenNumber): an integer as its
+// digits ("-3"), a fraction in lowest terms with the sign in front
+// ("-7/4"), each while its numerator stays below 10^15 and its denominator
+// at most 1,000,000, anything else as exactDecimalText. Every integer or
+// fraction written reads back through parseExactCellText (with fractions)
+// as the same value.
 [[nodiscard]] std::string formatExactCellText(const mpq_class& value);
 
 // The value correctly rounded (half to even) to 15 significant digits and

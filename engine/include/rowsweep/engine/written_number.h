@@ -36,11 +36,20 @@ struct DecimalLayout {
 };
 [[nodiscard]] DecimalLayout layOutDecimal(const WrittenNumber& decimal);
 
-// What formatCellText writes for a double.
+// The bounds of an exact value written as "p" or "p/q": |p| below 10^15,
+// as many digits as a floating-point cell shows, and q at most 1,000,000.
+inline constexpr unsigned long kWrittenNumeratorBound = 1000000000000000UL;
+static_assert(sizeof(unsigned long) >= 8, "a written numerator fits one limb");
+inline constexpr unsigned long kLargestWrittenDenominator = 1000000;
+
+// What formatCellText writes for a double: always a Decimal (zero
+// included) or Infinity or NaN.
+
 [[nodiscard]] WrittenNumber writtenNumber(double value);
 // What formatExactCellText writes for an exact value: "p" or "p/q" in
 // lowest terms while |p| < 10^15 and q <= 1,000,000, otherwise the value
-// rounded to 15 significant digits.
+// rounded to 15 significant digits, which is exact for a value of 15
+// significant digits or fewer ("1e+300").
 [[nodiscard]] WrittenNumber writtenNumber(const mpq_class& value);
 // The value rounded (half to even) to 15 significant digits.
 [[nodiscard]] WrittenNumber writtenDecimal(const mpq_class& value);

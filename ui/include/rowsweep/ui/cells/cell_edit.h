@@ -45,9 +45,8 @@ class CellEdit final : public QLineEdit {
 public:
     explicit CellEdit(QWidget* parent);
 
-    // Assigns the text as the program writes cells, scrolled to its start;
-    // a number keeps its written form for drawing.
-    void showText(const QString& text);
+    // Assigns a number's text as the program writes cells, scrolled to its
+    // start; the number keeps its written form for drawing.
     void showNumber(const QString& text, const WrittenNumber& number);
 
     [[nodiscard]] CellContent content() const;

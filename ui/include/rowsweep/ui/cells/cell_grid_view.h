@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include "rowsweep/engine/matrix.h"
+#include "rowsweep/steps/stage_numbers.h"
 #include "rowsweep/steps/worked_solution.h"
 #include "rowsweep/ui/cells/cell_edit.h"
 #include "rowsweep/ui/cells/cell_history.h"
@@ -51,9 +52,9 @@ public:
     [[nodiscard]] CellEdit* cell(int row, int column) const { return cells_[row][column]; }
 
     [[nodiscard]] std::array<std::array<QString, kColumns>, kRows> texts() const;
-    // Writes every cell as the program writes cells; the grid's history
-    // starts afresh.
-    void showTexts(const std::array<std::array<QString, kColumns>, kRows>& texts);
+    // Writes every cell with a number's text, kept in its written form for
+    // drawing; the grid's history starts afresh.
+    void showNumbers(const steps::StageNumbers& numbers);
     // Writes every cell, or empties it, as one undo step.
     void writeTexts(const std::array<std::array<QString, kColumns>, kRows>& texts);
     void clear();
