@@ -232,6 +232,14 @@ TEST_F(TypingAndPastingTest, ABlockIsOneStepWhateverIsTypedOrPastedAroundIt)
     press(into, QKeySequence(Qt::CTRL | Qt::Key_Y));
     press(into, QKeySequence(Qt::CTRL | Qt::Key_Y));
     EXPECT_EQ(input(), with(sample, {{0, 0, "6"}, {0, 1, "6"}})) << "the undone block is gone";
+
+    // Typing on after a step elsewhere was undone is a step of its own.
+    QTest::keyClicks(&into, QStringLiteral("3"));
+    pasteInto(inputCell(2, 5), QStringLiteral("8"));
+    undo(1, 0, 0);
+    QTest::keyClicks(&into, QStringLiteral("4"));
+    undo(1, 0, 0);
+    EXPECT_EQ(into.text(), "36");
 }
 
 // The history keeps 100 steps and about 4 MiB of text, yet even the
