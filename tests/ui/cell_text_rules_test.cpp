@@ -94,6 +94,7 @@ const QString kLongInteger = u'1' + QString(300, u'0') + u'7';
 const Shortening kShortenings[] = {
     // Fractions: the decimal value, never a cut numerator or denominator.
     {"201/13", fraction(false, "201", "13"), 6, "15.46…"},
+    {"201/13", fraction(false, "201", "13"), 4, "15.4…"},
     {"100/7", fraction(false, "100", "7"), 6, "14.28…"},
     {"1000/7", fraction(false, "1000", "7"), 6, "142.8…"},
     {"183/175", fraction(false, "183", "175"), 6, "1.045…"},
