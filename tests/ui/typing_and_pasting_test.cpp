@@ -240,6 +240,17 @@ TEST_F(TypingAndPastingTest, ABlockIsOneStepWhateverIsTypedOrPastedAroundIt)
     QTest::keyClicks(&into, QStringLiteral("4"));
     undo(1, 0, 0);
     EXPECT_EQ(into.text(), "36");
+
+    // So is typing again once the focus left the cell and came back.
+    QLineEdit& again = inputCell(2, 2);
+    for (const QString& typed : {QStringLiteral("1"), QStringLiteral("2")}) {
+        inputCell(2, 3).setFocus(Qt::TabFocusReason);
+        again.setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&again, Qt::Key_End);
+        QTest::keyClicks(&again, typed);
+    }
+    undo(1, 2, 2);
+    EXPECT_EQ(again.text(), "-11");
 }
 
 // The history keeps 100 steps and about 4 MiB of text, yet even the
