@@ -56,6 +56,14 @@ std::array<std::array<QString, kColumns>, kRows> CellGridView::texts() const
     return texts;
 }
 
+void CellGridView::showTexts(const std::array<std::array<QString, kColumns>, kRows>& texts)
+{
+    history_.stack().clear();
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            cells_[row][column]->restore({texts[row][column], std::nullopt, 0});
+}
+
 void CellGridView::showNumbers(const steps::StageNumbers& numbers)
 {
     history_.stack().clear();
@@ -104,7 +112,7 @@ void CellGridView::markNotANumber(const CellMask& cells, const CellMask& fractio
 
 void CellGridView::addCopyCommands(QMenu& menu) const
 {
-    ui::addCopyCommands(menu, {texts(), offersSteps_, solution_, arithmetic_});
+    ui::addCopyCommands(menu, {texts(), offersSteps_, solution_, arithmetic_, openReducedForm_});
 }
 
 void CellGridView::fillFrom(int row, int column, const PastedBlock& block)

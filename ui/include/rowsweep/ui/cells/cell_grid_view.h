@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -52,6 +53,9 @@ public:
     [[nodiscard]] CellEdit* cell(int row, int column) const { return cells_[row][column]; }
 
     [[nodiscard]] std::array<std::array<QString, kColumns>, kRows> texts() const;
+    // Writes every cell as the program writes cells; the grid's history
+    // starts afresh.
+    void showTexts(const std::array<std::array<QString, kColumns>, kRows>& texts);
     // Writes every cell with a number's text, kept in its written form for
     // drawing; the grid's history starts afresh.
     void showNumbers(const steps::StageNumbers& numbers);
@@ -69,6 +73,9 @@ public:
     void offerSteps() { offersSteps_ = true; }
     // Every grid's menu switches the arithmetic of the whole program.
     void offerArithmeticSwitch(ArithmeticSetting& setting) { arithmetic_ = &setting; }
+    // Every grid's menu opens the Reduced Form window while the grid holds
+    // a Solve.
+    void offerReducedForm(std::function<void()> open) { openReducedForm_ = std::move(open); }
     // The last Solve, handed down after it ran; none takes it away.
     void holdSolution(std::shared_ptr<const steps::WorkedSolution> solution) { solution_ = std::move(solution); }
 
@@ -83,6 +90,7 @@ private:
     std::array<std::array<CellEdit*, kColumns>, kRows> cells_{};
     bool offersSteps_ = false;
     ArithmeticSetting* arithmetic_ = nullptr;
+    std::function<void()> openReducedForm_;
     std::shared_ptr<const steps::WorkedSolution> solution_;
     CellHistory history_;
     QPointer<QWidget> afterLastCell_;
