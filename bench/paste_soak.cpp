@@ -1,11 +1,11 @@
 // Pasting and dropping as much as a cell takes, again and again: four runs
 // of 100 rounds, each round writing a full cell into all 18 input cells,
 // one way per run: a drop into each emptied cell, a block of 18 full cells
-// pasted with Ctrl+V (after a block small enough to undo, pasted, undone
-// and redone), such a block dropped, and a Ctrl+V over each cell's whole
-// text. Each run on its own would grow the cells' undo histories without
-// end if its way slipped past their budget. Fails when resident memory
-// grew by 16 MiB or more over the four runs.
+// pasted with Ctrl+V (after a smaller block, pasted, undone and redone),
+// such a block dropped, and a Ctrl+V over each cell's whole text. Each is
+// a step of the grid's undo history, which would grow without end if its
+// way slipped past the history's bound. Fails when resident memory grew by
+// 16 MiB or more over the four runs.
 
 #include <cstdio>
 #include <cstdlib>
@@ -31,8 +31,8 @@ namespace names = rowsweep::ui::names;
 
 constexpr int kRounds = 100;
 constexpr long kMaxGrowthKiB = 16 * 1024;
-// Small enough for the block's undo step to be kept.
-constexpr int kUndoableValueLength = 400;
+// A block of values smaller than a full cell's.
+constexpr int kSmallValueLength = 400;
 
 using rowsweep::bench::residentKiB;
 using rowsweep::bench::settle;
@@ -93,7 +93,7 @@ void dropRound(const std::vector<QLineEdit*>& cells, int round)
 void blockPasteRound(const std::vector<QLineEdit*>& cells, int round)
 {
     QLineEdit* first = cells.front();
-    paste(first, block(QString(kUndoableValueLength, QChar(u'0' + (round + 1) % 10))));
+    paste(first, block(QString(kSmallValueLength, QChar(u'0' + (round + 1) % 10))));
     press(first, QKeySequence::Undo);
     press(first, QKeySequence::Redo);
     paste(first, block(filled(first, round)));

@@ -6,8 +6,11 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QFontMetrics>
 
-#include "rowsweep/ui/cells/cell_text_elision.h"
+#include "rowsweep/ui/cells/cell_hover_text.h"
+#include "rowsweep/ui/cells/cell_text_fitting.h"
+#include "rowsweep/ui/cells/cell_text_shortening.h"
 #include "rowsweep/ui/cells/pasted_text.h"
 
 namespace rowsweep::ui {
@@ -68,85 +71,125 @@ TEST(PastedTextTest, OnlySeveralValuesMakeABlock)
     }
 }
 
-struct Elision {
+// A form as the program writes it, for the cases its writing decides.
+WrittenNumber decimal(bool negative, const char* digits, long long power)
+{
+    return {WrittenNumber::Kind::Decimal, negative, digits, {}, power};
+}
+
+WrittenNumber fraction(bool negative, const char* numerator, const char* denominator)
+{
+    return {WrittenNumber::Kind::Fraction, negative, numerator, denominator, 0};
+}
+
+struct Shortening {
     const char* text;
-    const char* room;  // the width given is what this text takes
+    std::optional<WrittenNumber> written;  // none: read as typed
+    int room;                              // characters that fit
     const char* shown;
 };
 
-const Elision kElisions[] = {
-    {"0.5", "0.5", "0.5"},
-    {"  1.5  ", "1.5", "1.5"},
-    {"2.22044604925031e-16", "2.2204…e-16", "2.2204…e-16"},
-    {"2.22044604925031e-16", "2.…e-16", "2…e-16"},
-    {"-1.33333333333333", "-1.33333…", "-1.33333…"},
-    {"-3.33333333333333e+19", "-3.3333…e+19", "-3.3333…e+19"},
-    {"-3.33333333333333e+19", "-…e+19", "-…e+19"},
-    {"-3.33333333333333e+19", "…e+19", "…e+19"},
-    {"-3.33333333333333e+19", "…", "…"},
-    {"1.2345E+05", "1.2…E+05", "1.2…E+05"},
-    {"-123456789/7", "-123456…/7", "-123456…/7"},
-    {"-123456789/7", "-…/7", "-…/7"},
-    {"12345/x7", "123…", "123…"},
-    {"-Infinity", "-Inf…", "-Inf…"},
-    {"counted as zero", "coun…", "coun…"},
+const QString kLongInteger = u'1' + QString(300, u'0') + u'7';
+
+const Shortening kShortenings[] = {
+    // Fractions: the decimal value, never a cut numerator or denominator.
+    {"201/13", fraction(false, "201", "13"), 6, "15.46…"},
+    {"201/13", fraction(false, "201", "13"), 4, "15.4…"},
+    {"100/7", fraction(false, "100", "7"), 6, "14.28…"},
+    {"1000/7", fraction(false, "1000", "7"), 6, "142.8…"},
+    {"183/175", fraction(false, "183", "175"), 6, "1.045…"},
+    {"-116/175", fraction(true, "116", "175"), 6, "-0.66…"},
+    {"1/700000", fraction(false, "1", "700000"), 8, "1.4…e-06"},
+    // Integers: their decimal value.
+    {"1009", std::nullopt, 9, "1.00…e+03"},
+    {"-1009", std::nullopt, 3, "-1.0…e+03"},
+    // Decimals: the whole integer part, else the whole exponent.
+    {"1e+300", decimal(false, "1", 300), 9, "1.0…e+300"},
+    {"-1e+300", decimal(true, "1", 300), 1, "-1.0…e+300"},
+    {"1.5e+20", decimal(false, "15", 20), 7, "1.5…e+20"},
+    {"-3.33333333333333e+19", decimal(true, "333333333333333", 19), 10, "-3.33…e+19"},
+    {"2.22044604925031e-16", decimal(false, "222044604925031", -16), 11, "2.2204…e-16"},
+    {"2.22044604925031e-16", decimal(false, "222044604925031", -16), 3, "2.2…e-16"},
+    {"1.1875", decimal(false, "11875", 0), 4, "1.1…"},
+    {"1.5625", decimal(false, "15625", 0), 5, "1.56…"},
+    {"-1.33333333333333", decimal(true, "133333333333333", 0), 9, "-1.33333…"},
+    {"0.000187512345", decimal(false, "187512345", -4), 8, "0.00018…"},
+    {"0.000187512345", decimal(false, "187512345", -4), 2, "0.00018…"},
+    {"123456789012.5", decimal(false, "1234567890125", 11), 12, "1.23456…e+11"},
+    {"123456789012345", decimal(false, "123456789012345", 14), 10, "1.234…e+14"},
+    // Typed texts, read as typed.
+    {"12.34567e5", std::nullopt, 8, "1.2…e+06"},
+    {"1.2345678E20", std::nullopt, 9, "1.23…e+20"},
+    {"-0.000000000000000", std::nullopt, 6, "-0.00…"},
+    {"0.0000000000", std::nullopt, 1, "0…"},
+    {"counted as zero", std::nullopt, 5, "coun…"},
+    {"-Infinity", std::nullopt, 5, "-Inf…"},
+    {"-Infinity", std::nullopt, 1, "-I…"},
 };
 
-TEST(CellTextElisionTest, KeepsTheSignLeadingDigitsAndTheWholeExponentOrDenominator)
+TEST(CellTextShorteningTest, KeepsSignLeadingDigitsAndExponentAndNeverCutsAnIntegersDigits)
 {
-    const QFontMetrics metrics(QApplication::font());
-    for (const Elision& elision : kElisions) {
-        const QString text = QString::fromUtf8(elision.text);
-        const int width = metrics.horizontalAdvance(QString::fromUtf8(elision.room));
-        EXPECT_EQ(elidedCellText(text, metrics, width), QString::fromUtf8(elision.shown))
-            << elision.text << " in the room of " << elision.room;
+    for (const Shortening& cut : kShortenings) {
+        const QString text = QString::fromUtf8(cut.text);
+        const std::optional<WrittenNumber> number = cut.written ? cut.written : readWrittenNumber(cut.text);
+        const QString shown = shortenedCellText(text, number, [&](const QString& s) { return s.size() <= cut.room; });
+        EXPECT_EQ(shown.toStdString(), cut.shown) << cut.text << " in " << cut.room << " characters";
     }
+    const QString longInteger = u'-' + kLongInteger;
+    EXPECT_EQ(shortenedCellText(longInteger, readWrittenNumber(longInteger.toStdString()),
+                                [](const QString& s) { return s.size() <= 11; }),
+              QStringLiteral("-1.00…e+301"));
 }
 
-TEST(CellTextElisionTest, AFullCellIsShortenedToItsStart)
+// Whole at the largest size it fits at, down to 60 % of the cell's own;
+// shortened only below that, at the smallest size.
+TEST(CellTextFittingTest, DrawsTheWholeTextAtTheLargestSizeThatFitsBeforeShorteningIt)
 {
-    const QFontMetrics metrics(QApplication::font());
-    const QString full(32767, u'9');  // as many digits as a cell takes
-    const QString shown = elidedCellText(full, metrics, metrics.horizontalAdvance(QStringLiteral("9999…")));
-    EXPECT_EQ(shown, QStringLiteral("9999…"));
-}
-
-TEST(CellTextElisionTest, TextThatWouldLoseItsExponentOrFirstSignificantDigitIsDrawnSmaller)
-{
-    const QFont font = QApplication::font();
-    const QFontMetrics metrics(font);
-    const int fullSize = QFontInfo(font).pixelSize();
-    const struct {
-        const char* text;
-        const char* room;  // the width given is a pixel less than this text takes at the cell's font
-        const char* start;
-        const char* end;
-        bool smaller;
-    } cases[] = {
-        {"0.5", "0.5 ", "0.5", "0.5", false},
-        {"-1.33333333333333", "0000", "-1", "…", false},
-        {"2.22044604925031e-16", "…e-16", "2", "…e-16", true},
-        {"0.333333333333333", "0.…", "0.3", "…", true},
-        {"-12345678/7", "-…/7", "-1", "…/7", true},
+    QFont font = QApplication::font();
+    font.setPixelSize(20);
+    const QString text = QStringLiteral("-147/13");
+    const int whole = QFontMetrics(font).horizontalAdvance(text);
+    const auto advance = [&](int size) {
+        QFont sized = font;
+        sized.setPixelSize(size);
+        return QFontMetrics(sized).horizontalAdvance(text);
     };
-    for (const auto& expected : cases) {
-        const int width = metrics.horizontalAdvance(QString::fromUtf8(expected.room)) - 1;
-        const FittedCellText fitted = fitCellText(QString::fromUtf8(expected.text), font, width);
+    for (const int width : {whole, whole - 1, whole * 3 / 4, advance(12), advance(12) - 1}) {
+        const FittedCellText fitted = fitCellText(text, fraction(true, "147", "13"), font, width);
         const int size = QFontInfo(fitted.font).pixelSize();
-        EXPECT_LE(QFontMetrics(fitted.font).horizontalAdvance(fitted.text), width) << expected.text;
-        EXPECT_EQ(size < fullSize, expected.smaller) << expected.text << " drawn at " << size << " px";
-        EXPECT_GE(size, fullSize * kSmallestCellTextScale - 0.5) << expected.text;
-        EXPECT_TRUE(fitted.text.startsWith(QString::fromUtf8(expected.start))) << fitted.text.toStdString();
-        EXPECT_TRUE(fitted.text.endsWith(QString::fromUtf8(expected.end))) << fitted.text.toStdString();
+        if (width < advance(12)) {
+            EXPECT_EQ(size, 12) << "the smallest size";
+            EXPECT_TRUE(fitted.text.startsWith(QStringLiteral("-11.3")) && fitted.text.endsWith(QChar(0x2026)))
+                << fitted.text.toStdString();
+        } else {
+            EXPECT_EQ(fitted.text, text) << width;
+            EXPECT_LE(advance(size), width);
+            EXPECT_TRUE(size == 20 || advance(size + 1) > width) << "the largest size that fits: " << size;
+        }
     }
 }
 
-TEST(CellTextElisionTest, NoFontIsMadeSmallerThanTheFloor)
+TEST(CellHoverTextTest, SaysWhatTheCellDoesNotShowAndNeverContradictsItself)
 {
-    const QFont font = QApplication::font();
-    const FittedCellText fitted = fitCellText(QStringLiteral("-3.33333333333333e+19"), font, 3);
-    EXPECT_EQ(fitted.text, QStringLiteral("…"));
-    EXPECT_GE(QFontInfo(fitted.font).pixelSize(), QFontInfo(font).pixelSize() * kSmallestCellTextScale - 0.5);
+    const QString unread = QStringLiteral("Not read in floating point: counted as 0");
+    const struct {
+        CellHover hover;
+        const char* tip;
+    } cases[] = {
+        {{.text = QStringLiteral("0.5")}, ""},
+        {{.text = QStringLiteral("0.5"), .drawnWhole = false}, "0.5"},
+        {{.text = QStringLiteral("19/16")}, "19/16 = 1.1875"},
+        {{.text = QStringLiteral("3/4"), .readsFractions = false}, "3/4 (0.75 in Exact Fractions)"},
+        {{.text = QStringLiteral(" -3/4"), .readsFractions = false, .mark = unread},
+         " -3/4 (-0.75 in Exact Fractions)\nNot read in floating point: counted as 0"},
+        {{.text = QStringLiteral("0.333333333333333"), .readsFractions = false}, "0.333333333333333 ≈ 1/3"},
+        {{.text = QStringLiteral("1,5"), .mark = QStringLiteral("Not a number: counted as 0")},
+         "Not a number: counted as 0"},
+        {{.text = QStringLiteral("1e-16"), .hint = QStringLiteral("From rounding.")}, "From rounding."},
+    };
+    for (const auto& expected : cases)
+        EXPECT_EQ(cellHoverText(expected.hover), QString::fromUtf8(expected.tip)) << expected.hover.text.toStdString();
+    EXPECT_EQ(cellHoverText({.text = QString(201, u'7')}), QString(200, u'7') + QChar(0x2026)) << "no tooltip wider than a screen";
 }
 
 }  // namespace

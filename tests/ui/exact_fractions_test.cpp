@@ -154,11 +154,26 @@ TEST_F(ExactFractionsTest, AFractionIsMarkedOnlyInFloatingPointWithAPointerToThe
     half.setText(QStringLiteral("1/2"));
     click(*form_, names::kSolveButton);
     EXPECT_EQ(half.accessibleDescription(),
-              QStringLiteral("Not a number: counted as 0\nFractions are read in Exact Fractions mode"));
+              QStringLiteral("Not read in floating point: counted as 0"));
 
     toggle(half);  // solves again
     EXPECT_TRUE(half.accessibleDescription().isEmpty());
     EXPECT_EQ(readGrid(*form_, kResultRows)[0][0], QStringLiteral("1"));
+}
+
+// Every result is drawn whole, at a smaller size where it must be; CTest
+// runs this under X11 with the desktop's own font too (ui.x11).
+TEST_F(ExactFractionsTest, TheResultsOfThirdsAndSeventhsAreDrawnWhole)
+{
+    toggle(at(*form_, "Text1(0)"));
+    solve(texts({{{"3", "7", "1", "2", "5", "1"}, {"7", "3", "2", "1", "4", "2"}, {"1", "21", "3", "7", "1", "3"}}}),
+          false);
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            const QLineEdit& result = at(*form_, elementName(kResultRows[row], column).toLatin1().constData());
+            EXPECT_EQ(result.property("shownText").toString(), result.text())
+                << "at " << result.property("shownPointSize").toReal() << " pt";
+        }
 }
 
 }  // namespace

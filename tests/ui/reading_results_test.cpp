@@ -4,6 +4,7 @@
 // brought back from the task bar.
 
 #include <QAccessible>
+#include <QFontInfo>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -13,7 +14,8 @@
 
 #include "grids.h"
 #include "rowsweep/ui/cells/cell_edit.h"
-#include "rowsweep/ui/cells/cell_text_elision.h"
+#include "rowsweep/steps/worked_solution.h"
+#include "rowsweep/ui/cells/cell_text_fitting.h"
 #include "rowsweep/ui/windows/main_window.h"
 #include "rowsweep/ui/windows/solving_window.h"
 #include "ui_fixture.h"
@@ -92,6 +94,11 @@ TEST_F(ReadingResultsTest, CellsWrittenByTheProgramShowTheStartOfTheirText)
     typed.clear();
     QTest::keyClicks(&typed, QStringLiteral("-123456.789"));
     EXPECT_EQ(typed.cursorPosition(), typed.text().size());
+    // Another window taking the focus for a while keeps the place.
+    ASSERT_TRUE(activate(form_->solvingWindow().get()));
+    ASSERT_TRUE(activate(*form_));
+    EXPECT_TRUE(typed.hasFocus());
+    EXPECT_EQ(typed.cursorPosition(), typed.text().size());
     QTest::keyClick(&typed, Qt::Key_Tab);
     ASSERT_FALSE(typed.hasFocus());
     EXPECT_EQ(typed.cursorPosition(), 0);
@@ -136,29 +143,29 @@ TEST_F(ReadingResultsTest, HoverShowsTheWholeValueAndTheFractionItStandsFor)
     EXPECT_EQ(hover(inputCell(2, 5)), QString::fromUtf8("0.3333333333333333"));
 }
 
-// A cell not being edited draws a text too wide for it exactly as it would
-// draw one of the text's shortened forms; its text, as read and copied,
-// stays whole, and the user edits the real text.
-TEST_F(ReadingResultsTest, ACutValueIsDrawnShortenedWithAnEllipsisWhileItsTextStaysWhole)
+// A cell not being edited draws a text too wide for it as its shownText
+// at its shownPointSize; its text, as read and copied, stays whole, and
+// the user edits the real text.
+TEST_F(ReadingResultsTest, ACutValueIsDrawnAsItsShownTextWhileItsTextStaysWhole)
 {
     fillGrid(*form_, kInputRows, texts(kThirdsAndSevenths));
     inputCell(2, 0).setText(QStringLiteral("not a number at all"));
     click(*form_, names::kSolveButton);
-    QLineEdit& cut = resultCell(0, 3);
-    QLineEdit& reference = resultCell(2, 1);
-    ASSERT_EQ(cut.size(), reference.size());
-    const QImage drawn = cut.grab().toImage();
+    QLineEdit& cut = resultCell(0, 4);
+    const QString shown = cut.property("shownText").toString();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("-3.3")) && shown.endsWith(QStringLiteral("…e+19"))) << shown.toStdString();
+    const qreal shownSize = cut.property("shownPointSize").toReal();
+    EXPECT_LE(shownSize / QFontInfo(cut.font()).pointSizeF(), kSmallestCellTextScale + 0.05)
+        << "shortened only at the smallest size";
+    EXPECT_EQ(cut.text(), "-3.33333333333333e+19");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&cut)->text(QAccessible::Value), "-3.33333333333333e+19");
 
-    QString matched;
-    for (int width = 1; width < cut.width() && matched.isEmpty(); ++width) {
-        const FittedCellText fitted = fitCellText(cut.text(), cut.font(), width);
-        reference.setText(fitted.text);
-        if (fitted.font == cut.font() && reference.grab().toImage() == drawn)
-            matched = fitted.text;
-    }
-    EXPECT_TRUE(matched.startsWith(QStringLiteral("-1")) && matched.endsWith(QChar(0x2026))) << matched.toStdString();
-    EXPECT_EQ(cut.text(), "-1.33333333333333");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&cut)->text(QAccessible::Value), "-1.33333333333333");
+    QLineEdit& reference = resultCell(2, 1);
+    QFont smaller = cut.font();
+    smaller.setPixelSize(qRound(shownSize * cut.logicalDpiY() / 72));
+    reference.setFont(smaller);
+    reference.setText(shown);
+    EXPECT_EQ(cut.grab().toImage(), reference.grab().toImage()) << "drawn as it says";
 
     QLineEdit& marked = inputCell(2, 0);
     const QImage markedImage = marked.grab().toImage();
@@ -172,7 +179,27 @@ TEST_F(ReadingResultsTest, ACutValueIsDrawnShortenedWithAnEllipsisWhileItsTextSt
 
     ASSERT_TRUE(activate(*form_));
     marked.setFocus();
-    EXPECT_NE(marked.grab().toImage(), markedImage) << "the real text shows for editing";
+    EXPECT_EQ(marked.property("shownText").toString(), marked.text()) << "the real text shows for editing";
+    EXPECT_NE(marked.grab().toImage(), markedImage);
+}
+
+// In floating point, the cells of row 3 that hold the residue say where
+// the warning comes from, as the frame around them does.
+TEST_F(ReadingResultsTest, TheResidueCellsCarryTheRoundingHint)
+{
+    solve(texts({{{"3", "1", "4", "1", "5", "9"}, {"2", "6", "5", "3", "5", "8"}, {"5", "7", "9", "4", "10", "17"}}}),
+          true);
+    int residues = 0;
+    for (int column = 0; column < kColumns; ++column) {
+        QLineEdit& residue = resultCell(2, column);
+        if (residue.text() == u'0')
+            continue;
+        ++residues;
+        EXPECT_TRUE(hover(residue).contains(steps::roundingHint())) << residue.text().toStdString();
+    }
+    EXPECT_GT(residues, 0);
+    click(*form_, names::kClearButton);
+    EXPECT_EQ(hover(resultCell(2, 3)), "") << "Clear takes the hint away";
 }
 
 // After a Solve from the main window, the Solving window's explanations

@@ -2,6 +2,9 @@
 // after each value, moving with the arrow keys, pasting or dropping a
 // block and taking it back with Ctrl+Z.
 
+#include <functional>
+#include <random>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -100,6 +103,11 @@ const FocusStep kFocusSteps[] = {
     {'1', "Text1(0)", Qt::Key_Down, "Text2(0)"},
     {'1', "Text3(2)", Qt::Key_Down, "Text3(2)"},
     {'1', "Text5(5)", Qt::KeypadModifier | Qt::Key_Down, "Text6(5)"},
+    {'1', "Text1(0)", Qt::KeypadModifier | Qt::Key_Enter, "Text1(1)"},
+    {'1', "Text1(0)", Qt::ControlModifier | Qt::Key_Return, "Text1(0)"},
+    {'1', "Text2(1)", Qt::ShiftModifier | Qt::Key_Up, "Text2(1)"},
+    {'1', "Text2(1)", Qt::AltModifier | Qt::Key_Down, "Text2(1)"},
+    {'1', "Text2(1)", Qt::ShiftModifier | Qt::KeypadModifier | Qt::Key_Enter, "Text2(1)"},
     {'1', "Text1(2)", Qt::Key_Tab, "Text1(4)"},
     {'1', "Text1(4)", Qt::ShiftModifier | Qt::Key_Backtab, "Text1(2)"},
     {'1', "Text2(0)", Qt::ShiftModifier | Qt::Key_Backtab, "Text1(5)"},
@@ -125,45 +133,155 @@ TEST_F(TypingAndPastingTest, EnterGoesOnRowByRowAndUpAndDownKeepTheColumnWhileTa
     form_->solvingWindow().get().close();
 }
 
-TEST_F(TypingAndPastingTest, CtrlZInTheCellPastedIntoTakesTheWholeBlockBackAndRedoWritesItAgain)
+// Pastes, blocks, drops, typing, Clear and Sample in any order: undoing
+// walks back through every grid there was, one step each, to the start,
+// and redoing walks forward again to the end.
+TEST_F(TypingAndPastingTest, UndoAndRedoWalkThroughEveryEarlierGridOfARandomSession)
 {
-    fillGrid(*form_, kInputRows, texts(kSampleInput));
-    QLineEdit& into = inputCell(1, 2);
-    into.selectAll();
-    QTest::keyClicks(&into, QStringLiteral("55"));
-    const GridTexts typed = input();
-    pasteInto(into, QStringLiteral("\n\n10\t20\n30\t40\n"));
-    const GridTexts pasted = with(typed, {{1, 2, "10"}, {1, 3, "20"}, {2, 2, "30"}, {2, 3, "40"}});
-    ASSERT_EQ(input(), pasted) << "blank lines before a block: it fills from the cell pasted into";
-    pasteInto(into, QStringLiteral("10\t20\n30\t40"));
-    ASSERT_EQ(input(), pasted) << "the same block again changes nothing, not even what Ctrl+Z takes back";
-
-    const QKeySequence redoKeys[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
-    for (const QKeySequence& redo : redoKeys) {
-        press(into, QKeySequence::Undo);
-        EXPECT_EQ(input(), typed) << "one step restores every cell the block changed";
-        press(into, redo);
-        EXPECT_EQ(input(), pasted) << redo.toString().toStdString();
+    ASSERT_TRUE(activate(*form_));
+    QWidget& elsewhere = *form_->findChild<QWidget*>(toQString(names::kSolveButton));
+    const QStringList values{"1", "-2", "3.5", "", "7"};
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        std::mt19937 random(seed);
+        const auto pick = [&](int count) { return static_cast<int>(random() % static_cast<unsigned>(count)); };
+        const auto anyCell = [&]() -> QLineEdit& { return inputCell(pick(kRows), pick(kColumns)); };
+        const auto someBlock = [&] {
+            QStringList lines(1 + pick(3));
+            for (QString& line : lines)
+                for (int value = pick(3); value >= 0; --value)
+                    line += values[pick(5)] + u'\t';
+            return lines.join(u'\n') + u'\n';
+        };
+        click(*form_, names::kClearButton);
+        fillGrid(*form_, kInputRows, texts(kSampleInput));
+        std::vector<GridTexts> grids{input()};
+        for (int action = 0; action < 14; ++action) {
+            elsewhere.setFocus();  // each action a step of its own
+            QLineEdit& into = anyCell();
+            switch (pick(7)) {
+            case 0:
+                into.setFocus(Qt::TabFocusReason);
+                QTest::keyClick(&into, pick(2) == 0 ? Qt::Key_End : Qt::Key_Home);
+                pasteInto(into, values[pick(5)]);
+                break;
+            case 1:
+                pasteInto(into, someBlock());
+                break;
+            case 2:
+                drop(into, pick(2) == 0 ? someBlock() : u' ' + values[pick(5)]);
+                break;
+            case 3:
+                into.setFocus(Qt::TabFocusReason);
+                QTest::keyClicks(&into, values[pick(5)] + values[pick(5)]);
+                QTest::keyClick(&into, Qt::Key_Backspace);
+                break;
+            case 4:
+                click(*form_, names::kClearButton);
+                break;
+            case 5:
+                click(*form_, names::kSampleButton);
+                break;
+            default:
+                into.setFocus(Qt::TabFocusReason);
+                QTest::keyClick(&into, Qt::Key_Delete);
+            }
+            if (input() != grids.back())
+                grids.push_back(input());
+        }
+        for (auto grid = grids.rbegin() + 1; grid != grids.rend(); ++grid) {
+            press(anyCell(), QKeySequence::Undo);
+            ASSERT_EQ(input(), *grid) << "seed " << seed << ", " << grids.rend() - grid << " grids back";
+        }
+        for (auto grid = grids.begin() + 1; grid != grids.end(); ++grid) {
+            press(anyCell(), pick(2) == 0 ? QKeySequence(Qt::CTRL | Qt::Key_Y) : QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+            ASSERT_EQ(input(), *grid) << "seed " << seed << ", redo to grid " << grid - grids.begin();
+        }
     }
-
-    // What was typed before the paste is still in the cell's history.
-    press(into, QKeySequence::Undo);
-    press(into, QKeySequence::Undo);
-    EXPECT_EQ(input(), texts(kSampleInput));
 }
 
-TEST_F(TypingAndPastingTest, TheBlockStepEndsWhenAnotherCellItChangedIsEdited)
+// The ways a block's undo went wrong before: each is one step of the
+// grid's history, whatever happened in its cells since.
+TEST_F(TypingAndPastingTest, ABlockIsOneStepWhateverIsTypedOrPastedAroundIt)
 {
-    fillGrid(*form_, kInputRows, texts(kSampleInput));
+    ASSERT_TRUE(activate(*form_));
+    const GridTexts sample = texts(kSampleInput);
+    const auto undo = [&](int times, int row, int column) {
+        for (int step = 0; step < times; ++step)
+            press(inputCell(row, column), QKeySequence::Undo);
+    };
+    fillGrid(*form_, kInputRows, sample);
+    pasteInto(inputCell(0, 0), QStringLiteral("1\t9\n8"));  // its first value is the cell's text
+    const GridTexts pasted = with(sample, {{0, 1, "9"}, {1, 0, "8"}});
+    ASSERT_EQ(input(), pasted);
     QLineEdit& into = inputCell(0, 0);
-    pasteInto(into, QStringLiteral("7 8\n9"));
-    QLineEdit& other = inputCell(0, 1);
-    QTest::keyClick(&other, Qt::Key_End);
-    QTest::keyClicks(&other, QStringLiteral("5"));
+    into.setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&into, Qt::Key_End);
+    QTest::keyClicks(&into, QStringLiteral("42"));  // typing in the cell pasted into
+    inputCell(1, 1).setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(&inputCell(1, 1), QStringLiteral("5"));  // and in another cell
+    undo(1, 0, 0);
+    EXPECT_EQ(input(), with(pasted, {{0, 0, "142"}}));
+    undo(1, 2, 5);
+    EXPECT_EQ(input(), pasted);
+    undo(1, 1, 1);
+    EXPECT_EQ(input(), sample);
 
-    press(into, QKeySequence::Undo);
+    pasteInto(into, QStringLiteral("6 6"));  // a paste after an undone block
+    undo(1, 0, 0);
+    EXPECT_EQ(input(), sample);
+    press(into, QKeySequence(Qt::CTRL | Qt::Key_Y));
+    press(into, QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_EQ(input(), with(sample, {{0, 0, "6"}, {0, 1, "6"}})) << "the undone block is gone";
 
-    EXPECT_EQ(input(), with(texts(kSampleInput), {{0, 1, "85"}, {1, 0, "9"}})) << "the edit is not lost";
+    // Typing on after a step elsewhere was undone is a step of its own.
+    QTest::keyClicks(&into, QStringLiteral("3"));
+    pasteInto(inputCell(2, 5), QStringLiteral("8"));
+    undo(1, 0, 0);
+    QTest::keyClicks(&into, QStringLiteral("4"));
+    undo(1, 0, 0);
+    EXPECT_EQ(into.text(), "36");
+
+    // So is typing again once the focus left the cell and came back.
+    QLineEdit& again = inputCell(2, 2);
+    for (const QString& typed : {QStringLiteral("1"), QStringLiteral("2")}) {
+        inputCell(2, 3).setFocus(Qt::TabFocusReason);
+        again.setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&again, Qt::Key_End);
+        QTest::keyClicks(&again, typed);
+    }
+    undo(1, 2, 2);
+    EXPECT_EQ(again.text(), "-11");
+}
+
+// The history keeps 100 steps and about 4 MiB of text, yet even the
+// largest paste a cell takes stays undoable.
+TEST_F(TypingAndPastingTest, TheHistoryIsBoundedInStepsAndTextButKeepsTheLastFullPaste)
+{
+    QLineEdit& into = inputCell(0, 0);
+    const auto pasteOver = [&](const QString& value) {
+        into.selectAll();
+        pasteInto(into, value);
+    };
+    const auto full = [&](int paste) { return QString(into.maxLength(), QChar(u'0' + paste % 10)); };
+    const struct {
+        int pastes;
+        std::function<QString(int)> value;
+        int earliest;  // the paste undoing all leads back to
+    } bounds[] = {
+        {150, [](int paste) { return QString::number(paste); }, 50},
+        {40, full, 8},  // 32 steps of 65,534 characters each
+    };
+    for (const auto& bound : bounds) {
+        fillGrid(*form_, kInputRows, texts(kSampleInput));
+        click(*form_, names::kClearButton);  // a step of its own, soon dropped
+        for (int paste = 1; paste <= bound.pastes; ++paste)
+            pasteOver(bound.value(paste));
+        press(into, QKeySequence::Undo);
+        EXPECT_EQ(into.text(), bound.value(bound.pastes - 1)) << bound.pastes;
+        for (int step = 0; step < bound.pastes; ++step)
+            press(into, QKeySequence::Undo);
+        EXPECT_EQ(into.text(), bound.value(bound.earliest)) << bound.pastes;
+    }
 }
 
 TEST_F(TypingAndPastingTest, TheMenusUndoAndRedoTakeTheBlockStepToo)
@@ -173,33 +291,37 @@ TEST_F(TypingAndPastingTest, TheMenusUndoAndRedoTakeTheBlockStepToo)
     pasteInto(into, QStringLiteral("7;8;9\n3;4"));
     const GridTexts pasted = with(texts(kSampleInput), {{2, 4, "7"}, {2, 5, "8"}});
     ASSERT_EQ(input(), pasted) << "values beyond the edges are left out";
-    const auto trigger = [&](const QString& command) {
+    const auto trigger = [&](const QString& command, bool enabled) {
         QMenu* menu = into.createEditMenu();
         for (QAction* action : menu->actions())
             if (action->text().section(u'\t', 0, 0) == command) {
-                EXPECT_TRUE(action->isEnabled()) << command.toStdString();
+                EXPECT_EQ(action->isEnabled(), enabled) << command.toStdString();
                 action->trigger();
             }
         delete menu;
     };
 
-    trigger(QStringLiteral("&Undo"));
+    trigger(QStringLiteral("&Redo"), false);
+    trigger(QStringLiteral("&Undo"), true);
     EXPECT_EQ(input(), texts(kSampleInput));
-    trigger(QStringLiteral("&Redo"));
+    trigger(QStringLiteral("&Redo"), true);
     EXPECT_EQ(input(), pasted);
 }
 
-TEST_F(TypingAndPastingTest, DroppedTextIsPastedTrimmedSplitIntoABlockAndUndoable)
+TEST_F(TypingAndPastingTest, ADroppedValueReplacesTheCellsTextAndABlockFillsTheGrid)
 {
     ASSERT_TRUE(activate(*form_));
     fillGrid(*form_, kInputRows, uniform(""));
 
     QLineEdit& single = inputCell(1, 1);
+    single.setText(QStringLiteral("-7"));
+    single.setCursorPosition(2);
     EXPECT_TRUE(drop(single, QStringLiteral("  4.5\r\n")));
     EXPECT_EQ(single.text(), "4.5");
     EXPECT_TRUE(single.hasFocus()) << "Ctrl+Z undoes a drop at once";
     press(single, QKeySequence::Undo);
-    EXPECT_EQ(single.text(), "");
+    EXPECT_EQ(single.text(), "-7");
+    single.setText({});
 
     QLineEdit& corner = inputCell(0, 4);
     EXPECT_TRUE(drop(corner, QStringLiteral("1\t2\t3\n4\t5\t6\n")));
@@ -209,25 +331,6 @@ TEST_F(TypingAndPastingTest, DroppedTextIsPastedTrimmedSplitIntoABlockAndUndoabl
     EXPECT_EQ(input(), uniform(""));
     press(corner, QKeySequence(Qt::CTRL | Qt::Key_Y));
     EXPECT_EQ(input(), dropped);
-}
-
-// The undo step of a block too large to keep is left out, not half kept,
-// and the block is written whole all the same.
-TEST_F(TypingAndPastingTest, ABlockTooLargeToUndoIsStillWrittenWhole)
-{
-    fillGrid(*form_, kInputRows, texts(kSampleInput));
-    const QString large(20000, u'7');
-    QLineEdit& into = inputCell(0, 0);
-    into.selectAll();
-    QTest::keyClicks(&into, QStringLiteral("5"));
-    pasteInto(into, large + u'\t' + large + u'\n' + large);
-    const GridTexts pasted = input();
-    EXPECT_EQ(pasted[0][0], large);
-    EXPECT_EQ(pasted[0][1], large);
-    EXPECT_EQ(pasted[1][0], large);
-
-    press(into, QKeySequence::Undo);
-    EXPECT_EQ(input(), pasted) << "no cell of the block is undone alone";
 }
 
 }  // namespace

@@ -45,15 +45,17 @@ protected:
         throw std::runtime_error("no menu opened");
     }
 
-    // The commands after Qt's own line-edit menu, unchanged, and a
-    // separator; a disabled one with a leading "-".
+    // The commands after Qt's own line-edit menu, unchanged but for Undo
+    // and Redo, which walk the grid's history, and a separator; a disabled
+    // one with a leading "-".
     static QStringList copyCommands(QLineEdit& cell)
     {
         QStringList shown;
         const std::unique_ptr<QMenu> standard(cell.createStandardContextMenu());
         for (QMenu* menu : {&openMenu(cell), standard.get()}) {
             for (const QAction* action : menu->actions())
-                shown << (action->isEnabled() ? QString() : QStringLiteral("-")) + action->text();
+                shown << (action->isEnabled() || action->text().contains(QStringLiteral("do\t")) ? QString() : QStringLiteral("-"))
+                             + action->text();
             menu->close();
         }
         // Shown: Qt's items, "", the copy commands; then Qt's items again.

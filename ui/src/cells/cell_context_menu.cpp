@@ -3,8 +3,10 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QUndoStack>
 
 #include "rowsweep/ui/desktop/arithmetic_setting.h"
 #include "rowsweep/ui/desktop/steps_output.h"
@@ -79,6 +81,27 @@ void addCopyCommands(QMenu& menu, CopySource source)
             ->setEnabled(source.solution != nullptr);
     if (source.arithmetic != nullptr)
         addArithmeticSwitch(menu, *source.arithmetic);
+}
+
+void routeEditCommands(QMenu& menu, QUndoStack* history, const std::function<void()>& paste)
+{
+    const QString pasteText = QLineEdit::tr("&Paste");
+    const QString undoText = QLineEdit::tr("&Undo");
+    const QString redoText = QLineEdit::tr("&Redo");
+    for (QAction* action : menu.actions()) {
+        const QString command = action->text().section(QChar(u'\t'), 0, 0);
+        if (command != pasteText && command != undoText && command != redoText)
+            continue;
+        QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+        if (command == pasteText) {
+            QObject::connect(action, &QAction::triggered, action, paste);
+            continue;
+        }
+        const bool undo = command == undoText;
+        action->setEnabled(history != nullptr && (undo ? history->canUndo() : history->canRedo()));
+        if (history != nullptr)
+            QObject::connect(action, &QAction::triggered, history, undo ? &QUndoStack::undo : &QUndoStack::redo);
+    }
 }
 
 }  // namespace rowsweep::ui

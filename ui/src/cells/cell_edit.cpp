@@ -8,6 +8,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -17,92 +18,56 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QToolTip>
+#include <QUndoStack>
 
-#include "rowsweep/steps/number_text.h"
-#include "rowsweep/ui/cells/cell_text_elision.h"
+#include "rowsweep/ui/cells/cell_context_menu.h"
+#include "rowsweep/ui/cells/cell_hover_text.h"
+#include "rowsweep/ui/cells/cell_keys.h"
+#include "rowsweep/ui/cells/cell_text_fitting.h"
 #include "rowsweep/ui/look/contrast.h"
 
 namespace rowsweep::ui {
 
-namespace {
-
-// No platform theme Qt 6.4 reads offers an error colour, so the mark has
-// its own red; on a dark base a lighter red keeps it readable.
-constexpr QColor kMarkRed{192, 0, 0};
-constexpr QColor kMarkRedOnDark{255, 128, 128};
-
-constexpr char kMarkText[] = "Not a number: counted as 0";
-
-// A paste that would bring more characters than this into the undo history
-// empties it instead (see pasteValue). Some hundred typed or pasted numbers
-// stay undoable.
-constexpr qsizetype kPastedHistoryBudget = 4096;
-
-// Beyond this a tooltip shows the start of the text only: no cell is that
-// wide, and a tooltip of a whole 32,767-character cell would be wider than
-// any screen.
-constexpr qsizetype kLongestHoverText = 200;
-
-// QLineEdit keeps this much room left and right of its text.
-constexpr int kLineEditTextMargin = 2;
-
-// Enter and keypad Enter, Up and Down on the arrow keys or the keypad,
-// without other modifiers.
-std::optional<CellMove> cellMove(const QKeyEvent& event)
-{
-    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-        return std::nullopt;
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return CellMove::Next;
-    case Qt::Key_Up:
-        return CellMove::Up;
-    case Qt::Key_Down:
-        return CellMove::Down;
-    default:
-        return std::nullopt;
-    }
-}
-
-// Both Ctrl+Shift+Z and Ctrl+Y redo, whichever of them the desktop names
-// its redo key.
-std::optional<HistoryStep> historyStep(const QKeyEvent& event)
-{
-    if (event.matches(QKeySequence::Undo))
-        return HistoryStep::Undo;
-    const QKeyCombination keys = event.keyCombination();
-    if (event.matches(QKeySequence::Redo) || keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)
-        || keys == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z))
-        return HistoryStep::Redo;
-    return std::nullopt;
-}
-
-}  // namespace
-
 CellEdit::CellEdit(QWidget* parent)
     : QLineEdit(parent)
 {
+    // textEdited comes before textChanged, which then takes the new text.
+    connect(this, &QLineEdit::textEdited, this, &CellEdit::noteTyping);
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { lastText_ = text; });
 }
 
-void CellEdit::showText(const QString& text)
+void CellEdit::showNumber(const QString& text, const WrittenNumber& number)
 {
-    // Writing what the cell already shows, from its start and with nothing
-    // to undo, would change nothing but cost a repaint of every cell on
-    // each Solve.
-    if (text == this->text() && cursorPosition() == 0 && !hasSelectedText() && !isUndoAvailable()
-        && !isRedoAvailable())
-        return;
-    setText(text);
-    setCursorPosition(0);
-    pastedIntoHistory_ = 0;  // setText empties the undo history
+    if (text == this->text() && number_ && cursorPosition() == 0 && !hasSelectedText())
+        return;  // the same text is the same number
+    restore({text, number, 0});
+}
+
+CellContent CellEdit::content() const
+{
+    return {text(), number_, cursorPosition()};
+}
+
+void CellEdit::restore(const CellContent& content)
+{
+    number_ = content.number;
+    setText(content.text);
+    setCursorPosition(content.cursor < 0 ? static_cast<int>(text().size()) : content.cursor);
+    ++typingRun_;
+}
+
+void CellEdit::noteTyping(const QString& typed)
+{
+    CellContent before{lastText_, number_, -1};
+    number_.reset();
+    if (requests_.typed)
+        requests_.typed(std::move(before), {typed, std::nullopt, cursorPosition()}, typingRun_);
 }
 
 void CellEdit::setMarked(bool marked, bool fractionInFloatingPoint)
 {
-    markText_ = QString::fromLatin1(kMarkText);
-    if (fractionInFloatingPoint)
-        markText_ += QStringLiteral("\nFractions are read in Exact Fractions mode");
+    markText_ = fractionInFloatingPoint ? tr("Not read in floating point: counted as 0")
+                                        : tr("Not a number: counted as 0");
     if (marked_ && marked)
         setAccessibleDescription(markText_);
     if (marked == marked_)
@@ -116,8 +81,7 @@ void CellEdit::setMarked(bool marked, bool fractionInFloatingPoint)
     }
     unmarkOnChange_ = connect(this, &QLineEdit::textChanged, this, [this] { setMarked(false); });
     QPalette red = palette();
-    const QColor base = red.color(QPalette::Base);
-    red.setColor(QPalette::Text, contrastRatio(kMarkRed, base) >= kReadableContrast ? kMarkRed : kMarkRedOnDark);
+    red.setColor(QPalette::Text, markRed(red.color(QPalette::Base)));
     setPalette(red);
     setAccessibleDescription(markText_);
 }
@@ -130,22 +94,31 @@ QRect CellEdit::textArea() const
     return style()->subElementRect(QStyle::SE_LineEditContents, &option, this) - textMargins();
 }
 
-bool CellEdit::textFits() const
+// While the user edits the text, or a drag shows where it would drop, the
+// line edit draws the real text; so it does a text that fits.
+std::optional<FittedCellText> CellEdit::drawnText() const
 {
-    const QString shown = text();
-    if (shown.isEmpty())
-        return true;  // most cells, and every one at start-up
-    if (shown.size() > kLongestHoverText)
-        return false;
-    return fontMetrics().horizontalAdvance(shown) <= textArea().width() - 2 * kLineEditTextMargin;
+    if (hasFocus() || dropTarget_)
+        return std::nullopt;
+    return drawnCellText(text(), number_, font(), textArea());
 }
 
-// A text that does not fit is drawn shortened while the user is not editing
-// it, where the line edit would draw its text, in the cell's text colour,
-// red while it is marked.
+QString CellEdit::shownText() const
+{
+    return drawnText().value_or(FittedCellText{text(), font()}).text;
+}
+
+qreal CellEdit::shownPointSize() const
+{
+    return QFontInfo(drawnText().value_or(FittedCellText{text(), font()}).font).pointSizeF();
+}
+
+// A text drawn smaller or shortened, in the cell's text colour, red while
+// it is marked.
 void CellEdit::paintEvent(QPaintEvent* event)
 {
-    if (hasFocus() || dropTarget_ || textFits()) {
+    const std::optional<FittedCellText> drawn = drawnText();
+    if (!drawn) {
         QLineEdit::paintEvent(event);
         return;
     }
@@ -153,40 +126,17 @@ void CellEdit::paintEvent(QPaintEvent* event)
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-
-    const QRect area = textArea();
-    const FittedCellText fitted = fitCellText(text(), font(), area.width() - 2 * kLineEditTextMargin);
-    const QFontMetrics metrics(fitted.font);
-    const int top = area.y() + (area.height() - metrics.height() + 1) / 2;
-    painter.setClipRect(area);
-    painter.setFont(fitted.font);
-    painter.setPen(palette().text().color());
-    painter.drawText(QPoint(area.x() + kLineEditTextMargin, top + metrics.ascent()), fitted.text);
+    paintFittedText(painter, textArea(), *drawn, palette().text().color());
 }
 
-QString CellEdit::hoverText() const
-{
-    QStringList lines;
-    const QString shown = text();
-    const QString hint = shown.size() <= kLongestHoverText ? steps::valueHint(shown) : QString();
-    if (!hint.isEmpty() || !textFits()) {
-        QString line = shown.size() > kLongestHoverText ? shown.left(kLongestHoverText) + QChar(0x2026) : shown;
-        if (!hint.isEmpty())
-            line += u' ' + hint;
-        lines << line;
-    }
-    if (marked_)
-        lines << markText_;
-    return lines.join(QChar(u'\n'));
-}
-
-// A cell whose text fits and says nothing more leaves the hover to its
+// A cell that says nothing more than it shows leaves the hover to its
 // frame, which may explain its stage.
 bool CellEdit::event(QEvent* event)
 {
     if (event->type() != QEvent::ToolTip)
         return QLineEdit::event(event);
-    const QString tip = hoverText();
+    const QString tip = cellHoverText({text(), !drawnText() || shownText() == text(),
+                                       !readsFractions_ || readsFractions_(), marked_ ? markText_ : QString(), hint_});
     if (tip.isEmpty()) {
         event->ignore();
         return false;
@@ -197,13 +147,14 @@ bool CellEdit::event(QEvent* event)
 
 void CellEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (const std::optional<CellMove> move = cellMove(*event); move && moveTo_) {
-        moveTo_(*move);
+    if (const std::optional<CellMove> move = cellMove(*event); move && requests_.move) {
+        requests_.move(*move);
         event->accept();
         return;
     }
-    if (const std::optional<HistoryStep> step = historyStep(*event); step && !isReadOnly()) {
-        takeHistoryStep(*step);
+    if (const HistoryStep step = historyStep(*event); step != nullptr && !isReadOnly()) {
+        if (history_ != nullptr)
+            (history_->*step)();
         event->accept();
         return;
     }
@@ -230,54 +181,30 @@ void CellEdit::mouseReleaseEvent(QMouseEvent* event)
 QMenu* CellEdit::createEditMenu()
 {
     QMenu* menu = createStandardContextMenu();
-    const QString paste = QLineEdit::tr("&Paste");
-    const QString undoText = QLineEdit::tr("&Undo");
-    const QString redoText = QLineEdit::tr("&Redo");
-    for (QAction* action : menu->actions()) {
-        const QString command = action->text().section(QChar(u'\t'), 0, 0);
-        if (command != paste && command != undoText && command != redoText)
-            continue;
-        disconnect(action, &QAction::triggered, nullptr, nullptr);
-        if (command == paste) {
-            connect(action, &QAction::triggered, this,
-                    [this] { pasteText(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
-            continue;
-        }
-        const HistoryStep step = command == undoText ? HistoryStep::Undo : HistoryStep::Redo;
-        const bool own = step == HistoryStep::Undo ? isUndoAvailable() : isRedoAvailable();
-        action->setEnabled(!isReadOnly() && (own || (blockHistory_ != nullptr && blockHistory_->offers(*this, step))));
-        connect(action, &QAction::triggered, this, [this, step] { takeHistoryStep(step); });
-    }
+    routeEditCommands(*menu, isReadOnly() ? nullptr : history_,
+                      [this] { pasteText(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
     return menu;
-}
-
-void CellEdit::takeHistoryStep(HistoryStep step)
-{
-    if (blockHistory_ != nullptr && blockHistory_->take(*this, step))
-        return;
-    if (step == HistoryStep::Undo)
-        undo();
-    else
-        redo();
 }
 
 void CellEdit::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = createEditMenu();
-    if (menuExtension_)
-        menuExtension_(*menu);
+    if (requests_.menu)
+        requests_.menu(*menu);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
 }
 
 // Once the user moves on, the typed text shows from its start like the
-// rest; a menu or another window taking the focus for a while keeps the
-// place the user was typing at.
+// rest, and the next typing here is a step of its own; a menu or another
+// window taking the focus for a while keeps the place the user was typing at.
 void CellEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) {
         setCursorPosition(0);
+        ++typingRun_;
+    }
 }
 
 void CellEdit::dragEnterEvent(QDragEnterEvent* event)
@@ -292,9 +219,9 @@ void CellEdit::dragLeaveEvent(QDragLeaveEvent* event)
     setDropTarget(false);
 }
 
-// Text dropped from elsewhere is pasted where it is dropped, and the cell
-// takes the focus, so that Ctrl+Z undoes the drop at once. Text dragged
-// within the cell moves as in any line edit.
+// Text dropped from elsewhere replaces the cell's text, or fills the grid
+// as a block, and the cell takes the focus, so that Ctrl+Z undoes the drop
+// at once. Text dragged within the cell moves as in any line edit.
 void CellEdit::dropEvent(QDropEvent* event)
 {
     setDropTarget(false);
@@ -304,8 +231,7 @@ void CellEdit::dropEvent(QDropEvent* event)
     }
     event->acceptProposedAction();
     setFocus(Qt::OtherFocusReason);
-    setCursorPosition(cursorPositionAt(event->position().toPoint()));
-    pasteText(event->mimeData()->text());
+    paste(event->mimeData()->text(), true);
 }
 
 void CellEdit::setDropTarget(bool target)
@@ -318,67 +244,27 @@ void CellEdit::setDropTarget(bool target)
 
 void CellEdit::pasteText(const QString& text)
 {
-    const PastedBlock block = splitPastedText(text);
+    paste(text, false);
+}
+
+// One value pasted goes where the cursor is, over the selection; one
+// dropped replaces the whole text.
+void CellEdit::paste(const QString& pasted, bool replacing)
+{
+    const PastedBlock block = splitPastedText(pasted);
     if (isBlock(block)) {
-        if (blockPasted_)
-            blockPasted_(block);
+        if (requests_.block)
+            requests_.block(block);
         return;
     }
-    pasteValue(singleValue(block));
-}
-
-bool CellEdit::pasteOver(const QString& value)
-{
-    selectAll();
-    return pasteValue(value);
-}
-
-// The undo history of a line edit keeps every character a paste removes
-// and inserts, until the text is next assigned: pasting a full cell again
-// and again would grow it without end. Pastes stay undoable within a
-// budget; one that would exceed it is made as an assignment, which starts
-// the history afresh.
-bool CellEdit::pasteValue(const QString& value)
-{
-    if (value.isEmpty() && !hasSelectedText())
-        return false;
-    if (!isUndoAvailable() && !isRedoAvailable())
-        pastedIntoHistory_ = 0;
-    const qsizetype touched = selectionLength() + value.size();
-    if (pastedIntoHistory_ + touched <= kPastedHistoryBudget) {
-        startUndoStep();
-        insert(value);
-        startUndoStep();
-        pastedIntoHistory_ += touched;
-        return true;
-    }
-    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const QString value = singleValue(block);
+    if (!requests_.write || (value.isEmpty() && (replacing || !hasSelectedText())))
+        return;
+    const int start = replacing ? 0 : hasSelectedText() ? selectionStart() : cursorPosition();
     QString next = text();
-    next.replace(start, selectionLength(), value);
-    setText(next.left(maxLength()));
-    setCursorPosition(static_cast<int>(std::min<qsizetype>(start + value.size(), text().size())));
-    pastedIntoHistory_ = 0;
-    emit textEdited(text());
-    return false;
-}
-
-// A paste is an undo step of its own, apart from the typing around it. The
-// line edit starts a new step whenever its cursor moves, so the cursor
-// steps aside and back, the selection kept.
-void CellEdit::startUndoStep()
-{
-    if (text().isEmpty())
-        return;
-    const int at = cursorPosition();
-    const int start = selectionStart();
-    const int length = selectionLength();
-    setCursorPosition(at > 0 ? at - 1 : at + 1);
-    if (length == 0)
-        setCursorPosition(at);
-    else if (at == start)
-        setSelection(start + length, -length);
-    else
-        setSelection(start, length);
+    next.replace(start, replacing ? next.size() : selectionLength(), value);
+    next.truncate(maxLength());
+    requests_.write(content(), {next, std::nullopt, static_cast<int>(std::min<qsizetype>(start + value.size(), next.size()))});
 }
 
 }  // namespace rowsweep::ui

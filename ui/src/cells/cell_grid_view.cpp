@@ -1,6 +1,7 @@
 #include "rowsweep/ui/cells/cell_grid_view.h"
 
 #include "rowsweep/ui/cells/cell_context_menu.h"
+#include "rowsweep/ui/desktop/arithmetic_setting.h"
 #include "rowsweep/ui/look/separator_line.h"
 #include "rowsweep/ui/look/twips.h"
 #include "rowsweep/ui/look/window_style.h"
@@ -28,12 +29,19 @@ CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& g
             edit->setAccessibleName(place + QString::number(column + 1));
             edit->setGeometry(toPixels(TwipRect{kGridColumnLefts[column], grid.rowTops[row], kGridCellWidth,
                                                 grid.rowHeights[row]}));
-            edit->setBlockPasteHandler([this, row, column](const PastedBlock& block) { fillFrom(row, column, block); });
-            edit->setBlockHistory(&blockHistory_);
-            connect(edit, &QLineEdit::textChanged, this, [this, edit] { blockHistory_.noteChange(*edit); });
-            edit->setMoveHandler([this, row, column](CellMove move) { moveFocus(row, column, move); });
+            edit->setHistory(&history_.stack());
+            edit->setRequests({
+                .block = [this, row, column](const PastedBlock& block) { fillFrom(row, column, block); },
+                .write = [this, edit](CellContent before,
+                                      CellContent after) { history_.write({{edit, std::move(before), std::move(after)}}); },
+                .typed = [this, edit](CellContent before, CellContent after,
+                                      int run) { history_.typed(*edit, std::move(before), std::move(after), run); },
+                .move = [this, row, column](CellMove move) { moveFocus(row, column, move); },
+                .menu = [this](QMenu& menu) { addCopyCommands(menu); },
+            });
+            edit->setReadsFractions(
+                [this] { return arithmetic_ == nullptr || arithmetic_->value() == steps::Arithmetic::Exact; });
             cells_[row][column] = edit;
-            edit->setMenuExtension([this](QMenu& menu) { addCopyCommands(menu); });
         }
     }
     new SeparatorLine(grid.line, this);
@@ -50,16 +58,49 @@ std::array<std::array<QString, kColumns>, kRows> CellGridView::texts() const
 
 void CellGridView::showTexts(const std::array<std::array<QString, kColumns>, kRows>& texts)
 {
+    history_.stack().clear();
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
-            cells_[row][column]->showText(texts[row][column]);
+            cells_[row][column]->restore({texts[row][column], std::nullopt, 0});
+}
+
+void CellGridView::showNumbers(const steps::StageNumbers& numbers)
+{
+    history_.stack().clear();
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            const WrittenNumber& number = numbers[row][column];
+            cells_[row][column]->showNumber(QString::fromStdString(writtenText(number)), number);
+        }
+}
+
+void CellGridView::writeTexts(const std::array<std::array<QString, kColumns>, kRows>& texts)
+{
+    std::vector<std::pair<CellEdit*, QString>> writes;
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            writes.emplace_back(cells_[row][column], texts[row][column]);
+    write(writes);
 }
 
 void CellGridView::clear()
 {
-    for (const auto& row : cells_)
-        for (CellEdit* cell : row)
-            cell->showText(QString());
+    writeTexts({});
+}
+
+void CellGridView::write(const std::vector<std::pair<CellEdit*, QString>>& writes)
+{
+    std::vector<CellChange> changes;
+    for (const auto& [cell, text] : writes)
+        changes.push_back({cell, cell->content(), {text, std::nullopt, 0}});
+    history_.write(std::move(changes));
+}
+
+void CellGridView::setCellHint(const CellMask& cells, const QString& hint)
+{
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            cells_[row][column]->setHint(cells[row][column] ? hint : QString());
 }
 
 void CellGridView::markNotANumber(const CellMask& cells, const CellMask& fractionsInFloatingPoint)
@@ -76,19 +117,13 @@ void CellGridView::addCopyCommands(QMenu& menu) const
 
 void CellGridView::fillFrom(int row, int column, const PastedBlock& block)
 {
-    // The cell pasted into comes first: Ctrl+Z there takes the block back.
-    std::vector<BlockPasteHistory::Write> writes{{cells_[row][column], cells_[row][column]->text()}};
+    std::vector<std::pair<CellEdit*, QString>> writes;
     for (qsizetype line = 0; line < block.size() && row + line < kRows; ++line) {
         const QStringList& values = block[line];
-        for (qsizetype value = 0; value < values.size() && column + value < kColumns; ++value) {
-            CellEdit* cell = cells_[row + line][column + value];
-            if (cell == writes.front().cell)
-                writes.front().value = values[value];
-            else
-                writes.push_back({cell, values[value]});
-        }
+        for (qsizetype value = 0; value < values.size() && column + value < kColumns; ++value)
+            writes.emplace_back(cells_[row + line][column + value], values[value].left(cells_[row][column]->maxLength()));
     }
-    blockHistory_.paste(writes);
+    write(writes);
 }
 
 void CellGridView::moveFocus(int row, int column, CellMove move)

@@ -26,4 +26,11 @@ double contrastRatio(const QColor& a, const QColor& b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+QColor markRed(const QColor& base)
+{
+    constexpr QColor kRed{192, 0, 0};
+    constexpr QColor kRedOnDark{255, 128, 128};
+    return contrastRatio(kRed, base) >= kReadableContrast ? kRed : kRedOnDark;
+}
+
 }  // namespace rowsweep::ui

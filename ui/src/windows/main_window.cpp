@@ -74,6 +74,17 @@ QStringList resultHints(const steps::WorkedSolution& solution)
     return hints;
 }
 
+// The cells of row 3 of a floating-point answer that are not zero: the
+// residue the warning comes from.
+CellMask residueCells(const steps::WorkedSolution& solution)
+{
+    CellMask cells{};
+    if (const auto* solve = std::get_if<steps::BasicSolve<double>>(&solution.solve))
+        for (int column = 0; column < kColumns; ++column)
+            cells[kRows - 1][column] = !isZero(solve->reduction.stages.back().matrix[kRows - 1][column]);
+    return cells;
+}
+
 // A window beside this one, without an owner, so the user may switch
 // between them freely; a minimised one is restored.
 void bringToFront(QWidget& window)
@@ -183,10 +194,12 @@ void MainWindow::solveClicked()
         std::make_shared<const steps::WorkedSolution>(steps::solveCells(input_->texts(), arithmetic_.value()));
     input_->markNotANumber(solution->unreadable, solution->fractionsLeftUnread);
     solving_.get().showSolution(solution);
-    result_->showTexts(steps::stageTexts(*solution, kStageCount - 1));
+    result_->showNumbers(steps::stageNumbers(*solution, kStageCount - 1));
     input_->holdSolution(solution);
     result_->holdSolution(solution);
-    result_->setToolTip(resultHints(*solution).join(u'\n'));
+    const QString hints = resultHints(*solution).join(u'\n');
+    result_->setToolTip(hints);
+    result_->setCellHint(residueCells(*solution), hints);
     verdict_->showLine(steps::verdictLine(solution->verdict), steps::solutionLines(solution->verdict).join(u'\n'));
     shown_ = solution;
     if (ReducedFormWindow* window = reducedForm_.loaded())
@@ -204,6 +217,7 @@ void MainWindow::clearClicked()
     input_->holdSolution(nullptr);
     result_->holdSolution(nullptr);
     result_->setToolTip({});
+    result_->setCellHint({}, {});
     verdict_->showLine({}, {});
     shown_.reset();
     solving_.get().clear();
@@ -213,9 +227,11 @@ void MainWindow::clearClicked()
 
 void MainWindow::sampleClicked()
 {
+    std::array<std::array<QString, kColumns>, kRows> sample;
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
-            input_->cell(row, column)->showText(toQString(kSampleMatrix[row][column]));
+            sample[row][column] = toQString(kSampleMatrix[row][column]);
+    input_->writeTexts(sample);
 }
 
 // Waits until the About window is hidden or closed; meanwhile the other

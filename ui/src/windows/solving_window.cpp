@@ -81,7 +81,7 @@ void SolvingWindow::showSolution(std::shared_ptr<const steps::WorkedSolution> so
 {
     for (std::size_t stage = 0; stage < kStageCount; ++stage) {
         CellGridView& grid = *grids_[stage];
-        grid.showTexts(steps::stageTexts(*solution, stage));
+        grid.showNumbers(steps::stageNumbers(*solution, stage));
         const QString explanation = steps::explainStage(*solution, stage).join(QChar(u'\n'));
         grid.setToolTip(explanation);
         grid.setAccessibleDescription(explanation);

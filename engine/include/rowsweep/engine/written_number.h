@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include <gmpxx.h>
 
@@ -55,5 +56,17 @@ inline constexpr unsigned long kLargestWrittenDenominator = 1000000;
 
 // The text a cell shows for it: "-7/4", "1e+300", "Infinity".
 [[nodiscard]] std::string writtenText(const WrittenNumber& number);
+
+}  // namespace rowsweep
+
+namespace rowsweep {
+
+// A cell text as the user typed it, taken apart without changing its value:
+// an integer keeps all its digits, a decimal all its significant digits
+// and its power, a fraction of two integers its numerator and denominator
+// in the terms typed (the sign in front). Reads the cell grammar, blanks
+// around allowed, without its limits on range; none for anything else,
+// a fraction of decimals included.
+[[nodiscard]] std::optional<WrittenNumber> readWrittenNumber(std::string_view text);
 
 }  // namespace rowsweep

@@ -10,6 +10,7 @@
 #include "rowsweep/steps/worked_solution.h"
 
 class QMenu;
+class QUndoStack;
 
 namespace rowsweep::ui {
 
@@ -34,5 +35,9 @@ struct CopySource {
 // as text or as LaTeX and the Reduced Form window; then the checkable
 // "Exact Fractions".
 void addCopyCommands(QMenu& menu, CopySource source);
+
+// Qt's own line-edit menu with its Paste going through `paste` and its Undo
+// and Redo through the grid's history (none: disabled).
+void routeEditCommands(QMenu& menu, QUndoStack* history, const std::function<void()>& paste);
 
 }  // namespace rowsweep::ui

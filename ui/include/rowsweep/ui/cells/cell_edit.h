@@ -4,68 +4,76 @@
 
 #include <QLineEdit>
 
-#include "rowsweep/ui/cells/block_paste_history.h"
+#include "rowsweep/ui/cells/cell_content.h"
+#include "rowsweep/ui/cells/cell_keys.h"
+#include "rowsweep/ui/cells/cell_text_fitting.h"
 #include "rowsweep/ui/cells/pasted_text.h"
 
 class QMenu;
+class QUndoStack;
 
 namespace rowsweep::ui {
 
-// Where Enter and the arrow keys ask the grid to move the focus.
-enum class CellMove { Next, Up, Down };
+// What a cell hands to its grid: the grid keeps the history of its cells,
+// fills blocks and knows the cell each key leads to.
+struct CellRequests {
+    // Text pasted or dropped that holds more than one value: it belongs
+    // from this cell rightwards and downwards.
+    std::function<void(const PastedBlock&)> block;
+    // A paste or a drop of one value, to be written as an undo step.
+    std::function<void(CellContent before, CellContent after)> write;
+    // Typing already done: `run` counts the times the focus left the cell.
+    std::function<void(CellContent before, CellContent after, int run)> typed;
+    std::function<void(CellMove)> move;
+    // The grid's own commands below the line edit's menu.
+    std::function<void(QMenu&)> menu;
+};
 
 // One cell of a grid. While the user is not editing it, a text too wide
-// for it is drawn shortened, with an ellipsis in place of the digits that
-// do not fit and its exponent kept (see elidedCellText); its text, its
-// copy and what a screen reader reads stay whole. A text too wide for it,
-// or a value close to a simple fraction, is shown whole on hover. A paste
-// or a drop drops the blanks and line breaks around a value, and a block
-// of values is handed to the grid.
+// for it is drawn smaller or shortened (see fitCellText); its text, its
+// copy and what a screen reader reads stay whole. A text not drawn whole,
+// or a value with more to say, is shown whole on hover. A paste drops the
+// blanks and line breaks around a value; a dropped value replaces the
+// whole text; a block of values goes to the grid. Ctrl+Z, Ctrl+Shift+Z,
+// Ctrl+Y and the menu's Undo and Redo walk the grid's history.
 class CellEdit final : public QLineEdit {
     Q_OBJECT
+    // What the cell draws, for automation: the text as drawn and its size.
+    Q_PROPERTY(QString shownText READ shownText)
+    Q_PROPERTY(qreal shownPointSize READ shownPointSize)
 
 public:
     explicit CellEdit(QWidget* parent);
 
-    // Assigns the text as the program writes cells, scrolled to its start.
-    void showText(const QString& text);
+    // Assigns a number's text as the program writes cells, scrolled to its
+    // start; the number keeps its written form for drawing.
+    void showNumber(const QString& text, const WrittenNumber& number);
+
+    [[nodiscard]] CellContent content() const;
+    // Puts back what an undo step kept.
+    void restore(const CellContent& content);
 
     // After a Solve: a cell whose text is neither blank nor a number counted
-    // as 0, and is drawn in red until its text changes.
-    // In floating point, a fraction is marked with a pointer to the mode
-    // that reads it.
+    // as 0, and is drawn in red until its text changes. In floating point,
+    // a fraction is marked as not read there.
     void setMarked(bool marked, bool fractionInFloatingPoint = false);
-    [[nodiscard]] bool isMarkedNotANumber() const { return marked_; }
+    // A line the grid adds to what the cell says on hover.
+    void setHint(const QString& hint) { hint_ = hint; }
+    // Whether fractions are read, asked on hover.
+    void setReadsFractions(std::function<bool()> reads) { readsFractions_ = std::move(reads); }
 
     // Pastes as Ctrl+V does, from the given text instead of the clipboard.
     void pasteText(const QString& text);
-
-    // Replaces the whole text as a paste does: as one undo step while the
-    // undo history's budget allows, else as an assignment that starts the
-    // history afresh. True when it became an undo step.
-    bool pasteOver(const QString& value);
 
     // The line edit's own context menu, its Paste, Undo and Redo going the
     // ways the keys go.
     [[nodiscard]] QMenu* createEditMenu();
 
-    // Adds the grid's own commands below the line edit's menu.
-    using MenuExtension = std::function<void(QMenu&)>;
-    void setMenuExtension(MenuExtension extension) { menuExtension_ = std::move(extension); }
+    void setRequests(CellRequests requests) { requests_ = std::move(requests); }
+    void setHistory(QUndoStack* history) { history_ = history; }
 
-    // Called when more than one value was pasted: they belong from this
-    // cell rightwards and downwards. The grid is the only one who cares.
-    using BlockPasteHandler = std::function<void(const PastedBlock&)>;
-    void setBlockPasteHandler(BlockPasteHandler handler) { blockPasted_ = std::move(handler); }
-
-    // The grid's undo step for a block pasted into this cell, which Ctrl+Z
-    // and Ctrl+Shift+Z (or Ctrl+Y) take before the cell's own history.
-    void setBlockHistory(BlockPasteHistory* history) { blockHistory_ = history; }
-
-    // Enter moves to the next cell, Up and Down to the cell above or below;
-    // the grid knows which that is.
-    using MoveHandler = std::function<void(CellMove)>;
-    void setMoveHandler(MoveHandler handler) { moveTo_ = std::move(handler); }
+    [[nodiscard]] QString shownText() const;
+    [[nodiscard]] qreal shownPointSize() const;
 
 protected:
     bool event(QEvent* event) override;
@@ -79,25 +87,23 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    [[nodiscard]] QString hoverText() const;
+    [[nodiscard]] std::optional<FittedCellText> drawnText() const;
     [[nodiscard]] QRect textArea() const;
-    [[nodiscard]] bool textFits() const;
-    bool pasteValue(const QString& value);
-    void takeHistoryStep(HistoryStep step);
-    void startUndoStep();
+    void noteTyping(const QString& typed);
+    void paste(const QString& pasted, bool replacing);
     void setDropTarget(bool target);
 
-    BlockPasteHandler blockPasted_;
-    MenuExtension menuExtension_;
-    MoveHandler moveTo_;
-    BlockPasteHistory* blockHistory_ = nullptr;
+    CellRequests requests_;
+    QUndoStack* history_ = nullptr;
+    std::function<bool()> readsFractions_;
+    std::optional<WrittenNumber> number_;  // the form of a number the program wrote
+    QString lastText_;                     // the text before the latest edit
+    int typingRun_ = 0;
     QMetaObject::Connection unmarkOnChange_;
     bool marked_ = false;
     QString markText_;
+    QString hint_;
     bool dropTarget_ = false;  // a drag hovers over the cell: its drop cursor shows in the real text
-    // Characters that pastes put into the undo history since it was last
-    // emptied; see pasteValue.
-    qsizetype pastedIntoHistory_ = 0;
 };
 
 }  // namespace rowsweep::ui

@@ -10,9 +10,10 @@
 #include <QPointer>
 
 #include "rowsweep/engine/matrix.h"
+#include "rowsweep/steps/stage_numbers.h"
 #include "rowsweep/steps/worked_solution.h"
-#include "rowsweep/ui/cells/block_paste_history.h"
 #include "rowsweep/ui/cells/cell_edit.h"
+#include "rowsweep/ui/cells/cell_history.h"
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/object_names.h"
 
@@ -36,11 +37,12 @@ struct GridPlacement {
 
 // A frame holding three rows of six single-line cells and the line that
 // sets column 5 apart. The cells accept any text; nothing reacts to typing.
-// A block of values pasted into a cell fills the grid from that cell, and
-// Ctrl+Z in that cell takes the whole block back. Enter moves to the next
-// cell row by row, Up and Down to the same column of the row above or
-// below. What the frame and its cells say on hover shows while their
-// window is inactive too.
+// A block of values pasted or dropped into a cell fills the grid from that
+// cell. Pastes, blocks, drops, typing, Clear and Sample are steps of the
+// grid's one undo history, which Ctrl+Z in any of its cells walks back.
+// Enter moves to the next cell row by row, Up and Down to the same column
+// of the row above or below. What the frame and its cells say on hover
+// shows while their window is inactive too.
 class CellGridView final : public QGroupBox {
 public:
     CellGridView(const ControlPlacement& frame, const GridPlacement& grid, QWidget* parent);
@@ -51,9 +53,17 @@ public:
     [[nodiscard]] CellEdit* cell(int row, int column) const { return cells_[row][column]; }
 
     [[nodiscard]] std::array<std::array<QString, kColumns>, kRows> texts() const;
-    // Writes every cell as the program writes cells.
+    // Writes every cell as the program writes cells; the grid's history
+    // starts afresh.
     void showTexts(const std::array<std::array<QString, kColumns>, kRows>& texts);
+    // Writes every cell with a number's text, kept in its written form for
+    // drawing; the grid's history starts afresh.
+    void showNumbers(const steps::StageNumbers& numbers);
+    // Writes every cell, or empties it, as one undo step.
+    void writeTexts(const std::array<std::array<QString, kColumns>, kRows>& texts);
     void clear();
+    // A line the cells named add to what they say on hover; the others add none.
+    void setCellHint(const CellMask& cells, const QString& hint);
     // Marks the cells whose text counted as 0 without being blank; the
     // mark goes with the next edit of the cell.
     void markNotANumber(const CellMask& cells, const CellMask& fractionsInFloatingPoint);
@@ -73,6 +83,7 @@ public:
 private:
     // Values beyond the grid's edge are dropped.
     void fillFrom(int row, int column, const PastedBlock& block);
+    void write(const std::vector<std::pair<CellEdit*, QString>>& writes);
     void moveFocus(int row, int column, CellMove move);
 
     void addCopyCommands(QMenu& menu) const;
@@ -82,7 +93,7 @@ private:
     ArithmeticSetting* arithmetic_ = nullptr;
     std::function<void()> openReducedForm_;
     std::shared_ptr<const steps::WorkedSolution> solution_;
-    BlockPasteHistory blockHistory_;
+    CellHistory history_;
     QPointer<QWidget> afterLastCell_;
 };
 

@@ -11,4 +11,9 @@ inline constexpr double kReadableContrast = 4.5;
 // (the same) to 21 (black on white).
 [[nodiscard]] double contrastRatio(const QColor& a, const QColor& b);
 
+// The red of a mark on input that counted as 0, readable on `base`: no
+// platform theme Qt 6.4 reads offers an error colour, and on a dark base a
+// lighter red keeps the mark readable.
+[[nodiscard]] QColor markRed(const QColor& base);
+
 }  // namespace rowsweep::ui

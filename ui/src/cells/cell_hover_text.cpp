@@ -1,0 +1,53 @@
+#include "rowsweep/ui/cells/cell_hover_text.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "rowsweep/engine/cell_text.h"
+#include "rowsweep/engine/exact_text.h"
+#include "rowsweep/steps/number_text.h"
+
+namespace rowsweep::ui {
+
+namespace {
+
+// Beyond this a tooltip shows the start of the text only: no cell is that
+// wide, and a tooltip of a whole 32,767-character cell would be wider than
+// any screen.
+constexpr qsizetype kLongestHoverText = 200;
+
+// A fraction that floating point does not read: what Exact Fractions reads.
+QString fractionLeftUnread(const QString& text)
+{
+    const std::string utf8 = text.toStdString();
+    if (parseCellText(utf8))
+        return {};
+    const std::optional<mpq_class> exact = parseExactCellText(utf8, true);
+    if (!exact)
+        return {};
+    return QCoreApplication::translate("CellHover", "(%1 in Exact Fractions)")
+        .arg(QString::fromStdString(exactDecimalText(*exact)));
+}
+
+}  // namespace
+
+QString cellHoverText(const CellHover& hover)
+{
+    QStringList lines;
+    if (hover.text.size() <= kLongestHoverText) {
+        QString value = hover.readsFractions ? QString() : fractionLeftUnread(hover.text);
+        if (value.isEmpty())
+            value = steps::valueHint(hover.text);
+        if (!value.isEmpty() || !hover.drawnWhole)
+            lines << (value.isEmpty() ? hover.text : hover.text + u' ' + value);
+    } else {
+        lines << hover.text.left(kLongestHoverText) + QChar(0x2026);
+    }
+    if (!hover.mark.isEmpty())
+        lines << hover.mark;
+    if (!hover.hint.isEmpty())
+        lines << hover.hint;
+    return lines.join(QChar(u'\n'));
+}
+
+}  // namespace rowsweep::ui

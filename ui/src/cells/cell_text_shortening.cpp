@@ -1,0 +1,180 @@
+#include "rowsweep/ui/cells/cell_text_shortening.h"
+
+#include <algorithm>
+#include <string>
+
+#include <gmpxx.h>
+
+namespace rowsweep::ui {
+
+namespace {
+
+const QChar kEllipsis(0x2026);
+
+// No cell, even at its smallest text, shows more characters than this; a
+// whole 32,767-character cell is not measured.
+constexpr int kMostShownCharacters = 200;
+// Significant digits worked out for an integer or a fraction: more than a
+// cell shows.
+constexpr int kQuotientDigits = 20;
+// At least these many significant digits show, so that no two values far
+// apart look alike.
+constexpr int kLeastSignificantDigits = 2;
+
+// A value that is not zero as its significant digits and the decimal power
+// of the first. Complete: the digits are all there are.
+struct Significant {
+    bool negative = false;
+    std::string digits;
+    long long power = 0;
+    bool complete = true;
+};
+
+mpz_class powerOfTen(long long exponent)
+{
+    mpz_class power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(exponent));
+    return power;
+}
+
+void dropTrailingZeros(std::string& digits)
+{
+    digits.erase(std::max<std::size_t>(digits.find_last_not_of('0') + 1, 1));
+}
+
+// The leading digits of numerator / denominator, cut (not rounded), so
+// that every digit shown is a digit of the value.
+Significant quotient(const WrittenNumber& fraction)
+{
+    const mpz_class numerator(fraction.digits);
+    const mpz_class denominator(fraction.denominator);
+    long long power = static_cast<long long>(fraction.digits.size()) - static_cast<long long>(fraction.denominator.size());
+    if (numerator * powerOfTen(std::max(0LL, -power)) < denominator * powerOfTen(std::max(0LL, power)))
+        --power;
+    const long long shift = kQuotientDigits - 1 - power;
+    const mpz_class digits = shift >= 0 ? mpz_class(numerator * powerOfTen(shift) / denominator)
+                                        : mpz_class(numerator / (denominator * powerOfTen(-shift)));
+    Significant value{fraction.negative, digits.get_str(), power, false};
+    dropTrailingZeros(value.digits);
+    return value;
+}
+
+std::optional<Significant> significantOf(const WrittenNumber& number)
+{
+    if (number.digits == "0")
+        return std::nullopt;
+    switch (number.kind) {
+    case WrittenNumber::Kind::Decimal:
+        return Significant{number.negative, number.digits, number.power, true};
+    case WrittenNumber::Kind::Integer: {
+        Significant value{number.negative, number.digits, static_cast<long long>(number.digits.size()) - 1, true};
+        dropTrailingZeros(value.digits);
+        return value;
+    }
+    case WrittenNumber::Kind::Fraction:
+        return quotient(number);
+    case WrittenNumber::Kind::Infinity:
+    case WrittenNumber::Kind::NotANumber:
+        break;
+    }
+    return std::nullopt;
+}
+
+QString exponentText(long long power)
+{
+    const QString digits = QString::number(power < 0 ? -power : power).rightJustified(2, u'0');
+    return QStringLiteral("e") + (power < 0 ? u'-' : u'+') + digits;
+}
+
+// The longest of make(longest) .. make(least) that fits, by bisection: a
+// longer candidate is never narrower.
+std::optional<QString> longestFitting(int least, int longest, const std::function<QString(int)>& make,
+                                      const FitsRoom& fits)
+{
+    if (longest < least || !fits(make(least)))
+        return std::nullopt;
+    while (least < longest) {
+        const int middle = least + (longest - least + 1) / 2;
+        if (fits(make(middle)))
+            least = middle;
+        else
+            longest = middle - 1;
+    }
+    return make(least);
+}
+
+int cappedSize(std::size_t size)
+{
+    return static_cast<int>(std::min<std::size_t>(size, kMostShownCharacters));
+}
+
+// Fixed notation, as "%.15g" writes powers -4 to 14: the whole integer part
+// and some of the fraction, at least as many of its digits as make two
+// significant ones.
+std::optional<QString> fixedForm(const Significant& value, const FitsRoom& fits, QString& shortest)
+{
+    if (value.power < -4 || value.power > 14)
+        return std::nullopt;
+    const QString sign = value.negative ? QStringLiteral("-") : QString();
+    const QString digits = QString::fromStdString(value.digits);
+    const auto power = static_cast<int>(value.power);
+    QString integer;
+    QString fraction;
+    if (power >= 0) {
+        integer = digits.left(power + 1).leftJustified(power + 1, u'0');
+        fraction = digits.mid(power + 1);
+    } else {
+        integer = QStringLiteral("0");
+        fraction = QString(-power - 1, u'0') + digits;
+    }
+    const int least = power >= 0 ? std::max(1, kLeastSignificantDigits - (power + 1)) : -power - 1 + kLeastSignificantDigits;
+    const int longest = cappedSize(static_cast<std::size_t>(fraction.size())) - (value.complete ? 1 : 0);
+    const auto make = [&](int kept) { return sign + integer + u'.' + fraction.left(kept) + kEllipsis; };
+    if (least <= longest)
+        shortest = make(least);
+    return longestFitting(least, longest, make, fits);
+}
+
+// Scientific notation: sign, first digit, point, some digits, the exponent.
+std::optional<QString> scientificForm(const Significant& value, const FitsRoom& fits, QString& shortest)
+{
+    const QString sign = value.negative ? QStringLiteral("-") : QString();
+    const QString digits =
+        QString::fromStdString(value.digits).leftJustified(kLeastSignificantDigits, u'0');
+    const QString exponent = exponentText(value.power);
+    const int longest = std::max(kLeastSignificantDigits,
+                                 cappedSize(value.digits.size()) - (value.complete ? 1 : 0));
+    const auto make = [&](int shown) {
+        return sign + digits.front() + u'.' + digits.mid(1, shown - 1) + kEllipsis + exponent;
+    };
+    if (shortest.isEmpty() || make(kLeastSignificantDigits).size() < shortest.size())
+        shortest = make(kLeastSignificantDigits);
+    return longestFitting(kLeastSignificantDigits, longest, make, fits);
+}
+
+// Leading characters and an ellipsis; a sign keeps the character after it.
+QString cutText(const QString& text, const FitsRoom& fits)
+{
+    const QString trimmed = text.trimmed();
+    const int least = trimmed.startsWith(u'-') || trimmed.startsWith(u'+') ? 2 : 1;
+    const auto make = [&](int kept) { return trimmed.left(kept) + kEllipsis; };
+    return longestFitting(least, cappedSize(static_cast<std::size_t>(trimmed.size())) - 1, make, fits)
+        .value_or(make(least));
+}
+
+}  // namespace
+
+QString shortenedCellText(const QString& text, const std::optional<WrittenNumber>& number, const FitsRoom& fits)
+{
+    const std::optional<Significant> value = number ? significantOf(*number) : std::nullopt;
+    if (!value)
+        return cutText(text, fits);
+    QString shortest;
+    if (std::optional<QString> fixed = fixedForm(*value, fits, shortest))
+        return *fixed;
+    if (std::optional<QString> scientific = scientificForm(*value, fits, shortest))
+        return *scientific;
+    return shortest;
+}
+
+}  // namespace rowsweep::ui
