@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "private_settings.h"
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/windows/main_window.h"
 #include "rowsweep/ui/object_names.h"
@@ -176,5 +177,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const rowsweep::bench::PrivateSettings settings;
     return rowsweep::bench::runAndJudge(argc, argv, 5, judge);
 }
