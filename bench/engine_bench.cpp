@@ -124,6 +124,19 @@ void decideSample(benchmark::State& state)
         benchmark::DoNotOptimize(rowsweep::decideSystem(input));
 }
 
+// After every Solve: from the sample's exact Answer on to its reduced form,
+// and the verdict read from it.
+void reducedFormOfSample(benchmark::State& state)
+{
+    rowsweep::ExactMatrix input;
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            input[row][column] = mpq_class(std::string(rowsweep::kSampleMatrix[row][column]));
+    const rowsweep::ExactMatrix answer = rowsweep::reduce(input).answer();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(rowsweep::readVerdict(rowsweep::continueToReducedForm(answer)));
+}
+
 // What GMP holds at most while a Solve runs, through allocation functions
 // that count its bytes.
 class GmpMemory {
@@ -246,6 +259,7 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(("ExactReduction/" + name).c_str(), exactReduction, input);
     }
     benchmark::RegisterBenchmark("DecideSystem/sample", decideSample);
+    benchmark::RegisterBenchmark("ReducedFormAndVerdict/sample", reducedFormOfSample);
     static const TextMatrix longestInput = longestCells();
     benchmark::RegisterBenchmark("ExactSolve/longest_cells", exactSolveOnMemoryGrids, longestInput)
         ->Unit(benchmark::kMillisecond)
@@ -264,6 +278,9 @@ int main(int argc, char** argv)
         }
         if (const double* decide = medians.time("DecideSystem/sample"))
             met &= rowsweep::bench::report("sample: decide the system", *decide / 1000.0,
+                                           kMaxDecideNanoseconds / 1000.0, "us");
+        if (const double* reduced = medians.time("ReducedFormAndVerdict/sample"))
+            met &= rowsweep::bench::report("sample: reduced form and verdict", *reduced / 1000.0,
                                            kMaxDecideNanoseconds / 1000.0, "us");
         for (const auto& [name, input] : inputs()) {
             if (const double* engine = medians.time("ExactReduction/" + name))

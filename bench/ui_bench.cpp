@@ -14,7 +14,9 @@
 
 #include "private_settings.h"
 #include "rowsweep/ui/look/layout.h"
+#include "rowsweep/ui/desktop/message_boxes.h"
 #include "rowsweep/ui/windows/main_window.h"
+#include "rowsweep/ui/windows/reduced_form_window.h"
 #include "rowsweep/ui/object_names.h"
 #include "verdict.h"
 
@@ -64,6 +66,33 @@ void BM_SolveClickWhileWatching(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SolveClickWhileWatching)->Unit(benchmark::kMicrosecond);
+
+// A click on the verdict line of a 3 x 3 textbook system until the Reduced
+// Form window is drawn; it is closed again outside the timing, so that
+// every click builds it anew.
+void BM_OpenReducedForm(benchmark::State& state)
+{
+    rowsweep::ui::MainWindow form(rowsweep::steps::Arithmetic::FloatingPoint);
+    form.show();
+    const char* textbook[rowsweep::kRows][rowsweep::kColumns] = {
+        {"2", "1", "-1", "", "", "8"}, {"-3", "-1", "2", "", "", "-11"}, {"-2", "1", "2", "", "", "-3"}};
+    for (int row = 0; row < rowsweep::kRows; ++row)
+        for (int column = 0; column < rowsweep::kColumns; ++column)
+            form.findChild<QLineEdit*>(rowsweep::ui::elementName(names::kInputRows[row], column))
+                ->setText(QString::fromLatin1(textbook[row][column]));
+    rowsweep::ui::setMessageBoxHook([](QMessageBox&) { return QMessageBox::Ok; });  // the textbook warns
+    clickButton(form, names::kSolveButton);
+    auto* verdict = form.findChild<QWidget*>(rowsweep::ui::toQString(names::kVerdict));
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        QTest::mouseClick(verdict, Qt::LeftButton, {}, verdict->rect().center());
+        QCoreApplication::processEvents();
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        form.reducedFormWindow().destroy();
+    }
+    rowsweep::ui::setMessageBoxHook({});
+}
+BENCHMARK(BM_OpenReducedForm)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // Every cell as full as it gets of text that is not a number.
 void BM_SolveClickOnLongestJunk(benchmark::State& state)
@@ -148,6 +177,7 @@ BENCHMARK(BM_StartUpToMainWindowShown)->UseManualTime()->Unit(benchmark::kMicros
 
 constexpr double kMaxSolveClickMilliseconds = 2.0;
 constexpr double kMaxJunkSolveClickMilliseconds = 50.0;
+constexpr double kMaxOpenReducedFormMilliseconds = 50.0;
 constexpr double kMaxStartUpRatio = 1.5;
 // Two keystrokes, each answered within a frame at 60 Hz.
 constexpr double kMaxTypingMilliseconds = 2 * 16.7;
@@ -162,6 +192,8 @@ bool judge(const rowsweep::bench::Medians& medians)
         met &= report("Solve click in Exact Fractions", *exact / 1e6, kMaxSolveClickMilliseconds, "ms");
     if (const double* junk = medians.time("BM_SolveClickOnLongestJunk"))
         met &= report("Solve click, every cell full of junk", *junk / 1e6, kMaxJunkSolveClickMilliseconds, "ms");
+    if (const double* open = medians.time("BM_OpenReducedForm"))
+        met &= report("open the Reduced Form window", *open / 1e6, kMaxOpenReducedFormMilliseconds, "ms");
     if (const double* typing = medians.time("BM_TypingIntoAFullCell"))
         met &= report("type and erase a character in a full cell", *typing / 1e6, kMaxTypingMilliseconds, "ms");
     const auto startUp = medians.counters.find("BM_StartUpToMainWindowShown");

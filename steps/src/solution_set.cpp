@@ -1,5 +1,7 @@
 #include "rowsweep/steps/solution_set.h"
 
+#include <QCoreApplication>
+
 #include "rowsweep/steps/latex_layout.h"
 #include "rowsweep/steps/number_text.h"
 #include "rowsweep/steps/worked_solution.h"
@@ -59,26 +61,39 @@ QString plainNumber(const mpq_class& value)
     return numberText(value);
 }
 
+// "x1 = -1 + 17 x3 - 2 x4 + 28 x5", a line per pivot unknown.
+QStringList pivotLines(const Verdict& verdict)
+{
+    QStringList lines;
+    for (const PivotUnknown& pivot : verdict.pivots)
+        lines << plainUnknown(pivot.unknown) + QStringLiteral(" = ") + rightHandSide(pivot, plainUnknown, plainNumber).join(QString());
+    return lines;
+}
+
 }  // namespace
 
 QString verdictLine(const Verdict& verdict)
 {
     if (!verdict.solvable)
-        return QStringLiteral("No solution: the equations contradict each other");
-    return QStringLiteral("Infinitely many solutions: ") + freeUnknowns(verdict, plainUnknown).join(QStringLiteral(", "))
-           + QStringLiteral(" free");
+        return QCoreApplication::translate("Verdict", "No solution: the equations contradict each other");
+    if (verdict.nothingToSolve())
+        return QCoreApplication::translate("Verdict", "Nothing to solve: every coefficient column is empty");
+    const QStringList free = freeUnknowns(verdict, plainUnknown);
+    if (free.isEmpty())
+        return QCoreApplication::translate("Verdict", "One solution: %1").arg(pivotLines(verdict).join(QStringLiteral(", ")));
+    return QCoreApplication::translate("Verdict", "Infinitely many solutions: %1 free").arg(free.join(QStringLiteral(", ")));
 }
 
 QStringList solutionLines(const Verdict& verdict)
 {
     if (!verdict.solvable)
-        return {QStringLiteral("Row %1 reads 0 = %2")
+        return {QCoreApplication::translate("Verdict", "Row %1 reads 0 = %2")
                     .arg(verdict.contradictionRow + 1)
                     .arg(numberText(verdict.contradictionValue))};
-    QStringList lines;
-    for (const PivotUnknown& pivot : verdict.pivots)
-        lines << plainUnknown(pivot.unknown) + QStringLiteral(" = ") + rightHandSide(pivot, plainUnknown, plainNumber).join(QString());
-    lines << freeUnknowns(verdict, plainUnknown).join(QStringLiteral(", ")) + QStringLiteral(" free");
+    QStringList lines = pivotLines(verdict);
+    const QStringList free = freeUnknowns(verdict, plainUnknown);
+    if (!free.isEmpty())
+        lines << QCoreApplication::translate("Verdict", "%1 free").arg(free.join(QStringLiteral(", ")));
     return lines;
 }
 
@@ -88,6 +103,8 @@ QString solutionLatex(const Verdict& verdict)
         return QStringLiteral("\\[\n\\text{No solution: row %1 reads } 0 = %2\n\\]\n")
             .arg(verdict.contradictionRow + 1)
             .arg(latexNumber(verdict.contradictionValue));
+    if (verdict.nothingToSolve())
+        return QStringLiteral("\\[\n\\text{%1}\n\\]\n").arg(verdictLine(verdict));
     QStringList lines;
     // A solution too long for the page goes on with a term a line.
     for (const PivotUnknown& pivot : verdict.pivots) {
@@ -97,8 +114,9 @@ QString solutionLatex(const Verdict& verdict)
                                     : latexUnknown(pivot.unknown) + QStringLiteral(" &= ")
                                           + terms.join(QStringLiteral(" \\\\\n&\\qquad ")));
     }
-    lines << QStringLiteral("& ") + freeUnknowns(verdict, latexUnknown).join(QStringLiteral(", "))
-                 + QStringLiteral(" \\text{ free}");
+    const QStringList free = freeUnknowns(verdict, latexUnknown);
+    if (!free.isEmpty())
+        lines << QStringLiteral("& ") + free.join(QStringLiteral(", ")) + QStringLiteral(" \\text{ free}");
     return QStringLiteral("\\[\n\\begin{aligned}\n") + lines.join(QStringLiteral(" \\\\\n"))
            + QStringLiteral("\n\\end{aligned}\n\\]\n");
 }

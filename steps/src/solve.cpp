@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/exact_text.h"
@@ -19,6 +20,7 @@ WorkedSolution solveCells(const CellTexts& texts, Arithmetic arithmetic)
     WorkedSolution solution;
     ExactMatrix exactInput;
     Matrix input{};
+    UnknownsInUse inUse{};
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column) {
             const QString& text = texts[row][column];
@@ -33,16 +35,21 @@ WorkedSolution solveCells(const CellTexts& texts, Arithmetic arithmetic)
                 solution.fractionsLeftUnread[row][column] = !read && parseExactCellText(utf8, true).has_value();
             }
             solution.unreadable[row][column] = !read && !isBlankCell(text);
+            if (column < kUnknowns && !isBlankCell(text))
+                inUse[column] = true;
         }
 
-    solution.verdict = decideSystem(exactInput);
+    // The reduced form goes on from the exact Answer in either arithmetic.
+    ExactReduction exactReduction = reduce(exactInput);
+    solution.reducedForm = continueToReducedForm(exactReduction.answer());
+    solution.verdict = readVerdict(solution.reducedForm, inUse);
     if (exact) {
-        solution.solve = BasicSolve<mpq_class>{exactInput, reduce(exactInput)};
         solution.warned = !solution.verdict.solvable;
+        solution.solve = BasicSolve<mpq_class>{exactInput, std::move(exactReduction)};
     } else {
         const Reduction reduction = reduce(input);
         solution.warned = reduction.thirdRowNotZero;
-        solution.warningFromRounding = solution.warned && !reduce(exactInput).thirdRowNotZero;
+        solution.warningFromRounding = solution.warned && !exactReduction.thirdRowNotZero;
         solution.solve = BasicSolve<double>{input, reduction};
     }
     return solution;

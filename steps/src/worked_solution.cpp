@@ -5,14 +5,13 @@
 
 #include "rowsweep/steps/latex_layout.h"
 #include "rowsweep/steps/number_text.h"
+#include "rowsweep/steps/reduced_form_steps.h"
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/stage_explanation.h"
 #include "rowsweep/steps/warning.h"
 #include "rowsweep/steps/warning_hint.h"
 
 namespace rowsweep::steps {
-
-namespace {
 
 template<class Number>
 CellTexts matrixTexts(const BasicMatrix<Number>& matrix)
@@ -23,6 +22,11 @@ CellTexts matrixTexts(const BasicMatrix<Number>& matrix)
             texts[row][column] = numberText(matrix[row][column]);
     return texts;
 }
+
+template CellTexts matrixTexts(const BasicMatrix<double>&);
+template CellTexts matrixTexts(const BasicMatrix<mpq_class>&);
+
+namespace {
 
 // The matrix as lines of right-aligned columns, with a bar before the
 // augmented column.
@@ -156,7 +160,7 @@ QString latexDecimal(const QString& text)
 }
 
 template<class Number>
-QString latexChain(const BasicSolve<Number>& solve)
+LatexChain latexChain(const BasicSolve<Number>& solve)
 {
     LatexChain chain{latexMatrix(solve.input), {}};
     for (const BasicStage<Number>& stage : solve.reduction.stages) {
@@ -167,7 +171,17 @@ QString latexChain(const BasicSolve<Number>& solve)
         if (!operations.isEmpty())
             chain.steps.push_back({operations, latexMatrix(stage.matrix)});
     }
-    return layOutChain(chain);
+    return chain;
+}
+
+void appendReducedFormSteps(LatexChain& chain, const ReducedForm& form)
+{
+    for (const ReducedFormStep& step : form.steps) {
+        QStringList operations;
+        for (const ExactRowOperation& operation : step.operations)
+            operations << latexOperation(operation);
+        chain.steps.push_back({operations, latexMatrix(step.matrix)});
+    }
 }
 
 }  // namespace
@@ -221,14 +235,33 @@ QString workedSolutionText(const WorkedSolution& solution)
     }
     if (solution.warned)
         lines << QString() << QString::fromUtf8(kMathErrorTitle) + QStringLiteral(": ") + QString::fromUtf8(kMathErrorText);
+    const std::vector<WrittenStep> reducedSteps = reducedFormSteps(solution);
+    if (!reducedSteps.empty() && solution.arithmetic() == Arithmetic::FloatingPoint)
+        lines << QString() << exactAnswerTitle() << exactContinuationNote() << alignedRows(exactAnswerTexts(solution));
+    for (const WrittenStep& step : reducedSteps)
+        lines << QString() << step.title << step.operations << alignedRows(step.matrix);
     lines << QString() << QStringLiteral("Solution") << verdictLine(solution.verdict) << solutionLines(solution.verdict);
     return lines.join(u'\n') + u'\n';
 }
 
+// In exact fractions the steps to the reduced form go on in the same
+// chain; in floating point a chain of their own starts from the exact
+// Answer, after a line that says so.
 QString workedSolutionLatex(const WorkedSolution& solution)
 {
-    return std::visit([](const auto& solve) { return latexChain(solve); }, solution.solve)
-           + solutionLatex(solution.verdict);
+    LatexChain chain = std::visit([](const auto& solve) { return latexChain(solve); }, solution.solve);
+    const ReducedForm& form = solution.reducedForm;
+    QString latex;
+    if (solution.arithmetic() == Arithmetic::Exact || form.steps.empty()) {
+        appendReducedFormSteps(chain, form);
+        latex = layOutChain(chain);
+    } else {
+        LatexChain exact{latexMatrix(form.start), {}};
+        appendReducedFormSteps(exact, form);
+        latex = layOutChain(chain) + QStringLiteral("\\noindent ") + exactContinuationNote() + u'\n'
+                + layOutChain(exact);
+    }
+    return latex + solutionLatex(solution.verdict);
 }
 
 QString latexNumber(double value)

@@ -33,12 +33,29 @@ TEST(SolutionSet, WritesTheGeneralSolutionOrTheContradiction)
          "Infinitely many solutions: x1, x2, x4, x5 free", {"x3 = 0", "x1, x2, x4, x5 free"}},
         {"all free", rowsweep::testing::worked::kZeros, "Infinitely many solutions: x1, x2, x3, x4, x5 free",
          {"x1, x2, x3, x4, x5 free"}},
+        // The row of the reduced form, its right-hand side normalised to 1.
         {"contradiction in row 3",
          {{{"1", "2", "0", "0", "1", "1"}, {"0", "1", "1", "0", "0", "2"}, {"1", "3", "1", "0", "1", "8"}}},
-         "No solution: the equations contradict each other", {"Row 3 reads 0 = 5"}},
+         "No solution: the equations contradict each other", {"Row 3 reads 0 = 1"}},
         {"contradiction in row 2",
          {{{"1", "1", "1", "1", "1", "1"}, {"2", "2", "2", "2", "2", "1/2"}, {"0", "0", "0", "0", "0", "0"}}},
-         "No solution: the equations contradict each other", {"Row 2 reads 0 = -3/2"}},
+         "No solution: the equations contradict each other", {"Row 2 reads 0 = 1"}},
+        // Only the unknowns whose column holds some text are named.
+        {"textbook, 3 unknowns",
+         {{{"2", "1", "-1", "", "", "8"}, {"-3", "-1", "2", "", "", "-11"}, {"-2", "1", "2", "", " ", "-3"}}},
+         "One solution: x1 = 2, x2 = 3, x3 = -1", {"x1 = 2", "x2 = 3", "x3 = -1"}},
+        {"4 unknowns",
+         {{{"1", "0", "0", "1", "", "2"}, {"0", "1", "0", "2", "", "3/2"}, {"0", "0", "2", "-6", "", "4"}}},
+         "Infinitely many solutions: x4 free", {"x1 = 2 - x4", "x2 = 3/2 - 2 x4", "x3 = 2 + 3 x4", "x4 free"}},
+        {"column 3 empty",
+         {{{"1", "2", "", "0", "", "5"}, {"0", "1", "", "1", "", "3"}, {"1", "1", "", "1", "", "4"}}},
+         "One solution: x1 = 1, x2 = 2, x4 = 1", {"x1 = 1", "x2 = 2", "x4 = 1"}},
+        {"a 0 is in use", {{{"1", "", "", "", "", "5"}, {"", "", "", "0", "", ""}, {"", "", "", "", "", ""}}},
+         "Infinitely many solutions: x4 free", {"x1 = 5", "x4 free"}},
+        {"nothing to solve", {{{"", "", "", "", "", "0"}, {"", "", "", "", "", ""}, {"", "", "", "", "", "0"}}},
+         "Nothing to solve: every coefficient column is empty", {}},
+        {"0 = 1 without unknowns", {{{"", "", "", "", "", ""}, {"", "", "", "", "", "-4"}, {"", "", "", "", "", ""}}},
+         "No solution: the equations contradict each other", {"Row 1 reads 0 = 1"}},
     };
     for (const SolutionCase& c : cases) {
         const Verdict verdict = solveRows(c.input, Arithmetic::Exact).verdict;
@@ -58,7 +75,7 @@ TEST(SolutionSet, WritesTheSolutionAsDisplayMath)
     const Rows contradiction{
         {{"1", "2", "0", "0", "1", "1"}, {"0", "1", "1", "0", "0", "2"}, {"1", "3", "1", "0", "1", "8"}}};
     EXPECT_EQ(solutionLatex(solveRows(contradiction).verdict),
-              QStringLiteral("\\[\n\\text{No solution: row 3 reads } 0 = 5\n\\]\n"));
+              QStringLiteral("\\[\n\\text{No solution: row 3 reads } 0 = 1\n\\]\n"));
 }
 
 }  // namespace

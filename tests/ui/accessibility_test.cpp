@@ -17,6 +17,7 @@
 #include "grids.h"
 #include "rowsweep/ui/windows/main_window.h"
 #include "rowsweep/ui/windows/about_window.h"
+#include "rowsweep/ui/windows/reduced_form_window.h"
 #include "rowsweep/ui/windows/solving_window.h"
 #include "rowsweep/ui/desktop/maker_link.h"
 #include "rowsweep/ui/desktop/message_boxes.h"
@@ -179,19 +180,30 @@ TEST_F(AccessibilityTest, TheAboutTextIsNamedAndReadWithoutHelperParts)
     EXPECT_EQ(text->textCursor().selectedText(), "Rowsweep");
 }
 
-// The verdict line is read by its name, its solution as its description,
-// and it is never a stop of the Tab key.
-TEST_F(AccessibilityTest, TheVerdictIsReadWithItsSolution)
+// The verdict line is read as its sentence, its solution as its
+// description, and it is never a stop of the Tab key; pressing it opens
+// the Reduced Form window, a window whose cells are named by their frame.
+TEST_F(AccessibilityTest, TheVerdictIsReadWithItsSolutionAndPressedOpensTheReducedForm)
 {
     click(*form_, names::kSampleButton);
     click(*form_, names::kSolveButton);
     auto* verdict = form_->findChild<QLabel*>(toQString(names::kVerdict));
     ASSERT_NE(verdict, nullptr);
     QAccessibleInterface& line = accessible(verdict);
-    EXPECT_EQ(line.text(QAccessible::Name), "Verdict");
+    EXPECT_EQ(line.text(QAccessible::Name), "Infinitely many solutions: x3, x4, x5 free");
     EXPECT_EQ(line.text(QAccessible::Description),
               "x1 = -1 + 17 x3 - 2 x4 + 28 x5\nx2 = -1 + 10 x3 - x4 + 16 x5\nx3, x4, x5 free");
     EXPECT_EQ(verdict->focusPolicy(), Qt::NoFocus);
+
+    ASSERT_NE(line.actionInterface(), nullptr);
+    line.actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QWidget* reduced = form_->reducedFormWindow().loaded();
+    ASSERT_NE(reduced, nullptr);
+    EXPECT_EQ(accessible(reduced).role(), QAccessible::Window);
+    EXPECT_EQ(accessible(&cell(*reduced, QStringLiteral("Text61(2)"))).text(QAccessible::Name),
+              "Answer, row 1, column 3");
+    reduced->close();
+    flushDeferredDeletes();
 }
 
 TEST_F(AccessibilityTest, TheMathErrorIconIsNamed)

@@ -19,6 +19,7 @@ struct VerdictCase {
     bool warns;  // in floating point
     const char* line;
     const char* solution;
+    bool shortened = false;  // drawn with an ellipsis, whole in the tooltip
 };
 
 TEST_F(VerdictTest, SolveWritesTheVerdictAndClearEmptiesIt)
@@ -26,17 +27,24 @@ TEST_F(VerdictTest, SolveWritesTheVerdictAndClearEmptiesIt)
     const VerdictCase cases[] = {
         {"sample", kSampleInput, false, "Infinitely many solutions: x3, x4, x5 free",
          "x1 = -1 + 17 x3 - 2 x4 + 28 x5\nx2 = -1 + 10 x3 - x4 + 16 x5\nx3, x4, x5 free"},
-        {"empty", rowsweep::testing::worked::kEmpty, false, "Infinitely many solutions: x1, x2, x3, x4, x5 free",
-         "x1, x2, x3, x4, x5 free"},
+        {"empty", rowsweep::testing::worked::kEmpty, false, "Nothing to solve: every coefficient column is empty", ""},
         {"contradiction",
          {{{"1", "2", "0", "0", "1", "1"}, {"0", "1", "1", "0", "0", "2"}, {"1", "3", "1", "0", "1", "8"}}}, true,
-         "No solution: the equations contradict each other", "Row 3 reads 0 = 5"},
+         "No solution: the equations contradict each other", "Row 3 reads 0 = 1"},
+        {"too long for the line",
+         {{{"999999", "", "", "", "", "1234567"}, {"", "999998", "", "", "", "-7654321"}, {"", "", "999997", "", "", "1"}}},
+         true, "One solution: x1 = 1234567/999999, x2 = -7654321/999998, x3 = 1/999997",
+         "x1 = 1234567/999999\nx2 = -7654321/999998\nx3 = 1/999997", true},
     };
     ASSERT_TRUE(verdict().text().isEmpty()) << "nothing before the first Solve";
     for (const VerdictCase& c : cases) {
         solve(texts(c.input), c.warns);
-        EXPECT_EQ(verdict().text(), QString::fromUtf8(c.line)) << c.name;
-        EXPECT_EQ(verdict().toolTip(), QString::fromUtf8(c.solution)) << c.name;
+        const QString line = QString::fromUtf8(c.line);
+        const QString solution = QString::fromUtf8(c.solution);
+        EXPECT_EQ(verdict().text(), line) << c.name;
+        EXPECT_EQ(verdict().accessibleName(), line) << c.name;
+        EXPECT_EQ(verdict().accessibleDescription(), solution) << c.name;
+        EXPECT_EQ(verdict().toolTip(), c.shortened ? line + u'\n' + solution : solution) << c.name;
     }
     click(*form_, names::kClearButton);
     EXPECT_TRUE(verdict().text().isEmpty());

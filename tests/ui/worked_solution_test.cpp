@@ -5,11 +5,14 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QTest>
 
 #include "grids.h"
+#include "rowsweep/ui/windows/reduced_form_window.h"
 #include "rowsweep/ui/windows/solving_window.h"
 
 namespace rowsweep::ui::testing {
@@ -125,10 +128,13 @@ TEST_F(CopyTest, StepCommandsAreOfferedWhereTheStepsAreShownAndOnlyWhileTheyAre)
     const auto expectCommands = [this](bool enabled, const char* when) {
         const QString mark = enabled ? QString() : QStringLiteral("-");
         const QStringList modeSwitch{QString(), QStringLiteral("Exact Fractions")};
+        const QString reducedForm = mark + QStringLiteral("Reduced Form");
         const QStringList steps = QStringList{QStringLiteral("Copy Matrix"), mark + QStringLiteral("Copy All Steps"),
-                                              mark + QStringLiteral("Copy All Steps as LaTeX")}
+                                              mark + QStringLiteral("Copy All Steps as LaTeX"), reducedForm}
                                   + modeSwitch;
-        EXPECT_EQ(copyCommands(at(*form_, "Text1(0)")), QStringList{QStringLiteral("Copy Matrix")} + modeSwitch) << when;
+        EXPECT_EQ(copyCommands(at(*form_, "Text1(0)")),
+                  (QStringList{QStringLiteral("Copy Matrix"), reducedForm} + modeSwitch))
+            << when;
         EXPECT_EQ(copyCommands(resultCell()), steps) << when;
         EXPECT_EQ(copyCommands(answerCell()), steps) << when;
     };
@@ -150,6 +156,84 @@ TEST_F(CopyTest, AllStepsCopyTheSolveAsTextAndAsLatex)
     solve(texts(kSampleInput), false);
     EXPECT_EQ(copy(answerCell(), QStringLiteral("Copy All Steps")), expectedText("sample_steps.txt"));
     EXPECT_EQ(copy(resultCell(), QStringLiteral("Copy All Steps as LaTeX")), expectedText("sample_steps.tex"));
+}
+
+// 2x + y - z = 8, -3x - y + 2z = -11, -2x + y + 2z = -3, columns 4 and 5
+// left empty: its floating-point Answer keeps -1 in row 3, column 3.
+constexpr Rows kTextbook{{{"2", "1", "-1", "", "", "8"}, {"-3", "-1", "2", "", "", "-11"}, {"-2", "1", "2", "", "", "-3"}}};
+
+class ReducedFormTest : public CopyTest {
+protected:
+    QWidget* window() { return form_->reducedFormWindow().loaded(); }
+    QLabel& verdict() { return *form_->findChild<QLabel*>(toQString(names::kVerdict)); }
+    QGroupBox& frame(std::size_t index)
+    {
+        return *window()->findChild<QGroupBox*>(toQString(names::kReducedFormFrames[index]));
+    }
+    QString solutionText() { return window()->findChild<QLabel*>(toQString(names::kReducedFormSolution))->text(); }
+    QString noteText() { return window()->findChild<QLabel*>(toQString(names::kExactContinuationNote))->text(); }
+    QStringList shownFrames()
+    {
+        QStringList shown;
+        for (std::size_t i = 0; i < names::kReducedFormFrameCount; ++i)
+            if (frame(i).isVisibleTo(window()))
+                shown << frame(i).title();
+        return shown;
+    }
+    void openFromMenu(QLineEdit& cell)
+    {
+        QMenu& menu = openMenu(cell);
+        for (QAction* action : menu.actions())
+            if (action->text() == QStringLiteral("Reduced Form"))
+                QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(action).center());
+        flushDeferredDeletes();
+    }
+};
+
+TEST_F(ReducedFormTest, OpensFromTheMenuOrTheVerdictFollowsEverySolveAndIsEmptiedByClear)
+{
+    QTest::mouseClick(&verdict(), Qt::LeftButton);
+    EXPECT_EQ(window(), nullptr) << "nothing to show before a Solve";
+
+    solve(texts(kTextbook), true);
+    openFromMenu(resultCell());
+    ASSERT_NE(window(), nullptr);
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_EQ(shownFrames(), (QStringList{QStringLiteral("Answer"), QStringLiteral("Step 7")}));
+    EXPECT_EQ(readGrid(*window(), names::kReducedFormRows[0]),
+              texts({{{"1", "0", "-3/4", "0", "0", "11/4"}, {"0", "1", "1", "0", "0", "2"}, {"0", "0", "-1", "0", "0", "1"}}}));
+    EXPECT_EQ(readGrid(*window(), names::kReducedFormRows[1]),
+              texts({{{"1", "0", "0", "0", "0", "2"}, {"0", "1", "0", "0", "0", "3"}, {"0", "0", "1", "0", "0", "-1"}}}));
+    EXPECT_EQ(frame(1).toolTip(), QStringLiteral("Divide row 3 by -1\nAdd 3/4 × row 3 to row 1\nSubtract 1 × row 3 from row 2"));
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            EXPECT_EQ(cell(*window(), elementName(names::kReducedFormRows[1][row], column)).font().bold(), row == column)
+                << row << ", " << column;
+    EXPECT_EQ(solutionText(), QStringLiteral("One solution: x1 = 2, x2 = 3, x3 = -1\nx1 = 2\nx2 = 3\nx3 = -1"));
+    EXPECT_FALSE(noteText().isEmpty()) << "floating point says where exact fractions begin";
+
+    // Escape closes it; a click on the verdict line brings it back whole.
+    QTest::keyClick(&cell(*window(), QStringLiteral("Text71(0)")), Qt::Key_Escape);
+    flushDeferredDeletes();
+    ASSERT_EQ(window(), nullptr);
+    QTest::mouseClick(&verdict(), Qt::LeftButton);
+    ASSERT_NE(window(), nullptr);
+    EXPECT_EQ(shownFrames().size(), 2);
+
+    // The sample's exact Answer is its reduced form already; its pivots
+    // are bold in the Answer.
+    solve(texts(kSampleInput), false);
+    EXPECT_EQ(shownFrames(), QStringList{QStringLiteral("Answer")});
+    EXPECT_TRUE(cell(*window(), QStringLiteral("Text62(1)")).font().bold());
+    EXPECT_FALSE(cell(*window(), QStringLiteral("Text71(1)")).font().bold());
+    EXPECT_TRUE(solutionText().startsWith(QStringLiteral("Infinitely many solutions: x3, x4, x5 free\n")));
+
+    click(*form_, names::kClearButton);
+    ASSERT_NE(window(), nullptr);
+    EXPECT_EQ(readGrid(*window(), names::kReducedFormRows[0]), uniform(""));
+    EXPECT_TRUE(solutionText().isEmpty());
+    window()->close();
+    flushDeferredDeletes();
 }
 
 }  // namespace

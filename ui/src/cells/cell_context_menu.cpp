@@ -1,6 +1,7 @@
 #include "rowsweep/ui/cells/cell_context_menu.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 
@@ -52,6 +53,9 @@ void addCopyCommands(QMenu& menu, CopySource source)
                    [texts = source.texts] { copyText(steps::gridCopyText(texts)); });
     if (source.offersSteps)
         addStepCommands(menu, source);
+    if (source.openReducedForm)
+        menu.addAction(QCoreApplication::translate("CellMenu", "Reduced Form"), &menu, source.openReducedForm)
+            ->setEnabled(source.solution != nullptr);
     if (source.arithmetic != nullptr)
         addArithmeticSwitch(menu, *source.arithmetic);
 }

@@ -71,7 +71,7 @@ void CellGridView::markNotANumber(const CellMask& cells, const CellMask& fractio
 
 void CellGridView::addCopyCommands(QMenu& menu) const
 {
-    ui::addCopyCommands(menu, {texts(), offersSteps_, solution_, arithmetic_});
+    ui::addCopyCommands(menu, {texts(), offersSteps_, solution_, arithmetic_, openReducedForm_});
 }
 
 void CellGridView::fillFrom(int row, int column, const PastedBlock& block)

@@ -27,7 +27,7 @@ bool isRowsweepWindow(const QWidget& widget)
         return false;
     const QString name = widget.objectName();
     return name == toQString(names::kMainWindow) || name == toQString(names::kAboutWindow)
-           || name == toQString(names::kSolvingWindow);
+           || name == toQString(names::kSolvingWindow) || name == toQString(names::kReducedFormWindow);
 }
 
 // Drawn for the eye only; a screen reader has nothing to say about it.

@@ -21,7 +21,9 @@
 #include "rowsweep/ui/desktop/message_boxes.h"
 #include "rowsweep/ui/object_names.h"
 #include "rowsweep/ui/look/pictures.h"
+#include "rowsweep/ui/windows/reduced_form_window.h"
 #include "rowsweep/ui/windows/solving_window.h"
+#include "rowsweep/ui/look/verdict_line.h"
 #include "rowsweep/ui/look/window_style.h"
 
 namespace rowsweep::ui {
@@ -72,6 +74,16 @@ QStringList resultHints(const steps::WorkedSolution& solution)
     return hints;
 }
 
+// A window beside this one, without an owner, so the user may switch
+// between them freely; a minimised one is restored.
+void bringToFront(QWidget& window)
+{
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 }  // namespace
 
 MainWindow::MainWindow(std::optional<steps::Arithmetic> forThisRun, QWidget* parent)
@@ -79,7 +91,8 @@ MainWindow::MainWindow(std::optional<steps::Arithmetic> forThisRun, QWidget* par
     , picture_(makerPicture())
     , arithmetic_(forThisRun)
     , about_([] { return new AboutWindow; })
-    , solving_([this] { return new SolvingWindow(picture_, arithmetic_); })
+    , solving_([this] { return new SolvingWindow(picture_, arithmetic_, [this] { openReducedForm(); }); })
+    , reducedForm_([this] { return new ReducedFormWindow(picture_, arithmetic_, [this] { openReducedForm(); }); })
 {
     installAccessibility();
     setObjectName(toQString(names::kMainWindow));
@@ -90,11 +103,14 @@ MainWindow::MainWindow(std::optional<steps::Arithmetic> forThisRun, QWidget* par
     buildControls();
     // Closing the Solving window loses its snapshots, and with them the
     // steps the result grid offers to copy.
-    solving_.onRelease([this] { result_->holdSolution(nullptr); });
+    solving_.onRelease([this] {
+        input_->holdSolution(nullptr);
+        result_->holdSolution(nullptr);
+    });
     // Results on show are worked out again in the arithmetic just chosen,
     // exactly as "Solve" would.
     connect(&arithmetic_, &ArithmeticSetting::changed, this, [this] {
-        if (resultsShown_)
+        if (shown_)
             solveClicked();
     });
     input_->cell(0, 0)->setFocus();
@@ -122,8 +138,10 @@ void MainWindow::buildControls()
     input_ = new CellGridView(kInputFrame, kInputGrid, this);
     result_ = new CellGridView(kResultFrame, kResultGrid, this);
     result_->offerSteps();
-    input_->offerArithmeticSwitch(arithmetic_);
-    result_->offerArithmeticSwitch(arithmetic_);
+    for (CellGridView* grid : {input_, result_}) {
+        grid->offerArithmeticSwitch(arithmetic_);
+        grid->offerReducedForm([this] { openReducedForm(); });
+    }
     std::vector<TabStop> tabStops{{kInputFrame.tabIndex, input_}, {kResultFrame.tabIndex, result_}};
 
     for (const CommandButton& command : kButtons) {
@@ -144,8 +162,9 @@ void MainWindow::buildControls()
     describeMakerLink(*picture);
     connect(picture, &ClickableLabel::clicked, this, &openMakerPage);
 
-    verdict_ = place(new QLabel(this), kVerdict);
-    verdict_->setAccessibleName(toQString(names::kVerdict));
+    verdict_ = place(new VerdictLine(this), kVerdict);
+    verdict_->setCursor(pointingHandCursor());
+    connect(verdict_, &ClickableLabel::clicked, this, &MainWindow::openReducedForm);
 
     const std::array<CellGridView*, 2> grids{input_, result_};
     addCellTabStops(tabStops, grids, kCellTabOrder);
@@ -164,10 +183,13 @@ void MainWindow::solveClicked()
     input_->markNotANumber(solution->unreadable, solution->fractionsLeftUnread);
     solving_.get().showSolution(solution);
     result_->showTexts(steps::stageTexts(*solution, kStageCount - 1));
+    input_->holdSolution(solution);
     result_->holdSolution(solution);
     result_->setToolTip(resultHints(*solution).join(u'\n'));
-    showVerdict(steps::verdictLine(solution->verdict), steps::solutionLines(solution->verdict).join(u'\n'));
-    resultsShown_ = true;
+    verdict_->showLine(steps::verdictLine(solution->verdict), steps::solutionLines(solution->verdict).join(u'\n'));
+    shown_ = solution;
+    if (ReducedFormWindow* window = reducedForm_.loaded())
+        window->showSolution(solution);
     if (solution->warned)
         showMathError(this);
 }
@@ -178,20 +200,14 @@ void MainWindow::clearClicked()
 {
     input_->clear();
     result_->clear();
+    input_->holdSolution(nullptr);
     result_->holdSolution(nullptr);
     result_->setToolTip({});
-    showVerdict({}, {});
-    resultsShown_ = false;
+    verdict_->showLine({}, {});
+    shown_.reset();
     solving_.get().clear();
-}
-
-// The line says whether the system has a solution; its tooltip, and what
-// a screen reader reads after its name, holds the solution itself.
-void MainWindow::showVerdict(const QString& line, const QString& solution)
-{
-    verdict_->setText(line);
-    verdict_->setToolTip(solution);
-    verdict_->setAccessibleDescription(solution);
+    if (ReducedFormWindow* window = reducedForm_.loaded())
+        window->clear();
 }
 
 void MainWindow::sampleClicked()
@@ -214,15 +230,21 @@ void MainWindow::exitClicked()
         endProgram();
 }
 
-// Shows the Solving window beside this one, without an owner, so the user
-// may switch between the two freely; a minimised one is restored.
+// Shows the Solving window beside this one.
 void MainWindow::watchClicked()
 {
-    SolvingWindow& window = solving_.get();
-    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-    window.show();
-    window.raise();
-    window.activateWindow();
+    bringToFront(solving_.get());
+}
+
+// The way to the solution of the Solve on show, from the verdict line or a
+// cell's menu; opened again, it is only brought to the front.
+void MainWindow::openReducedForm()
+{
+    if (!shown_)
+        return;
+    ReducedFormWindow& window = reducedForm_.get();
+    window.showSolution(shown_);
+    bringToFront(window);
 }
 
 // Closing the main window ends the program without asking.
@@ -241,6 +263,7 @@ void MainWindow::endProgram()
     ending_ = true;
     about_.destroy();
     solving_.destroy();
+    reducedForm_.destroy();
     hide();
     QCoreApplication::quit();
 }

@@ -54,7 +54,8 @@ constexpr std::array<CellTabRun, 21> kCellTabOrder{{
 
 }  // namespace
 
-SolvingWindow::SolvingWindow(const QPixmap& mainPicture, ArithmeticSetting& arithmetic)
+SolvingWindow::SolvingWindow(const QPixmap& mainPicture, ArithmeticSetting& arithmetic,
+                             const std::function<void()>& openReducedForm)
     : QWidget(nullptr, kMinimizeCloseWindow)
 {
     setObjectName(toQString(names::kSolvingWindow));
@@ -67,6 +68,7 @@ SolvingWindow::SolvingWindow(const QPixmap& mainPicture, ArithmeticSetting& arit
         grids_[stage] = new CellGridView(kFrames[stage], kGrids[stage], this);
         grids_[stage]->offerSteps();
         grids_[stage]->offerArithmeticSwitch(arithmetic);
+        grids_[stage]->offerReducedForm(openReducedForm);
         tabStops.push_back({kFrames[stage].tabIndex, grids_[stage]});
     }
     addCellTabStops(tabStops, grids_, kCellTabOrder);

@@ -6,11 +6,17 @@
 #include <gmpxx.h>
 
 #include "rowsweep/engine/exact_reduction.h"
+#include "rowsweep/engine/reduced_form.h"
 
 namespace rowsweep {
 
 // x1 .. x5: every column but the right-hand side.
 inline constexpr int kUnknowns = kColumns - 1;
+
+// Which unknowns the student's system has: a column left empty in every
+// row is no part of it, though it still counts as 0 in every stage.
+using UnknownsInUse = std::array<bool, kUnknowns>;
+inline constexpr UnknownsInUse kAllUnknowns{true, true, true, true, true};
 
 // An unknown fixed by a pivot row, written as
 //   x_unknown = constant + sum over free j of freeCoefficients[j] * x_j.
@@ -26,27 +32,34 @@ struct PivotUnknown {
 
 struct Verdict {
     bool solvable = true;
-    // Solvable only: which unknowns may take any value, and the others in
-    // increasing column order, which is also the order of their pivot rows.
-    // Both are left all false and empty when there is no solution, so that
-    // nothing can show a solution for it.
+    UnknownsInUse inUse = kAllUnknowns;
+    // Solvable only: which unknowns in use may take any value, and the
+    // others in increasing column order, which is also the order of their
+    // pivot rows. Both are left all false and empty when there is no
+    // solution, so that nothing can show a solution for it.
     std::array<bool, kUnknowns> isFree{};
     std::vector<PivotUnknown> pivots;
-    // No solution: the first row of the reduced matrix that reads 0 = c with
-    // c not 0, counted from 0 as the rows stand after the exchanges made
-    // while finding pivots, and its c. -1 and 0 when solvable.
+    // No solution: the row of the reduced form that reads 0 = 1, counted
+    // from 0, and its right-hand side. -1 and 0 when solvable.
     int contradictionRow = -1;
     mpq_class contradictionValue;
-    // The input after the complete reduction.
-    ExactMatrix reduced;
+
+    // Solvable, with no unknown in use: nothing was typed but right-hand
+    // sides of 0.
+    [[nodiscard]] bool nothingToSolve() const noexcept
+    {
+        return solvable && inUse == UnknownsInUse{};
+    }
 };
 
-// Decides the system exactly by a complete Gauss-Jordan reduction: for each
-// of columns 0 .. 4 in turn, the first non-zero entry from the current row
-// down becomes the pivot (its row exchanged up), the pivot row is scaled to
-// a leading 1, and the column is cleared above and below. The right-hand
-// side never holds a pivot. Entries need not be in lowest terms nor have a
-// positive denominator, but every denominator must be non-zero.
+// Reads the system's solutions off its reduced form: a pivot in the
+// right-hand side is a contradiction, every other pivot fixes its unknown,
+// and the unknowns in use without a pivot are free.
+[[nodiscard]] Verdict readVerdict(const ReducedForm& form, const UnknownsInUse& inUse = kAllUnknowns);
+
+// The verdict straight from an input matrix, reduced to its reduced form.
+// Entries need not be in lowest terms nor have a positive denominator, but
+// every denominator must be non-zero.
 [[nodiscard]] Verdict decideSystem(const ExactMatrix& input);
 
 }  // namespace rowsweep

@@ -7,7 +7,9 @@ namespace rowsweep::steps {
 // What "Solve" works out from the input cells in the chosen arithmetic:
 // each text read as a number (one that is not counts as 0 and is listed,
 // unless it is blank), the reduction, whether the warning is due, and the
-// exact verdict on the system.
+// exact verdict on the system, read from the reduced form that goes on
+// from the exact Answer. An unknown whose column is blank in every row is
+// not in use.
 //
 // The verdict always reads the texts exactly, as Exact Fractions does
 // ("0.1" is 1/10), except that in floating point a fraction stays not a

@@ -9,6 +9,7 @@
 
 #include "rowsweep/engine/exact_reduction.h"
 #include "rowsweep/engine/matrix.h"
+#include "rowsweep/engine/reduced_form.h"
 #include "rowsweep/engine/reduction.h"
 #include "rowsweep/engine/verdict.h"
 
@@ -33,7 +34,9 @@ struct WorkedSolution {
     bool warned = false;  // the "Math error" warning is shown
     // Floating point warned, but exact arithmetic leaves row 3 all zero.
     bool warningFromRounding = false;
-    Verdict verdict;  // decided exactly, whatever the arithmetic
+    // From the exact Answer on, whatever the arithmetic of the stages.
+    ReducedForm reducedForm;
+    Verdict verdict;  // read from the reduced form
 
     [[nodiscard]] Arithmetic arithmetic() const
     {
@@ -42,6 +45,10 @@ struct WorkedSolution {
 };
 
 using CellTexts = std::array<std::array<QString, kColumns>, kRows>;
+
+// A matrix as cells of its arithmetic write it.
+template<class Number>
+[[nodiscard]] CellTexts matrixTexts(const BasicMatrix<Number>& matrix);
 
 // The texts a grid shows for the matrix after one stage (the last is the
 // answer), written as cells of the solution's arithmetic write numbers.
@@ -60,12 +67,14 @@ using CellTexts = std::array<std::array<QString, kColumns>, kRows>;
 
 // The whole solution as plain text: the input, then each stage's name,
 // what it did and the matrix after it, columns aligned and a bar before the
-// augmented column; the warning, when it was shown; then the solution set.
+// augmented column; the warning, when it was shown; the steps on to the
+// reduced form; then the solution set.
 [[nodiscard]] QString workedSolutionText(const WorkedSolution& solution);
 
 // The chain of matrices as a LaTeX fragment that needs only amsmath: each
 // arrow carries the row operations of one stage; stages that changed
-// nothing are left out. The solution set follows in display math.
+// nothing are left out. The steps to the reduced form go on from the
+// Answer, and the solution set follows in display math.
 [[nodiscard]] QString workedSolutionLatex(const WorkedSolution& solution);
 
 // A matrix entry in LaTeX: "\infty", "\mathrm{NaN}", "1.5 \times 10^{-16}",

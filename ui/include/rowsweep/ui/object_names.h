@@ -49,6 +49,22 @@ inline constexpr std::array<GridRows, kStageCount> kStageRows{{
 // A control array with one line per stage frame.
 inline constexpr std::string_view kStageLines = "Line1";
 
+// Reduced Form window: the exact Answer, then one frame per step to the
+// reduced form, numbered on from the Solving window's.
+inline constexpr std::string_view kReducedFormWindow = "ReducedForm";
+inline constexpr std::size_t kReducedFormFrameCount = 4;  // at most one step per row
+inline constexpr std::array<std::string_view, kReducedFormFrameCount> kReducedFormFrames{"Frame6", "Frame7", "Frame8",
+                                                                                        "Frame9"};
+inline constexpr std::array<GridRows, kReducedFormFrameCount> kReducedFormRows{{
+    {"Text61", "Text62", "Text63"},
+    {"Text71", "Text72", "Text73"},
+    {"Text81", "Text82", "Text83"},
+    {"Text91", "Text92", "Text93"},
+}};
+inline constexpr std::string_view kReducedFormLines = "Line1";
+inline constexpr std::string_view kExactContinuationNote = "Label1";
+inline constexpr std::string_view kReducedFormSolution = "Label2";
+
 // About window.
 inline constexpr std::string_view kCreditsText = "Text1";
 inline constexpr std::string_view kOkButton = "Command1";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include <QString>
@@ -23,11 +24,15 @@ struct CopySource {
     bool offersSteps = false;
     std::shared_ptr<const steps::WorkedSolution> solution;  // none: the step commands are disabled
     ArithmeticSetting* arithmetic = nullptr;  // the "Exact Fractions" switch, where the grid offers it
+    // Opens the Reduced Form window; offered in every grid of the windows,
+    // enabled while the steps are.
+    std::function<void()> openReducedForm;
 };
 
 // Below a cell's line-edit menu, a separator and the copy commands: the
 // grid the cell belongs to, and, where the grid offers them, all the steps
-// as text or as LaTeX; then the checkable "Exact Fractions".
+// as text or as LaTeX and the Reduced Form window; then the checkable
+// "Exact Fractions".
 void addCopyCommands(QMenu& menu, CopySource source);
 
 }  // namespace rowsweep::ui

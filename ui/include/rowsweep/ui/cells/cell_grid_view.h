@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -62,6 +63,9 @@ public:
     void offerSteps() { offersSteps_ = true; }
     // Every grid's menu switches the arithmetic of the whole program.
     void offerArithmeticSwitch(ArithmeticSetting& setting) { arithmetic_ = &setting; }
+    // Every grid's menu opens the Reduced Form window while the grid holds
+    // a Solve.
+    void offerReducedForm(std::function<void()> open) { openReducedForm_ = std::move(open); }
     // The last Solve, handed down after it ran; none takes it away.
     void holdSolution(std::shared_ptr<const steps::WorkedSolution> solution) { solution_ = std::move(solution); }
 
@@ -75,6 +79,7 @@ private:
     std::array<std::array<CellEdit*, kColumns>, kRows> cells_{};
     bool offersSteps_ = false;
     ArithmeticSetting* arithmetic_ = nullptr;
+    std::function<void()> openReducedForm_;
     std::shared_ptr<const steps::WorkedSolution> solution_;
     BlockPasteHistory blockHistory_;
     QPointer<QWidget> afterLastCell_;

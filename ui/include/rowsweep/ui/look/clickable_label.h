@@ -6,7 +6,7 @@ namespace rowsweep::ui {
 
 // A picture or a text that reports a click: press and release of the left
 // button over it.
-class ClickableLabel final : public QLabel {
+class ClickableLabel : public QLabel {
     Q_OBJECT
 
 public:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include <QPixmap>
@@ -9,13 +10,13 @@
 #include "rowsweep/ui/desktop/arithmetic_setting.h"
 #include "rowsweep/ui/windows/single_instance.h"
 
-class QLabel;
-
 namespace rowsweep::ui {
 
 class AboutWindow;
 class CellGridView;
+class ReducedFormWindow;
 class SolvingWindow;
+class VerdictLine;
 
 // The main window: the input grid, the result grid with the verdict line
 // under it, the command buttons and the maker's picture. It owns the
@@ -32,6 +33,7 @@ public:
     // Each is created hidden on first use and again after the user closed it.
     [[nodiscard]] SingleInstance<AboutWindow>& aboutWindow() { return about_; }
     [[nodiscard]] SingleInstance<SolvingWindow>& solvingWindow() { return solving_; }
+    [[nodiscard]] SingleInstance<ReducedFormWindow>& reducedFormWindow() { return reducedForm_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -43,20 +45,23 @@ private:
     void aboutClicked();
     void exitClicked();
     void watchClicked();
+    void openReducedForm();
 
     void buildControls();
-    void showVerdict(const QString& line, const QString& solution);
     void endProgram();
 
     QPixmap picture_;
     CellGridView* input_ = nullptr;
     CellGridView* result_ = nullptr;
-    QLabel* verdict_ = nullptr;
+    VerdictLine* verdict_ = nullptr;
     // Before the windows that offer its switch, so that it outlives them.
     ArithmeticSetting arithmetic_;
     SingleInstance<AboutWindow> about_;
     SingleInstance<SolvingWindow> solving_;
-    bool resultsShown_ = false;  // from Solve until Clear
+    SingleInstance<ReducedFormWindow> reducedForm_;
+    // From Solve until Clear; the Reduced Form window shows it whenever it
+    // opens, so closing that window loses nothing.
+    std::shared_ptr<const steps::WorkedSolution> shown_;
     bool ending_ = false;
 };
 

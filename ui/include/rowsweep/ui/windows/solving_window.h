@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include <QPixmap>
@@ -20,8 +21,9 @@ class CellGridView;
 class SolvingWindow final : public QWidget {
 public:
     // The main window's picture becomes this window's icon; every grid's
-    // menu switches the program's arithmetic.
-    SolvingWindow(const QPixmap& mainPicture, ArithmeticSetting& arithmetic);
+    // menu switches the program's arithmetic and opens the reduced form.
+    SolvingWindow(const QPixmap& mainPicture, ArithmeticSetting& arithmetic,
+                  const std::function<void()>& openReducedForm = {});
 
     // Each stage's matrix into its grid, and what the stage did into its
     // frame's tooltip and accessible description; the grids' menus copy

@@ -1,0 +1,40 @@
+#include "rowsweep/steps/reduced_form_steps.h"
+
+#include <QCoreApplication>
+
+#include "rowsweep/steps/stage_explanation.h"
+
+namespace rowsweep::steps {
+
+std::vector<WrittenStep> reducedFormSteps(const WorkedSolution& solution)
+{
+    std::vector<WrittenStep> written;
+    const std::vector<ReducedFormStep>& steps = solution.reducedForm.steps;
+    written.reserve(steps.size());
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        QStringList operations;
+        for (const ExactRowOperation& operation : steps[i].operations)
+            operations << describeOperation(operation);
+        written.push_back({QCoreApplication::translate("Steps", "Step %1").arg(kStageCount + 1 + i), operations,
+                           matrixTexts(steps[i].matrix)});
+    }
+    return written;
+}
+
+CellTexts exactAnswerTexts(const WorkedSolution& solution)
+{
+    return matrixTexts(solution.reducedForm.start);
+}
+
+QString exactContinuationNote()
+{
+    return QCoreApplication::translate("Steps",
+                                       "The reduced form is computed in exact fractions from the exact Answer.");
+}
+
+QString exactAnswerTitle()
+{
+    return QCoreApplication::translate("Steps", "Answer in exact fractions");
+}
+
+}  // namespace rowsweep::steps

@@ -1,0 +1,43 @@
+#include "rowsweep/ui/look/verdict_line.h"
+
+#include <QPainter>
+#include <QStyle>
+
+namespace rowsweep::ui {
+
+void VerdictLine::showLine(const QString& line, const QString& details)
+{
+    details_ = details;
+    setText(line);
+    setAccessibleName(line);
+    setAccessibleDescription(details);
+    updateToolTip();
+}
+
+void VerdictLine::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    const QString drawn = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+    style()->drawItemText(&painter, area, static_cast<int>(alignment()), palette(), isEnabled(), drawn,
+                          foregroundRole());
+}
+
+void VerdictLine::resizeEvent(QResizeEvent* event)
+{
+    ClickableLabel::resizeEvent(event);
+    updateToolTip();
+}
+
+bool VerdictLine::lineFits() const
+{
+    return fontMetrics().horizontalAdvance(text()) <= contentsRect().width();
+}
+
+void VerdictLine::updateToolTip()
+{
+    const bool whole = lineFits() || text().isEmpty();
+    setToolTip(whole ? details_ : details_.isEmpty() ? text() : text() + u'\n' + details_);
+}
+
+}  // namespace rowsweep::ui
