@@ -15,6 +15,8 @@ int main(int argc, char* argv[])
 {
     using namespace rowsweep::app;
 
+    // Also where the remembered choices live: ~/.config/Rowsweep/Rowsweep.conf.
+    QCoreApplication::setOrganizationName(QStringLiteral("Rowsweep"));
     QCoreApplication::setApplicationName(QStringLiteral("Rowsweep"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ROWSWEEP_VERSION));
     // Lets the desktop match the window to its menu entry and icon (Wayland);

@@ -19,6 +19,7 @@
 #include <QMimeData>
 #include <QTest>
 
+#include "private_settings.h"
 #include "rowsweep/engine/matrix.h"
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/windows/main_window.h"
@@ -117,6 +118,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const rowsweep::bench::PrivateSettings settings;
 
     long startKiB = 0;
     long endKiB = 0;

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "private_settings.h"
 #include "rowsweep/engine/matrix.h"
 #include "rowsweep/ui/windows/about_window.h"
 #include "rowsweep/ui/look/layout.h"
@@ -161,6 +162,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietRaise);
     QApplication app(argc, argv);
+    const rowsweep::bench::PrivateSettings settings;
 
     long startKiB = 0;
     long endKiB = 0;

@@ -16,6 +16,7 @@
 #include "rowsweep/engine/sample_matrix.h"
 #include "rowsweep/steps/solve.h"
 #include "rowsweep/steps/worked_document.h"
+#include "private_settings.h"
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/desktop/message_boxes.h"
 #include "rowsweep/ui/windows/main_window.h"
@@ -234,5 +235,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const rowsweep::bench::PrivateSettings settings;
     return rowsweep::bench::runAndJudge(argc, argv, 5, judge);
 }

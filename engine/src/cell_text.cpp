@@ -162,7 +162,7 @@ std::optional<double> parseCellText(std::string_view text) noexcept
 
 std::string_view formatCellText(double value, CellTextBuffer& buffer) noexcept
 {
-    const char* end = detail::writeNumber(buffer.data(), writtenNumber(value));
+    const char* end = detail::writeNumber(buffer.data(), detail::viewOf(detail::partsOf(value)));
     return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
 }
 

@@ -6,7 +6,10 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
+
+#include <gmpxx.h>
 
 #include "rowsweep/engine/written_number.h"
 
@@ -35,7 +38,7 @@ struct DecimalLiteral {
 // The significant digits of every text written as a decimal.
 inline constexpr int kSignificantDigits = 15;
 
-// Room for any text layOutGeneral writes: a sign, 15 digits, "0.0000" and
+// Room for any text layOutGeneral writes: a sign, 17 digits, "0.0000" and
 // an exponent of up to 19 digits.
 inline constexpr int kGeneralLayoutRoom = 48;
 
@@ -51,9 +54,42 @@ inline constexpr int kGeneralLayoutRoom = 48;
 // of the first digit. Returns the end of what was written.
 char* layOutGeneral(char* out, std::string_view digits, long long power) noexcept;
 
-// Room enough for writeNumber, and the text itself, which ends where the
-// returned pointer points.
-[[nodiscard]] std::size_t writtenLength(const WrittenNumber& number) noexcept;
-char* writeNumber(char* out, const WrittenNumber& number) noexcept;
+// A number taken apart as WrittenNumber takes it, with its digits in
+// buffers of its own, so that a cell's text is written without a
+// WrittenNumber's strings. The bounds of a written number keep its digits
+// within 17 and a denominator within 7.
+struct NumberParts {
+    WrittenNumber::Kind kind = WrittenNumber::Kind::Integer;
+    bool negative = false;
+    unsigned char digitCount = 0;
+    unsigned char denominatorCount = 0;
+    char digitBuffer[20];
+    char denominatorBuffer[8];
+    long long power = 0;
+};
+
+[[nodiscard]] NumberParts partsOf(double value) noexcept;
+[[nodiscard]] NumberParts partsOf(const mpq_class& value);
+[[nodiscard]] NumberParts decimalPartsOf(const mpq_class& value);
+
+// The pieces as the writer reads them, from either form.
+struct NumberView {
+    WrittenNumber::Kind kind;
+    bool negative;
+    std::string_view digits;
+    std::string_view denominator;
+    long long power;
+};
+
+[[nodiscard]] inline NumberView viewOf(const NumberParts& parts) noexcept
+{
+    return {parts.kind, parts.negative, {parts.digitBuffer, parts.digitCount},
+            {parts.denominatorBuffer, parts.denominatorCount}, parts.power};
+}
+
+// Room enough for writeNumber, which returns the end of what it wrote.
+[[nodiscard]] std::size_t writtenLength(const NumberView& number) noexcept;
+char* writeNumber(char* out, const NumberView& number) noexcept;
+[[nodiscard]] std::string textOf(const NumberView& number);
 
 }  // namespace rowsweep::detail

@@ -89,6 +89,9 @@ void setToExactValue(mpq_class& value, const detail::DecimalLiteral& literal)
         mpz_neg(numerator.get_mpz_t(), numerator.get_mpz_t());
 }
 
+// Every double from 1e-307 to below 1e308 is normal and finite.
+constexpr long long kWellInRange = 307;
+
 // One number of the cell grammar, with the double's verdict on range.
 std::optional<mpq_class> readExactNumber(std::string_view text)
 {
@@ -98,12 +101,19 @@ std::optional<mpq_class> readExactNumber(std::string_view text)
     const auto literal = detail::scanDecimalLiteral(detail::trimBlanks(text));
     if (!literal)
         return value;
-    const auto nearest = detail::nearestDouble(*literal);
-    if (!nearest)
-        return value;  // beyond the double range
+    // Only a literal near the ends of the double range needs the double
+    // itself to tell whether it is in range or too small.
+    const bool wellInRange = !literal->allZero && literal->leadingDigitPower >= -kWellInRange
+                             && literal->leadingDigitPower <= kWellInRange;
+    if (!wellInRange) {
+        const auto nearest = detail::nearestDouble(*literal);
+        if (!nearest)
+            return value;  // beyond the double range
+        if (*nearest == 0.0)  // zero, or too small for a double
+            return value.emplace();
+    }
     value.emplace();
-    if (*nearest != 0.0)  // else zero, or too small for a double
-        setToExactValue(*value, *literal);
+    setToExactValue(*value, *literal);
     return value;
 }
 
@@ -126,12 +136,12 @@ std::optional<mpq_class> parseExactCellText(std::string_view text, bool fraction
 
 std::string formatExactCellText(const mpq_class& value)
 {
-    return writtenText(writtenNumber(value));
+    return detail::textOf(detail::viewOf(detail::partsOf(value)));
 }
 
 std::string exactDecimalText(const mpq_class& value)
 {
-    return writtenText(writtenDecimal(value));
+    return detail::textOf(detail::viewOf(detail::decimalPartsOf(value)));
 }
 
 }  // namespace rowsweep

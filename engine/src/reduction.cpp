@@ -1,15 +1,21 @@
 #include "rowsweep/engine/reduction.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/exact_reduction.h"
+#include "small_fraction.h"
 
 namespace rowsweep {
 
 namespace {
+
+using detail::SmallFraction;
+using SmallMatrix = BasicMatrix<SmallFraction>;
 
 // In fractions some work is known to change nothing and is skipped: a 0
 // entry stays 0 when divided and adds 0 when multiplied, and a division by
@@ -19,6 +25,8 @@ constexpr bool isKnownZero(double) noexcept { return false; }
 bool isKnownZero(const mpq_class& value) noexcept { return sgn(value) == 0; }
 constexpr bool isKnownOne(double) noexcept { return false; }
 bool isKnownOne(const mpq_class& value) noexcept { return value == 1; }
+bool isKnownZero(const SmallFraction& value) noexcept { return value.numerator() == 0; }
+bool isKnownOne(const SmallFraction& value) noexcept { return value == SmallFraction(1); }
 
 // Runs the operations of one stage after another on the stage's own
 // matrix, which starts as the one before it, and records them. Each
@@ -181,8 +189,14 @@ bool answerEntryIsZero(const mpq_class& value) noexcept
     return isZero(value);
 }
 
+bool answerEntryIsZero(const SmallFraction& value) noexcept
+{
+    return isZero(value);
+}
+
 // A stage's matrix starts as a copy of the one before it.
-void startFrom(Matrix& stage, const Matrix& before) noexcept
+template<class N>
+void startFrom(BasicMatrix<N>& stage, const BasicMatrix<N>& before) noexcept
 {
     stage = before;
 }
@@ -232,6 +246,59 @@ BasicReduction<N> reduceIn(const BasicMatrix<N>& input)
     return reduction;
 }
 
+// The input in machine words, when every entry fits one.
+std::optional<SmallMatrix> inMachineWords(const ExactMatrix& input)
+{
+    SmallMatrix small;
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            const mpq_class& value = input[row][column];
+            if (!value.get_num().fits_slong_p() || !value.get_den().fits_slong_p()
+                || value.get_num().get_si() == LONG_MIN)
+                return std::nullopt;
+            small[row][column] = SmallFraction::inLowestTerms(value.get_num().get_si(), value.get_den().get_si());
+        }
+    return small;
+}
+
+void setExactly(mpq_class& entry, const SmallFraction& value)
+{
+    if (value.numerator() != 0)
+        mpz_set_si(entry.get_num_mpz_t(), value.numerator());
+    if (value.denominator() != 1)
+        mpz_set_si(entry.get_den_mpz_t(), value.denominator());
+}
+
+// Made in place as a recorded factor, through the implicit conversion:
+// moving a GMP fraction allocates.
+struct ExactFactor {
+    const SmallFraction& value;
+    operator mpq_class() const
+    {
+        mpq_class exact;
+        setExactly(exact, value);
+        return exact;
+    }
+};
+
+// The fresh entries of `exact` are all 0; only the others are written.
+ExactReduction inGmpFractions(const BasicReduction<SmallFraction>& small)
+{
+    ExactReduction exact;
+    for (std::size_t i = 0; i < kStageCount; ++i) {
+        const BasicStage<SmallFraction>& from = small.stages[i];
+        ExactStage& to = exact.stages[i];
+        for (int row = 0; row < kRows; ++row)
+            for (int column = 0; column < kColumns; ++column)
+                setExactly(to.matrix[row][column], from.matrix[row][column]);
+        for (const BasicRowOperation<SmallFraction>& op : from.operations)
+            to.operations.add(op.kind, op.target, op.source, ExactFactor{op.factor}, op.firstColumn);
+        to.noChange = from.noChange;
+    }
+    exact.thirdRowNotZero = small.thirdRowNotZero;
+    return exact;
+}
+
 }  // namespace
 
 Reduction reduce(const Matrix& input) noexcept
@@ -241,8 +308,25 @@ Reduction reduce(const Matrix& input) noexcept
 
 ExactReduction reduce(const ExactMatrix& input)
 {
+    // Everyday matrices stay within machine words all the way; the few
+    // that outgrow them are reduced again in GMP from the start.
+    if (const std::optional<SmallMatrix> small = inMachineWords(input)) {
+        try {
+            return inGmpFractions(reduceIn(*small));
+        } catch (const SmallFraction::Overflow&) {
+        }
+    }
     return reduceIn(input);
 }
+
+namespace detail {
+
+ExactReduction reduceInGmpFractions(const ExactMatrix& input)
+{
+    return reduceIn(input);
+}
+
+}  // namespace detail
 
 bool readsBackAsZero(double value) noexcept
 {

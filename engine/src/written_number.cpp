@@ -16,16 +16,6 @@ namespace {
 
 using detail::kSignificantDigits;
 
-WrittenNumber decimal(bool negative, std::string_view digits, long long power)
-{
-    WrittenNumber number;
-    number.kind = WrittenNumber::Kind::Decimal;
-    number.negative = negative;
-    number.digits.assign(digits);
-    number.power = power;
-    return number;
-}
-
 // Decimal digits and power of ten of a finite non-zero value in its
 // shortest form that reads back exactly.
 struct ShortestDigits {
@@ -34,18 +24,28 @@ struct ShortestDigits {
     int power = 0;
 };
 
+// The digits and power of to_chars' scientific text, "d.ddde+pp".
+ShortestDigits fromScientific(const char* text, const char* end) noexcept
+{
+    ShortestDigits digits;
+    const char* p = text;
+    for (; p != end && *p != 'e'; ++p) {
+        if (*p != '.')
+            digits.digits[digits.count++] = *p;
+    }
+    const bool negativePower = p[1] == '-';
+    for (p += 2; p != end; ++p)
+        digits.power = digits.power * 10 + (*p - '0');
+    if (negativePower)
+        digits.power = -digits.power;
+    return digits;
+}
+
 ShortestDigits shortestDigits(double magnitude) noexcept
 {
     char text[32];
     const auto result = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
-    ShortestDigits shortest;
-    const char* p = text;
-    for (; p != result.ptr && *p != 'e'; ++p) {
-        if (*p != '.')
-            shortest.digits[shortest.count++] = *p;
-    }
-    std::from_chars(p + (p[1] == '+' ? 2 : 1), result.ptr, shortest.power);
-    return shortest;
+    return fromScientific(text, result.ptr);
 }
 
 // Rounds the shortest digits of a normal double to 15 significant digits,
@@ -87,19 +87,25 @@ ShortestDigits roundedByTheLibrary(double magnitude) noexcept
     char text[32];
     const auto result =
         std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, kSignificantDigits - 1);
-    ShortestDigits rounded;
-    const char* p = text;
-    for (; p != result.ptr && *p != 'e'; ++p) {
-        if (*p != '.')
-            rounded.digits[rounded.count++] = *p;
-    }
-    std::from_chars(p + (p[1] == '+' ? 2 : 1), result.ptr, rounded.power);
+    ShortestDigits rounded = fromScientific(text, result.ptr);
     while (rounded.count > 1 && rounded.digits[rounded.count - 1] == '0')
         --rounded.count;
     return rounded;
 }
 
 constexpr double kNearLargestDouble = 1.7976931348623e308;
+
+// Rounded to 15 digits, the few largest doubles would read back as beyond
+// the double range; their exact shortest form reads back.
+bool readsBack(bool negative, const ShortestDigits& digits) noexcept
+{
+    char text[detail::kGeneralLayoutRoom];
+    char* out = text;
+    if (negative)
+        *out++ = '-';
+    out = detail::layOutGeneral(out, {digits.digits, static_cast<std::size_t>(digits.count)}, digits.power);
+    return parseCellText({text, static_cast<std::size_t>(out - text)}).has_value();
+}
 
 mpz_class powerOfTen(unsigned long exponent)
 {
@@ -164,7 +170,81 @@ RoundedDigits roundToSignificantDigits(const mpz_class& a, const mpz_class& b)
 
 namespace detail {
 
-std::size_t writtenLength(const WrittenNumber& number) noexcept
+namespace {
+
+NumberParts parts(WrittenNumber::Kind kind, bool negative) noexcept
+{
+    NumberParts made;
+    made.kind = kind;
+    made.negative = negative;
+    return made;
+}
+
+NumberParts decimalParts(bool negative, std::string_view digits, long long power) noexcept
+{
+    NumberParts made = parts(WrittenNumber::Kind::Decimal, negative);
+    made.digitCount = static_cast<unsigned char>(std::min(digits.size(), sizeof made.digitBuffer));
+    std::copy_n(digits.begin(), made.digitCount, made.digitBuffer);
+    made.power = power;
+    return made;
+}
+
+}  // namespace
+
+NumberParts partsOf(double value) noexcept
+{
+    using Kind = WrittenNumber::Kind;
+    if (std::isnan(value))
+        return parts(Kind::NotANumber, false);
+    if (std::isinf(value))
+        return parts(Kind::Infinity, value < 0);
+    if (value == 0.0)
+        return decimalParts(false, "0", 0);  // minus zero too: a sign on zero only puzzles a reader
+
+    const double magnitude = std::fabs(value);
+    ShortestDigits digits;
+    if (!(magnitude >= std::numeric_limits<double>::min() && roundToSignificantDigits(digits = shortestDigits(magnitude))))
+        digits = roundedByTheLibrary(magnitude);
+    if (magnitude > kNearLargestDouble && !readsBack(value < 0, digits))
+        digits = shortestDigits(magnitude);
+    return decimalParts(value < 0, {digits.digits, static_cast<std::size_t>(digits.count)}, digits.power);
+}
+
+NumberParts partsOf(const mpq_class& value)
+{
+    const mpz_srcptr numerator = value.get_num_mpz_t();
+    const mpz_srcptr denominator = value.get_den_mpz_t();
+    // Below 10^15 and 10^6 each part fits a limb, and then the digits are
+    // written without GMP's help.
+    const mp_limb_t top = mpz_getlimbn(numerator, 0);
+    const mp_limb_t below = mpz_getlimbn(denominator, 0);
+    if (mpz_size(numerator) > 1 || top >= kWrittenNumeratorBound || mpz_size(denominator) > 1
+        || below > kLargestWrittenDenominator)
+        return decimalPartsOf(value);
+
+    NumberParts made =
+        parts(below == 1 ? WrittenNumber::Kind::Integer : WrittenNumber::Kind::Fraction, mpz_sgn(numerator) < 0);
+    char* const digitsEnd = std::to_chars(made.digitBuffer, std::end(made.digitBuffer), top).ptr;
+    made.digitCount = static_cast<unsigned char>(digitsEnd - made.digitBuffer);
+    if (below != 1) {
+        char* const end = std::to_chars(made.denominatorBuffer, std::end(made.denominatorBuffer), below).ptr;
+        made.denominatorCount = static_cast<unsigned char>(end - made.denominatorBuffer);
+    }
+    return made;
+}
+
+NumberParts decimalPartsOf(const mpq_class& value)
+{
+    if (sgn(value) == 0)
+        return decimalParts(false, "0", 0);
+    const RoundedDigits rounded = roundToSignificantDigits(abs(value.get_num()), value.get_den());
+    std::size_t count = kSignificantDigits;
+    while (count > 1 && rounded.digits[count - 1] == '0')
+        --count;
+    return decimalParts(sgn(value) < 0, {rounded.digits, count}, rounded.power);
+}
+
+std::size_t writtenLength(const NumberView& number) noexcept
 {
     using Kind = WrittenNumber::Kind;
     const std::size_t sign = number.negative ? 1 : 0;
@@ -180,11 +260,13 @@ std::size_t writtenLength(const WrittenNumber& number) noexcept
     case Kind::Decimal:
         break;
     }
-    // Digits, a point, up to four leading zeros, and "e-" with 19 digits.
-    return sign + number.digits.size() + 1 + 5 + 21;
+    // The longer layout: the digits, a point, "e-" and up to 19 digits of
+    // the exponent. The fixed one, "0.000" before the digits or an integer
+    // part padded to 15 digits, is never longer.
+    return sign + number.digits.size() + 22;
 }
 
-char* writeNumber(char* out, const WrittenNumber& number) noexcept
+char* writeNumber(char* out, const NumberView& number) noexcept
 {
     using Kind = WrittenNumber::Kind;
     if (number.kind == Kind::NotANumber) {
@@ -210,81 +292,51 @@ char* writeNumber(char* out, const WrittenNumber& number) noexcept
     return layOutGeneral(out, number.digits, number.power);
 }
 
+std::string textOf(const NumberView& number)
+{
+    char text[kGeneralLayoutRoom];
+    if (writtenLength(number) <= sizeof text)
+        return {text, writeNumber(text, number)};
+    std::string longText(writtenLength(number), '\0');
+    longText.resize(static_cast<std::size_t>(writeNumber(longText.data(), number) - longText.data()));
+    return longText;
+}
+
 }  // namespace detail
+
+namespace {
+
+WrittenNumber writtenFrom(const detail::NumberParts& parts)
+{
+    WrittenNumber number;
+    number.kind = parts.kind;
+    number.negative = parts.negative;
+    number.digits.append(parts.digitBuffer, parts.digitCount);
+    number.denominator.append(parts.denominatorBuffer, parts.denominatorCount);
+    number.power = parts.power;
+    return number;
+}
+
+}  // namespace
 
 WrittenNumber writtenNumber(double value)
 {
-    WrittenNumber number;
-    if (std::isnan(value)) {
-        number.kind = WrittenNumber::Kind::NotANumber;
-        return number;
-    }
-    if (std::isinf(value)) {
-        number.kind = WrittenNumber::Kind::Infinity;
-        number.negative = value < 0;
-        return number;
-    }
-    if (value == 0.0)
-        return decimal(false, "0", 0);  // minus zero too: a sign on zero only puzzles a reader
-
-    const double magnitude = std::fabs(value);
-    ShortestDigits digits;
-    if (!(magnitude >= std::numeric_limits<double>::min() && roundToSignificantDigits(digits = shortestDigits(magnitude))))
-        digits = roundedByTheLibrary(magnitude);
-    number = decimal(value < 0, {digits.digits, static_cast<std::size_t>(digits.count)}, digits.power);
-    if (magnitude > kNearLargestDouble) {
-        // Rounded to 15 digits, the few largest doubles would read back as
-        // beyond the double range; their exact shortest form reads back.
-        char text[detail::kGeneralLayoutRoom];
-        const char* end = detail::writeNumber(text, number);
-        if (!parseCellText({text, static_cast<std::size_t>(end - text)})) {
-            digits = shortestDigits(magnitude);
-            number.digits.assign(digits.digits, static_cast<std::size_t>(digits.count));
-            number.power = digits.power;
-        }
-    }
-    return number;
+    return writtenFrom(detail::partsOf(value));
 }
 
 WrittenNumber writtenNumber(const mpq_class& value)
 {
-    const mpz_srcptr numerator = value.get_num_mpz_t();
-    const mpz_srcptr denominator = value.get_den_mpz_t();
-    // Below 10^15 and 10^6 each part fits a limb, and then the digits are
-    // written without GMP's help.
-    const mp_limb_t top = mpz_getlimbn(numerator, 0);
-    const mp_limb_t below = mpz_getlimbn(denominator, 0);
-    if (mpz_size(numerator) > 1 || top >= kWrittenNumeratorBound || mpz_size(denominator) > 1
-        || below > kLargestWrittenDenominator)
-        return writtenDecimal(value);
-
-    WrittenNumber number;
-    number.negative = mpz_sgn(numerator) < 0;
-    char text[24];
-    number.digits.assign(text, std::to_chars(text, text + sizeof text, top).ptr);
-    if (below != 1) {
-        number.kind = WrittenNumber::Kind::Fraction;
-        number.denominator.assign(text, std::to_chars(text, text + sizeof text, below).ptr);
-    }
-    return number;
+    return writtenFrom(detail::partsOf(value));
 }
 
 WrittenNumber writtenDecimal(const mpq_class& value)
 {
-    if (sgn(value) == 0)
-        return decimal(false, "0", 0);
-    const RoundedDigits rounded = roundToSignificantDigits(abs(value.get_num()), value.get_den());
-    std::size_t count = kSignificantDigits;
-    while (count > 1 && rounded.digits[count - 1] == '0')
-        --count;
-    return decimal(sgn(value) < 0, {rounded.digits, count}, rounded.power);
+    return writtenFrom(detail::decimalPartsOf(value));
 }
 
 std::string writtenText(const WrittenNumber& number)
 {
-    std::string text(detail::writtenLength(number), '\0');
-    text.resize(static_cast<std::size_t>(detail::writeNumber(text.data(), number) - text.data()));
-    return text;
+    return detail::textOf({number.kind, number.negative, number.digits, number.denominator, number.power});
 }
 
 DecimalLayout layOutDecimal(const WrittenNumber& decimal)
@@ -298,10 +350,10 @@ DecimalLayout layOutDecimal(const WrittenNumber& decimal)
         layout.fractionPart = digits.substr(1);
         layout.exponent = power;
     } else if (power < 0) {
-        layout.integerPart = "0";
-        layout.fractionPart.assign(static_cast<std::size_t>(-power - 1), '0').append(digits);
+        layout.integerPart.push_back('0');
+        layout.fractionPart.append(static_cast<std::size_t>(-power - 1), '0').append(digits);
     } else if (count <= power + 1) {
-        layout.integerPart.assign(digits).append(static_cast<std::size_t>(power + 1 - count), '0');
+        layout.integerPart.append(digits).append(static_cast<std::size_t>(power + 1 - count), '0');
     } else {
         layout.integerPart = digits.substr(0, static_cast<std::size_t>(power + 1));
         layout.fractionPart = digits.substr(static_cast<std::size_t>(power + 1));

@@ -9,6 +9,8 @@
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/stage_explanation.h"
 #include "rowsweep/steps/worked_outline.h"
+#include "rowsweep/steps/warning.h"
+#include "rowsweep/steps/warning_hint.h"
 
 namespace rowsweep::steps {
 
@@ -200,14 +202,8 @@ QStringList explainStage(const WorkedSolution& solution, std::size_t stage)
 {
     QStringList lines = std::visit([stage](const auto& solve) { return explainStageOf(solve, stage); }, solution.solve);
     if (stage + 1 == kStageCount && solution.warningFromRounding)
-        lines << roundingHint();
+        lines << misleadingWarningHint(solution);
     return lines;
-}
-
-QString roundingHint()
-{
-    return QStringLiteral(
-        "In exact arithmetic row 3 is all zero: the warning comes from rounding. Exact Fractions is in a cell's menu.");
 }
 
 QString solutionsDespiteWarning()

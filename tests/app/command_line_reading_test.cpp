@@ -87,6 +87,24 @@ INSTANTIATE_TEST_SUITE_P(
                     "rowsweep: unexpected argument 'matrix.txt'; see 'rowsweep --help'\n"}),
     [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
 
+// Every option Qt's documentation lists with a value (QGuiApplication,
+// QApplication, the X11 platform) passes its value on, also a value that
+// reads like one of ours, and the option after it is still read.
+TEST(CommandLineQtOptions, PassTheirValueOn)
+{
+    const char* const withValue[] = {"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
+                                     "-qwindowgeometry", "-qwindowtitle", "-qwindowicon", "-style", "-stylesheet",
+                                     "-session", "-display", "-geometry", "-title", "-icon", "-name", "-visual",
+                                     "-qmljsdebugger"};
+    for (const char* option : withValue)
+        for (const char* value : {"Fusion", "--version", "-x"}) {
+            const CommandLine commandLine = readCommandLine(
+                {QStringLiteral("rowsweep"), QString::fromLatin1(option), QString::fromLatin1(value), QStringLiteral("--exact")});
+            EXPECT_FALSE(answerWithoutWindows(commandLine).has_value()) << option << ' ' << value;
+            EXPECT_EQ(commandLine.arithmetic, steps::Arithmetic::Exact) << option << ' ' << value;
+        }
+}
+
 TEST(CommandLineHelp, NamesEveryOptionWithTheDescriptionsInOneColumn)
 {
     const QString help = helpText();

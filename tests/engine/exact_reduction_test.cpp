@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <map>
 #include <random>
 #include <string>
@@ -242,6 +244,58 @@ TEST(ExactReduce, AgreesWithDoublesWhereNothingRounds)
     EXPECT_GT(compared, 1500);
     EXPECT_GT(exchanges, 100);
     EXPECT_GT(additions, 100);
+}
+
+TEST(ExactReduce, MachineWordsAgreeWithGmpFractions)
+{
+    // Entries from a few bits to the edges of a 64-bit word, fractions
+    // among them: many stay within machine words to the end, many outgrow
+    // them halfway, and either way every stage is GMP's to the bit.
+    std::mt19937_64 random(20261208);
+    const mpz_class edges[] = {mpz_class(LONG_MAX), mpz_class(LONG_MIN), mpz_class(LONG_MIN) + 1,
+                               mpz_class(1) << 62, mpz_class(3037000499L), mpz_class(3037000500L)};
+    int withinWords = 0;
+    for (int trial = 0; trial < 3000; ++trial) {
+        std::uniform_int_distribution<int> bits(1, 1 + trial % 66);
+        ExactMatrix input;
+        for (auto& row : input)
+            for (mpq_class& entry : row) {
+                const int size = bits(random);
+                mpz_class numerator = size > 64 ? edges[random() % std::size(edges)]
+                                                : mpz_class(static_cast<long>(random() >> (64 - size)));
+                if (random() % 2)
+                    numerator = -numerator;
+                const long denominator = random() % 3 ? 1 : static_cast<long>(random() >> (64 - size / 2)) + 1;
+                entry = mpq_class(numerator, denominator);
+                entry.canonicalize();
+                if (random() % 5 == 0)
+                    entry = 0;
+            }
+        if (trial == 0) {
+            // Stage 2 forms 2 * -2^62, the one product whose sign cannot change.
+            input = ExactMatrix{};
+            input[0][0] = input[0][2] = 1;
+            input[0][1] = mpq_class(mpz_class(-1) << 62);
+            input[1][0] = 2;
+        }
+        const ExactReduction fast = reduce(input);
+        const ExactReduction gmp = detail::reduceInGmpFractions(input);
+        ASSERT_EQ(fast.thirdRowNotZero, gmp.thirdRowNotZero) << "trial " << trial;
+        for (std::size_t stage = 0; stage < kStageCount; ++stage) {
+            ASSERT_EQ(fast.stages[stage].matrix, gmp.stages[stage].matrix) << "trial " << trial << ", " << stage;
+            ASSERT_TRUE(fast.stages[stage].operations == gmp.stages[stage].operations) << "trial " << trial;
+            ASSERT_EQ(fast.stages[stage].noChange, gmp.stages[stage].noChange) << "trial " << trial;
+        }
+        withinWords += std::all_of(gmp.stages.begin(), gmp.stages.end(), [](const ExactStage& stage) {
+            return std::all_of(stage.matrix.begin(), stage.matrix.end(), [](const auto& row) {
+                return std::all_of(row.begin(), row.end(), [](const mpq_class& value) {
+                    return mpz_sizeinbase(value.get_num_mpz_t(), 2) < 62 && mpz_sizeinbase(value.get_den_mpz_t(), 2) < 62;
+                });
+            });
+        });
+    }
+    EXPECT_GT(withinWords, 300);
+    EXPECT_LT(withinWords, 2700);
 }
 
 }  // namespace

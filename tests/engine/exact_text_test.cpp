@@ -85,6 +85,31 @@ TEST(ReadExactCell, ReadsTheDecimalAsWritten)
     }
 }
 
+TEST(ReadExactCell, DecimalsReadIntoLowestTerms)
+{
+    // Mantissas ending in 5s, in even digits or in zeros, with the point
+    // anywhere and an exponent: the value is digits / 10^k, and it comes
+    // back in the lowest terms GMP itself would give.
+    std::mt19937_64 random(20261208);
+    const char lastDigits[] = "1245680";
+    for (int i = 0; i < 5000; ++i) {
+        std::string digits = std::to_string(random() % 100000000);
+        digits += lastDigits[random() % 7];
+        digits.append(random() % 4, random() % 2 ? '0' : '5');
+        const auto point = static_cast<long>(random() % (digits.size() + 1));
+        const long exponent = static_cast<long>(random() % 41) - 20;
+        const std::string text = (i % 2 ? "-" : "") + digits.substr(0, static_cast<std::size_t>(point)) + "."
+                                 + digits.substr(static_cast<std::size_t>(point)) + "e" + std::to_string(exponent);
+        const long shift = exponent - static_cast<long>(digits.size()) + point;
+        const mpq_class expected = scaled(mpz_class(i % 2 ? "-" + digits : digits), shift);
+        const auto read = parseExactCellText(text, false);
+        ASSERT_TRUE(read.has_value()) << text;
+        ASSERT_TRUE(mpz_cmp(read->get_num_mpz_t(), expected.get_num_mpz_t()) == 0
+                    && mpz_cmp(read->get_den_mpz_t(), expected.get_den_mpz_t()) == 0)
+            << text << " read as " << read->get_str() << ", not " << expected.get_str();
+    }
+}
+
 TEST(ReadExactCell, ReadsAFractionOnlyWhenAsked)
 {
     struct Case {

@@ -6,6 +6,7 @@
 
 #include "cell_rows.h"
 #include "rowsweep/steps/solution_set.h"
+#include "rowsweep/steps/warning_hint.h"
 
 namespace rowsweep::steps::testing {
 namespace {
@@ -50,6 +51,39 @@ TEST(SolveCells, WarnsByEachArithmeticsRule)
         EXPECT_EQ(verdictLine(solution.verdict), QString::fromUtf8(c.verdict)) << c.name;
         EXPECT_EQ(solution.arithmetic(), c.arithmetic) << c.name;
     }
+}
+
+// Row 1 divided by 1e-10 overflows, and row 3 ends as NaN in floating
+// point; exactly, stage 6 clears it to zero.
+constexpr Rows kBeyondRange{{{"1e-10", "1e300", "0", "0", "0", "0"}, {"0", "1", "0", "0", "0", "0"},
+                             {"1", "1e300", "0", "0", "0", "0"}}};
+
+// The answer's last line says why a warning misleads, and only when it does.
+TEST(SolveCells, AMisleadingWarningIsExplainedByWhatLeftTheResidue)
+{
+    struct Case {
+        const char* name;
+        Rows input;
+        Arithmetic arithmetic;
+        QString hint;
+    };
+    const Case cases[] = {
+        {"residue of rounding", kDependent, Arithmetic::FloatingPoint, roundingHint()},
+        {"beyond the range", kBeyondRange, Arithmetic::FloatingPoint, rangeHint()},
+        {"beyond the range, exact", kBeyondRange, Arithmetic::Exact, {}},
+        {"a real contradiction", kContradiction, Arithmetic::FloatingPoint, {}},
+    };
+    for (const Case& c : cases) {
+        const WorkedSolution solution = solveRows(c.input, c.arithmetic);
+        EXPECT_EQ(misleadingWarningHint(solution), c.hint) << c.name;
+        const QStringList answer = explainStage(solution, kStageCount - 1);
+        EXPECT_EQ(answer.contains(roundingHint()) || answer.contains(rangeHint()), !c.hint.isEmpty()) << c.name;
+        if (!c.hint.isEmpty()) {
+            EXPECT_EQ(answer.back(), c.hint) << c.name;
+        }
+    }
+    EXPECT_TRUE(rangeHint().contains(QStringLiteral("beyond the range of floating point")));
+    EXPECT_TRUE(rangeHint().contains(QStringLiteral("Exact Fractions")));
 }
 
 TEST(SolveCells, TheDependentSystemEndsWithZerosExactlyAndAHintInFloatingPoint)

@@ -6,9 +6,11 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "grids.h"
+#include "rowsweep/ui/desktop/arithmetic_setting.h"
 #include "rowsweep/ui/windows/solving_window.h"
 
 namespace rowsweep::ui::testing {
@@ -76,6 +78,28 @@ TEST_F(ExactFractionsTest, EveryCellSwitchesTheWholeProgramAndTheChoiceIsRemembe
     EXPECT_FALSE(checkedIn(cell(later, QStringLiteral("Text3(2)"))));
     MainWindow third;
     EXPECT_FALSE(checkedIn(cell(third, QStringLiteral("Text1(0)"))));
+}
+
+using ArithmeticSettingTest = UiTest;
+
+// A choice that changes the arithmetic is announced, the very first too,
+// before anything read the remembered one; choosing it again is not.
+TEST_F(ArithmeticSettingTest, EveryChangeIsSignalledOnce)
+{
+    for (const bool readFirst : {false, true}) {
+        QSettings().remove(QStringLiteral("arithmetic"));
+        ArithmeticSetting setting;
+        QSignalSpy changed(&setting, &ArithmeticSetting::changed);
+        if (readFirst) {
+            EXPECT_EQ(setting.value(), steps::Arithmetic::FloatingPoint);
+        }
+        setting.choose(steps::Arithmetic::Exact);
+        setting.choose(steps::Arithmetic::Exact);
+        EXPECT_EQ(changed.count(), 1) << "read first: " << readFirst;
+        setting.choose(steps::Arithmetic::FloatingPoint);
+        EXPECT_EQ(changed.count(), 2) << "read first: " << readFirst;
+        EXPECT_EQ(setting.value(), steps::Arithmetic::FloatingPoint);
+    }
 }
 
 // --exact and --floating-point choose for one run only.

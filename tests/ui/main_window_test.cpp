@@ -66,6 +66,7 @@ TEST_P(SolveTest, FillsEverySnapshotAndTheResultWithoutShowingTheSolvingWindow)
         EXPECT_EQ(box.text, "Probably this system do not have a solving");
         EXPECT_EQ(box.icon, QMessageBox::Information);
         EXPECT_EQ(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        EXPECT_EQ(box.resultsBehind, texts(example.snapshots.back())) << "the results are written before the box";
     } else {
         EXPECT_TRUE(seenBoxes_.empty());
     }

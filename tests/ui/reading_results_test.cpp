@@ -14,6 +14,7 @@
 
 #include "grids.h"
 #include "rowsweep/ui/cells/cell_edit.h"
+#include "rowsweep/steps/warning_hint.h"
 #include "rowsweep/steps/worked_solution.h"
 #include "rowsweep/ui/cells/cell_text_fitting.h"
 #include "rowsweep/ui/windows/main_window.h"

@@ -45,9 +45,13 @@ void UiTest::SetUp()
         topLevelsAtStart_.insert(widget);
 
     setMessageBoxHook([this](QMessageBox& box) {
+        std::optional<GridTexts> resultsBehind;
+        QWidget* behind = box.parentWidget() != nullptr ? box.parentWidget()->window() : nullptr;
+        if (behind != nullptr && behind->findChild<QLineEdit*>(elementName(names::kResultRows[0], 0)) != nullptr)
+            resultsBehind = readGrid(*behind, names::kResultRows);
         seenBoxes_.push_back({box.windowTitle(), box.text(), box.icon(), box.standardButtons(),
                               box.standardButton(box.defaultButton()),
-                              box.standardButton(box.escapeButton())});
+                              box.standardButton(box.escapeButton()), resultsBehind});
         if (answers_.empty()) {
             ADD_FAILURE() << "unexpected message box: " << box.text().toStdString();
             return box.standardButtons().testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::Ok;

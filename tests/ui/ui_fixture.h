@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -33,6 +34,9 @@ struct SeenBox {
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton;
     QMessageBox::StandardButton escapeButton;
+    // The result grid of the window the box stands over, as the user sees
+    // it while the box is open; empty over a window without one.
+    std::optional<GridTexts> resultsBehind;
 };
 
 // Every UI test gets: message boxes answered from a script instead of a

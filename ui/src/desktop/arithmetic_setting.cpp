@@ -6,20 +6,13 @@ namespace rowsweep::ui {
 
 namespace {
 
-constexpr char kOrganisation[] = "Rowsweep";
-constexpr char kApplication[] = "Rowsweep";
 constexpr char kKey[] = "arithmetic";
 constexpr char kExact[] = "exact";
 constexpr char kFloatingPoint[] = "floating-point";
 
-QSettings settings()
-{
-    return QSettings(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
-}
-
 steps::Arithmetic remembered()
 {
-    return settings().value(QString::fromLatin1(kKey)).toString() == QLatin1String(kExact)
+    return QSettings().value(QString::fromLatin1(kKey)).toString() == QLatin1String(kExact)
                ? steps::Arithmetic::Exact
                : steps::Arithmetic::FloatingPoint;
 }
@@ -41,10 +34,11 @@ steps::Arithmetic ArithmeticSetting::value() const
 
 void ArithmeticSetting::choose(steps::Arithmetic arithmetic)
 {
-    settings().setValue(QString::fromLatin1(kKey), QString::fromLatin1(arithmetic == steps::Arithmetic::Exact
-                                                                           ? kExact
-                                                                           : kFloatingPoint));
-    if (arithmetic == value())
+    // Read what was in effect before the choice overwrites it.
+    const bool changes = arithmetic != value();
+    QSettings().setValue(QString::fromLatin1(kKey),
+                         QString::fromLatin1(arithmetic == steps::Arithmetic::Exact ? kExact : kFloatingPoint));
+    if (!changes)
         return;
     value_ = arithmetic;
     emit changed(arithmetic);

@@ -10,6 +10,7 @@
 #include "rowsweep/engine/sample_matrix.h"
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/solve.h"
+#include "rowsweep/steps/warning_hint.h"
 #include "rowsweep/ui/windows/about_window.h"
 #include "rowsweep/ui/desktop/accessibility.h"
 #include "rowsweep/ui/cells/cell_grid_view.h"
@@ -68,7 +69,7 @@ QStringList resultHints(const steps::WorkedSolution& solution)
 {
     QStringList hints;
     if (solution.warningFromRounding)
-        hints << steps::roundingHint();
+        hints << steps::misleadingWarningHint(solution);
     if (solution.warned && solution.verdict.solvable)
         hints << steps::solutionsDespiteWarning();
     return hints;

@@ -26,4 +26,11 @@ using ExactReduction = BasicReduction<mpq_class>;
 // when the third row of the exact answer is not all zero.
 [[nodiscard]] ExactReduction reduce(const ExactMatrix& input);
 
+namespace detail {
+// The same reduction with every step in GMP's fractions, as reduce() runs
+// it for matrices whose numbers outgrow machine words; the two agree on
+// every input.
+[[nodiscard]] ExactReduction reduceInGmpFractions(const ExactMatrix& input);
+}  // namespace detail
+
 }  // namespace rowsweep

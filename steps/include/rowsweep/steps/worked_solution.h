@@ -57,12 +57,10 @@ template<class Number>
 [[nodiscard]] CellTexts stageTexts(const WorkedSolution& solution, std::size_t stage);
 
 // What one stage did, as its frame explains it; the answer's explanation
-// ends with the rounding hint when the warning comes from rounding alone.
+// ends with misleadingWarningHint when exact arithmetic leaves row 3 zero.
 [[nodiscard]] QStringList explainStage(const WorkedSolution& solution, std::size_t stage);
 
-// The line that says the warning comes from rounding, and the one that
-// points from a warning to the solutions found all the same.
-[[nodiscard]] QString roundingHint();
+// The line that points from a warning to the solutions found all the same.
 [[nodiscard]] QString solutionsDespiteWarning();
 
 // The texts of one grid as spreadsheets copy them and a paste fills a grid

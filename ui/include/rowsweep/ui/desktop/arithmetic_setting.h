@@ -9,8 +9,9 @@
 namespace rowsweep::ui {
 
 // The arithmetic every Solve uses, for the whole program: floating point,
-// or Exact Fractions. The user's choice is remembered between runs; a
-// first run without one is in floating point.
+// or Exact Fractions. The user's choice is remembered between runs, in the
+// settings of the application's organisation and name; a first run
+// without one is in floating point.
 class ArithmeticSetting final : public QObject {
     Q_OBJECT
 

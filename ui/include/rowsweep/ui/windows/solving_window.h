@@ -31,8 +31,6 @@ public:
     void showSolution(std::shared_ptr<const steps::WorkedSolution> solution);
     void clear();
 
-    [[nodiscard]] CellGridView& stageGrid(std::size_t stage) const { return *grids_[stage]; }
-
 private:
     std::array<CellGridView*, kStageCount> grids_{};
 };

@@ -1,0 +1,33 @@
+#include "rowsweep/steps/warning_hint.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QCoreApplication>
+
+namespace rowsweep::steps {
+
+QString misleadingWarningHint(const WorkedSolution& solution)
+{
+    const auto* floating = std::get_if<BasicSolve<double>>(&solution.solve);
+    if (floating == nullptr || !solution.warningFromRounding)
+        return {};
+    const auto& row3 = floating->reduction.answer()[kRows - 1];
+    const bool outOfRange = std::any_of(row3.begin(), row3.end(), [](double value) { return !std::isfinite(value); });
+    return outOfRange ? rangeHint() : roundingHint();
+}
+
+QString roundingHint()
+{
+    return QStringLiteral(
+        "In exact arithmetic row 3 is all zero: the warning comes from rounding. Exact Fractions is in a cell's menu.");
+}
+
+QString rangeHint()
+{
+    return QCoreApplication::translate("rowsweep::steps",
+                                       "In exact arithmetic row 3 is all zero: the numbers went beyond the range of "
+                                       "floating point. Exact Fractions, in a cell's menu, computes them exactly.");
+}
+
+}  // namespace rowsweep::steps
