@@ -11,9 +11,12 @@ namespace {
 // program's resources.
 constexpr char kProgramTranslations[] = ":/i18n";
 
-bool speaksEnglish(const QLocale& locale)
+// English, or the C locale itself ("C", "C.UTF-8", "POSIX"); a language
+// Qt does not know reads as C too, but is only passed over.
+bool speaksEnglish(const QString& entry)
 {
-    return locale.language() == QLocale::English || locale.language() == QLocale::C;
+    return QLocale(entry).language() == QLocale::English || entry == u'C' || entry.startsWith(QStringLiteral("C."))
+           || entry == QStringLiteral("POSIX");
 }
 
 }  // namespace
@@ -21,9 +24,9 @@ bool speaksEnglish(const QLocale& locale)
 Translation::Translation(const QStringList& uiLanguages)
 {
     for (const QString& entry : uiLanguages) {
-        const QLocale locale(entry);
-        if (speaksEnglish(locale))
+        if (speaksEnglish(entry))
             break;
+        const QLocale locale(entry);
         if (!program_.load(locale, QStringLiteral("rowsweep"), QStringLiteral("_"),
                            QString::fromLatin1(kProgramTranslations)))
             continue;

@@ -155,11 +155,11 @@ TEST(ChosenLanguage, FirstSpokenLanguageOfTheListUntilEnglish)
     };
     const Case cases[] = {
         {{"de-AT"}, "de-AT", "Dezimalzahlen werden mit Punkt geschrieben: 1.5"},
-        {{"pt-BR", "fr-FR", "de"}, "fr-FR", "Les nombres décimaux s’écrivent avec un point\u00a0: 1.5"},
+        {{"xx", "pt-BR", "fr-FR", "de"}, "fr-FR", "Les nombres décimaux s’écrivent avec un point\u00a0: 1.5"},
         {{"es-ES"}, "es-ES", "Los decimales se escriben con punto: 1.5"},
         {{"es-MX"}, "es-MX", ""},
         {{"en-GB", "de"}, "", ""},
-        {{"C", "fr"}, "", ""},
+        {{"C.UTF-8", "fr"}, "", ""},
         {{"it-IT"}, "", ""},
         {{}, "", ""},
     };

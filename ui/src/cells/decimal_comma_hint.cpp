@@ -8,7 +8,7 @@ namespace rowsweep::ui {
 
 QString decimalCommaHint(const QString& cellText, const QLocale& language)
 {
-    if (language.decimalPoint() != QStringLiteral(",") || cellText.count(u',') != 1 || cellText.contains(u'.'))
+    if (language.decimalPoint() != QStringLiteral(",") || !cellText.contains(u','))
         return {};
     const QString withPoint = QString(cellText).replace(u',', u'.');
     if (!parseCellText(withPoint.toStdString()))
