@@ -20,31 +20,22 @@
 namespace rowsweep::ui::testing {
 namespace {
 
-using app::Translation;
-
 // What a student reads in each language; "C" is the program as written.
 struct Language {
     const char* name;
     const char* solve;
     const char* watch;
-    const char* solvingTitle;
-    const char* firstStep;
+    const char* solving;
     const char* answer;
     const char* exitTitle;
     const char* cancel;  // Qt's own translation
 };
-
 const Language kLanguages[] = {
-    {"C", "Solve", "Watch on a solving", "Solving", "Step 1", "Answer", "Exit", "Cancel"},
-    {"de", "Lösen", "Lösungsweg ansehen", "Lösungsweg", "Schritt 1", "Ergebnis", "Beenden", "Abbrechen"},
-    {"fr", "Résoudre", "Voir la résolution", "Résolution", "Étape 1", "Résultat", "Quitter", "Annuler"},
-    {"es", "Resolver", "Ver la resolución", "Resolución", "Paso 1", "Resultado", "Salir", "Cancelar"},
+    {"C", "Solve", "Watch on a solving", "Solving", "Answer", "Exit", "Cancel"},
+    {"de", "Lösen", "Lösungsweg ansehen", "Lösungsweg", "Ergebnis", "Beenden", "Abbrechen"},
+    {"fr", "Résoudre", "Voir la résolution", "Résolution", "Résultat", "Quitter", "Annuler"},
+    {"es", "Resolver", "Ver la resolución", "Resolución", "Resultado", "Salir", "Cancelar"},
 };
-
-void PrintTo(const Language& language, std::ostream* out)
-{
-    *out << language.name;
-}
 
 class TranslationTest : public UiTest, public ::testing::WithParamInterface<Language> {
 protected:
@@ -55,39 +46,28 @@ protected:
         form_ = std::make_unique<MainWindow>();
         form_->show();
     }
-
     void TearDown() override
     {
         form_.reset();
         translation_.reset();
         UiTest::TearDown();
     }
-
     SolvingWindow& solving() { return form_->solvingWindow().get(); }
 
-    std::optional<Translation> translation_;
+    std::optional<app::Translation> translation_;
     std::unique_ptr<MainWindow> form_;
 };
-
-QString text(const QWidget& window, std::string_view name)
-{
-    const auto* control = window.findChild<const QWidget*>(toQString(name));
-    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
-        return button->text();
-    if (const auto* frame = qobject_cast<const QGroupBox*>(control))
-        return frame->title();
-    return QStringLiteral("no caption: ") + toQString(name);
-}
 
 TEST_P(TranslationTest, WindowsSpeakTheChosenLanguage)
 {
     const Language& language = GetParam();
-    EXPECT_EQ(text(*form_, names::kSolveButton), QString::fromUtf8(language.solve));
-    EXPECT_EQ(text(*form_, names::kWatchButton), QString::fromUtf8(language.watch));
+    const auto button = [this](std::string_view name) { return form_->findChild<QPushButton*>(toQString(name))->text(); };
+    EXPECT_EQ(button(names::kSolveButton), QString::fromUtf8(language.solve));
+    EXPECT_EQ(button(names::kWatchButton), QString::fromUtf8(language.watch));
     EXPECT_EQ(form_->windowTitle(), "Rowsweep");
-    EXPECT_EQ(solving().windowTitle(), QString::fromUtf8(language.solvingTitle));
-    EXPECT_EQ(text(solving(), names::kStageFrames.front()), QString::fromUtf8(language.firstStep));
-    EXPECT_EQ(text(solving(), names::kStageFrames.back()), QString::fromUtf8(language.answer));
+    EXPECT_EQ(solving().windowTitle(), QString::fromUtf8(language.solving));
+    EXPECT_EQ(solving().findChild<QGroupBox*>(toQString(names::kStageFrames.back()))->title(),
+              QString::fromUtf8(language.answer));
 
     QString title;
     QString cancel;
@@ -101,39 +81,32 @@ TEST_P(TranslationTest, WindowsSpeakTheChosenLanguage)
     EXPECT_EQ(cancel, QString::fromUtf8(language.cancel)) << "Qt's own translation (qt6-translations-l10n)";
 }
 
-// A word-wrapped button caption, a frame title, a label's line or a line of
-// the About text that needs more room than its control has is clipped.
+// A word-wrapped button caption, a frame title, a label or a line of the
+// About text that needs more room than its control has is clipped.
 TEST_P(TranslationTest, EveryCaptionFitsItsControl)
 {
     click(*form_, names::kSampleButton);
     click(*form_, names::kSolveButton);
     auto& about = static_cast<AboutWindow&>(form_->aboutWindow().get());
-    for (QWidget* window : {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(&solving()),
-                            static_cast<QWidget*>(&about)}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{form_.get(), &solving(), &about}) {
         for (const ClassicButton* button : window->findChildren<ClassicButton*>()) {
             const QRect room = button->captionRect();
-            const QRect needed = button->fontMetrics().boundingRect(
-                room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, button->text());
-            EXPECT_TRUE(room.contains(needed)) << button->text().toStdString();
+            EXPECT_TRUE(room.contains(button->fontMetrics().boundingRect(
+                room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, button->text())))
+                << button->text().toStdString();
         }
         for (const QGroupBox* frame : window->findChildren<QGroupBox*>()) {
             QStyleOptionGroupBox option;
             option.initFrom(frame);
             option.text = frame->title();
-            option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+            option.subControls = QStyle::SC_GroupBoxLabel;
             const QRect label = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
-            EXPECT_GE(label.width(), frame->fontMetrics().horizontalAdvance(frame->title()));
             EXPECT_TRUE(frame->rect().contains(label)) << frame->title().toStdString();
         }
-        for (const QLabel* label : window->findChildren<QLabel*>()) {
-            if (!label->wordWrap()) {
-                EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
-                    << label->text().toStdString();
-            }
-        }
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width());
     }
     const auto* credits = about.findChild<QPlainTextEdit*>(toQString(names::kCreditsText));
-    ASSERT_NE(credits, nullptr);
     const int room = credits->contentsRect().width() - 2 * static_cast<int>(credits->document()->documentMargin());
     for (const QString& line : credits->toPlainText().split(u'\n'))
         EXPECT_LE(credits->fontMetrics().horizontalAdvance(line), room) << line.toStdString();
@@ -148,12 +121,11 @@ INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest, ::testing::ValuesIn(kLangua
 // language writes a decimal comma.
 TEST(ChosenLanguage, FirstSpokenLanguageOfTheListUntilEnglish)
 {
-    struct Case {
+    const struct {
         QStringList desktop;
         QString chosen;
         QString hint;  // for the cell text " 1,5"
-    };
-    const Case cases[] = {
+    } cases[] = {
         {{"de-AT"}, "de-AT", "Dezimalzahlen werden mit Punkt geschrieben: 1.5"},
         {{"xx", "pt-BR", "fr-FR", "de"}, "fr-FR", "Les nombres décimaux s’écrivent avec un point\u00a0: 1.5"},
         {{"es-ES"}, "es-ES", "Los decimales se escriben con punto: 1.5"},
@@ -161,12 +133,11 @@ TEST(ChosenLanguage, FirstSpokenLanguageOfTheListUntilEnglish)
         {{"en-GB", "de"}, "", ""},
         {{"C.UTF-8", "fr"}, "", ""},
         {{"it-IT"}, "", ""},
-        {{}, "", ""},
     };
     const QLocale before;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         {
-            const Translation translation(c.desktop);
+            const app::Translation translation(c.desktop);
             EXPECT_EQ(translation.language(), c.chosen) << c.desktop.join(u':').toStdString();
             EXPECT_EQ(decimalCommaHint(QStringLiteral(" 1,5")), c.hint) << c.desktop.join(u':').toStdString();
         }
@@ -177,19 +148,11 @@ TEST(ChosenLanguage, FirstSpokenLanguageOfTheListUntilEnglish)
 
 TEST(DecimalCommaHint, OnlyForANumberButForItsComma)
 {
-    const QLocale german(QLocale::German, QLocale::Germany);
-    const std::pair<const char*, const char*> cases[] = {
-        {",5", ".5"},  {"-2,5e3", "-2.5e3"}, {"1,", "1."},   {"1,5,3", nullptr}, {"1.5", nullptr},
-        {"1.5,3", nullptr}, {"a,5", nullptr}, {",", nullptr}, {"1,5e", nullptr},  {"", nullptr},
-    };
-    for (const auto& [cell, withPoint] : cases) {
-        const QString hint = decimalCommaHint(QString::fromLatin1(cell), german);
-        EXPECT_EQ(hint.isEmpty(), withPoint == nullptr) << cell;
-        if (withPoint != nullptr) {
-            EXPECT_TRUE(hint.endsWith(QStringLiteral(": ") + QString::fromLatin1(withPoint))) << cell;
-        }
-    }
-    EXPECT_EQ(decimalCommaHint(QStringLiteral("1,5"), QLocale::c()), QString());
+    const QLocale german(QLocale::German);
+    for (const auto& [cell, withPoint] : {std::pair{",5", ".5"}, {"-2,5e3", "-2.5e3"}, {"1,", "1."}})
+        EXPECT_TRUE(decimalCommaHint(QString::fromLatin1(cell), german).endsWith(withPoint)) << cell;
+    for (const char* cell : {"1,5,3", "1.5", "a,5", ",", "1,5e", ""})
+        EXPECT_EQ(decimalCommaHint(QString::fromLatin1(cell), german), QString()) << cell;
 }
 
 }  // namespace
