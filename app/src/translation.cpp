@@ -40,10 +40,9 @@ Translation::Translation(const QStringList& uiLanguages)
     QLocale::setDefault(language_.isEmpty() ? QLocale::c() : QLocale(language_));
 }
 
+// The translators take themselves out of the application as they go.
 Translation::~Translation()
 {
-    QCoreApplication::removeTranslator(&qt_);
-    QCoreApplication::removeTranslator(&program_);
     QLocale::setDefault(previousDefault_);
 }
 
