@@ -8,6 +8,7 @@
 
 #include "rowsweep/app/command_line.h"
 #include "rowsweep/app/display_failure.h"
+#include "rowsweep/app/translation.h"
 #include "rowsweep/ui/windows/main_window.h"
 #include "rowsweep/version.h"
 
@@ -36,6 +37,8 @@ int main(int argc, char* argv[])
         const DisplayFailureReport report(commandLine.displayName);
         app = std::make_unique<QApplication>(argc, argv);
     }
+    // In the desktop's language; --help and the messages above stay English.
+    const Translation translation;
     rowsweep::ui::MainWindow mainWindow(commandLine.arithmetic);
     mainWindow.show();
     return QApplication::exec();

@@ -2,14 +2,18 @@
 # Sourced by the scripts in scripts/.
 
 # What building and running the program needs (scripts/run).
-rowsweep_packages_build=(build-essential cmake ninja-build pkg-config libgmp-dev qt6-base-dev libgl-dev fonts-dejavu-core)
+# qt6-tools-dev and qt6-l10n-tools compile the translations into the program.
+rowsweep_packages_build=(build-essential cmake ninja-build pkg-config libgmp-dev qt6-base-dev libgl-dev fonts-dejavu-core
+                         qt6-tools-dev qt6-l10n-tools)
 # What the tests, benchmarks and fuzzers need besides (scripts/test). clang and
 # libclang-rt-dev are Debian's default versions of each, so the fuzzers'
 # runtime always matches the installed clang. The accessibility walk needs a
-# session bus, the AT-SPI bus and pyatspi.
+# session bus, the AT-SPI bus and pyatspi. Qt's own translations are optional
+# for the program (its package only recommends them), but the tests check
+# that they are loaded.
 rowsweep_packages_test=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev poppler-utils
                         desktop-file-utils appstream file lintian man-db xvfb x11-utils texlive-latex-base
-                        dbus-x11 dbus-bin at-spi2-core python3-pyatspi procps)
+                        dbus-x11 dbus-bin at-spi2-core python3-pyatspi procps qt6-translations-l10n)
 # Only for remaking the README's pictures (scripts/render-latex).
 rowsweep_packages_docs=(texlive-latex-base poppler-utils)
 

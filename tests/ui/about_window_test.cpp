@@ -251,7 +251,7 @@ TEST_F(AboutTest, WindowIsLaidOutAsDesigned)
     EXPECT_EQ(text.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(text.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(text.font(), QApplication::font(&text));
-    const QStringList lines = QString::fromLatin1(kAboutText).split("\r\n");
+    const QStringList lines = aboutText().split("\r\n");
     ASSERT_EQ(lines.size(), 4) << "three lines, each ended by CR LF";
     EXPECT_EQ(lines[0], "Rowsweep v 1.2   ");
     EXPECT_TRUE(lines[1].startsWith("Programer: ") && lines[1].size() > 11);

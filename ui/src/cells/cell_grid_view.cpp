@@ -14,7 +14,7 @@ CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& g
     // The frame style first: the caption is then measured once, by the
     // style that draws it.
     setStyle(&frameStyle());
-    const QString caption = toQString(frame.caption);
+    const QString caption = captionText(frame.caption);
     setTitle(caption);
     place(this, frame);
     // The stage explanations and the cells' whole values are read while

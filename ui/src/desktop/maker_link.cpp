@@ -1,5 +1,6 @@
 #include "rowsweep/ui/desktop/maker_link.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 #include <QWidget>
@@ -37,9 +38,11 @@ QString makerAddressTooltip()
 
 void describeMakerLink(QWidget& control)
 {
-    control.setAccessibleName(QStringLiteral("Maker's web page"));
+    //: What a screen reader calls the picture and the link that open the maker's web page.
+    control.setAccessibleName(QCoreApplication::translate("MakerLink", "Maker's web page"));
+    //: What a screen reader says the maker's link does; %1 is the web address.
     control.setAccessibleDescription(
-        QStringLiteral("Opens %1 in the web browser").arg(QLatin1String(kMakerAddress)));
+        QCoreApplication::translate("MakerLink", "Opens %1 in the web browser").arg(QLatin1String(kMakerAddress)));
 }
 
 }  // namespace rowsweep::ui

@@ -33,7 +33,8 @@ void showMathError(QWidget* parent)
 {
     QMessageBox box(QMessageBox::Information, QString::fromUtf8(kMathErrorTitle), QString::fromUtf8(kMathErrorText),
                     QMessageBox::Ok, parent);
-    nameMessageBoxIcon(box, QStringLiteral("Information"));
+    //: What a screen reader calls the icon of the "Math error" message box.
+    nameMessageBoxIcon(box, QCoreApplication::translate("MessageBox", "Information"));
     ask(box);
 }
 
@@ -55,8 +56,11 @@ void showPrintFailure(QWidget* parent, const QString& printer)
 
 bool confirmExit(QWidget* parent)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kExitTitle), QString::fromUtf8(kExitText),
-                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+    //: Title of the question asked before the program ends.
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("MessageBox", "Exit"),
+                    //: Asked before the program ends; answered with OK or Cancel.
+                    QCoreApplication::translate("MessageBox", "Are you sure?"), QMessageBox::Ok | QMessageBox::Cancel,
+                    parent);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     return ask(box) == QMessageBox::Ok;

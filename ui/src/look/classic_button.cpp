@@ -23,6 +23,22 @@ ClassicButton::ClassicButton(const QString& caption, QWidget* parent, QPixmap pi
         setIcon(QIcon(picture_));  // for accessibility; painted by hand below
 }
 
+QRect ClassicButton::pictureRect() const
+{
+    const QSize size = picture_.deviceIndependentSize().toSize();
+    return {QPoint((width() - size.width()) / 2, kPictureTop), size};
+}
+
+QRect ClassicButton::captionRect() const
+{
+    QRect caption = rect().adjusted(kCaptionMargin, 0, -kCaptionMargin, 0);
+    if (!picture_.isNull()) {
+        caption.setTop(pictureRect().bottom() + 1);
+        caption.setBottom(height() - kPictureTop);
+    }
+    return caption;
+}
+
 void ClassicButton::paintEvent(QPaintEvent* /*event*/)
 {
     QStylePainter painter(this);
@@ -36,15 +52,9 @@ void ClassicButton::paintEvent(QPaintEvent* /*event*/)
     const QPoint shift = sunken ? QPoint(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                                          style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this))
                                 : QPoint();
-    QRect captionRect = rect().adjusted(kCaptionMargin, 0, -kCaptionMargin, 0);
-    if (!picture_.isNull()) {
-        const QSize size = picture_.deviceIndependentSize().toSize();
-        const QRect pictureRect(QPoint((width() - size.width()) / 2, kPictureTop), size);
-        painter.drawPixmap(pictureRect.translated(shift), picture_);
-        captionRect.setTop(pictureRect.bottom() + 1);
-        captionRect.setBottom(height() - kPictureTop);
-    }
-    painter.drawItemText(captionRect.translated(shift),
+    if (!picture_.isNull())
+        painter.drawPixmap(pictureRect().translated(shift), picture_);
+    painter.drawItemText(captionRect().translated(shift),
                          Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, option.palette, isEnabled(),
                          text(), QPalette::ButtonText);
 

@@ -2,11 +2,22 @@
 
 #include <algorithm>
 
+#include <QByteArray>
+#include <QCoreApplication>
+
 namespace rowsweep::ui {
 
 QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString captionText(std::string_view caption)
+{
+    if (caption.empty())
+        return {};
+    const QByteArray source(caption.data(), static_cast<qsizetype>(caption.size()));
+    return QCoreApplication::translate(kCaptionContext, source.constData());
 }
 
 QString elementName(std::string_view array, int index)

@@ -1,5 +1,6 @@
 #include "rowsweep/ui/windows/about_window.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFontDatabase>
@@ -16,6 +17,7 @@
 #include "rowsweep/ui/object_names.h"
 #include "rowsweep/ui/look/pictures.h"
 #include "rowsweep/ui/look/window_style.h"
+#include "rowsweep/version.h"
 
 namespace rowsweep::ui {
 
@@ -25,7 +27,8 @@ constexpr int kClientWidth = 3885;
 constexpr int kClientHeight = 2850;
 
 constexpr ControlPlacement kCredits{names::kCreditsText, "", {360, 120, 3135, 1095}, 0};
-constexpr ControlPlacement kOk{names::kOkButton, "Ok", {840, 2040, 2175, 495}, 1};
+//: Button: closes the About window.
+constexpr ControlPlacement kOk{names::kOkButton, QT_TRANSLATE_NOOP("Caption", "Ok"), {840, 2040, 2175, 495}, 1};
 constexpr ControlPlacement kLink{names::kMakerLink, kMakerAddress, {600, 1560, 2655, 255}, 2};
 
 constexpr double kLinkPointSize = 8.25;
@@ -34,13 +37,31 @@ constexpr double kLinkPointSize = 8.25;
 // background of its own they read as well as on the default one.
 constexpr QColor kLinkOwnBackground{255, 255, 255};
 
+constexpr char kAuthor[] = "Jonas Berg";
+constexpr char kMaker[] = "Example Software";
+
 // A text box shows its lines with Qt's own line ends.
 QString displayedText()
 {
-    return QString::fromLatin1(kAboutText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return aboutText().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 }  // namespace
+
+QString aboutText()
+{
+    const QString lines[] = {
+        QStringLiteral("Rowsweep v " ROWSWEEP_VERSION_MAJOR_MINOR "   "),
+        //: Second line of the About text; %1 is the author's name. "Programer" is the program's own English spelling: write your language's usual word correctly.
+        QCoreApplication::translate("AboutWindow", "Programer: %1").arg(QLatin1String(kAuthor)),
+        //: Third line of the About text, crediting the maker; %1 is the maker's name.
+        QCoreApplication::translate("AboutWindow", "Made by %1").arg(QLatin1String(kMaker)),
+    };
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
 
 QFont linkFont()
 {
@@ -57,7 +78,7 @@ AboutWindow::AboutWindow()
     : QDialog(nullptr, kCloseOnlyDialog)
 {
     setObjectName(toQString(names::kAboutWindow));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(QCoreApplication::translate("Caption", "About"));
     setWindowIcon(QIcon(aboutPicture()));
     setFixedSize(toPixels(kClientWidth, kClientHeight));
     centreWhenFirstShown(*this);
@@ -65,7 +86,8 @@ AboutWindow::AboutWindow()
     credits_ = place(new QPlainTextEdit(displayedText(), this), kCredits);
     credits_->setTabChangesFocus(true);
     credits_->setReadOnly(true);
-    credits_->setAccessibleName(QString::fromLatin1(kAboutTextName));
+    //: What a screen reader calls the About window's text box, which has the focus when the window opens.
+    credits_->setAccessibleName(QCoreApplication::translate("AboutWindow", "About Rowsweep"));
     credits_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     credits_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     credits_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -73,7 +95,7 @@ AboutWindow::AboutWindow()
     // Neither default nor cancel button: Enter presses it only while it has
     // the focus (see eventFilter), and Escape never does (keyPressEvent).
     // Auto-default would make a dialog keep it the default for good.
-    ok_ = place(new ClassicButton(toQString(kOk.caption), this), kOk);
+    ok_ = place(new ClassicButton(captionText(kOk.caption), this), kOk);
     ok_->setAutoDefault(false);
     // Only hides: the window stays loaded and keeps its link colour.
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);

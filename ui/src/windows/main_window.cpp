@@ -34,8 +34,10 @@ namespace {
 constexpr int kClientWidth = 7425;
 constexpr int kClientHeight = 4815;
 
-constexpr ControlPlacement kInputFrame{names::kInputFrame, "Matrix", {360, 240, 4215, 1935}, 0};
-constexpr ControlPlacement kResultFrame{names::kResultFrame, "Result Matrix", {360, 2520, 4215, 1935}, 19};
+//: The frame around the grid the student types the matrix into.
+constexpr ControlPlacement kInputFrame{names::kInputFrame, QT_TRANSLATE_NOOP("Caption", "Matrix"), {360, 240, 4215, 1935}, 0};
+//: The frame around the grid that shows the reduced matrix.
+constexpr ControlPlacement kResultFrame{names::kResultFrame, QT_TRANSLATE_NOOP("Caption", "Result Matrix"), {360, 2520, 4215, 1935}, 19};
 constexpr ControlPlacement kMakerPicture{names::kMakerPicture, "", {6000, 4080, 480, 480}, kNoTabIndex};
 // In the strip below the result; it takes no focus.
 constexpr ControlPlacement kVerdict{names::kVerdict, "", {360, 4500, 5520, 255}, kNoTabIndex};
@@ -138,14 +140,28 @@ void MainWindow::buildControls()
         void (MainWindow::*clicked)();
         QPixmap (*picture)() = nullptr;  // a graphical button shows it above its caption
     };
-    // From top to bottom, as they stand in the window.
+    // From top to bottom, as they stand in the window. The buttons are 113
+    // pixels wide; a longer caption wraps onto a second line, and the About
+    // button's caption has one line below its picture.
     static constexpr std::array<CommandButton, 6> kButtons{{
-        {{names::kSampleButton, "Sample", {5400, 360, 1695, 495}, 40}, &MainWindow::sampleClicked},
-        {{names::kSolveButton, "Solve", {5400, 960, 1695, 495}, 23}, &MainWindow::solveClicked},
-        {{names::kClearButton, "Clear", {5400, 1560, 1695, 495}, 39}, &MainWindow::clearClicked},
-        {{names::kWatchButton, "Watch on a solving", {5400, 2160, 1695, 495}, 43}, &MainWindow::watchClicked},
-        {{names::kAboutButton, "About", {5400, 2760, 1695, 495}, 41}, &MainWindow::aboutClicked, &aboutPicture},
-        {{names::kExitButton, "Exit", {5400, 3360, 1695, 495}, 42}, &MainWindow::exitClicked},
+        //: Button: fills the input grid with an example matrix.
+        {{names::kSampleButton, QT_TRANSLATE_NOOP("Caption", "Sample"), {5400, 360, 1695, 495}, 40},
+         &MainWindow::sampleClicked},
+        //: Button: reduces the matrix.
+        {{names::kSolveButton, QT_TRANSLATE_NOOP("Caption", "Solve"), {5400, 960, 1695, 495}, 23},
+         &MainWindow::solveClicked},
+        //: Button: empties every grid of both windows.
+        {{names::kClearButton, QT_TRANSLATE_NOOP("Caption", "Clear"), {5400, 1560, 1695, 495}, 39},
+         &MainWindow::clearClicked},
+        //: Button: shows the window with the matrix after every stage of the reduction. The odd English is the program's own; translate the meaning.
+        {{names::kWatchButton, QT_TRANSLATE_NOOP("Caption", "Watch on a solving"), {5400, 2160, 1695, 495}, 43},
+         &MainWindow::watchClicked},
+        //: Button and window title: the program's name, version and credits.
+        {{names::kAboutButton, QT_TRANSLATE_NOOP("Caption", "About"), {5400, 2760, 1695, 495}, 41},
+         &MainWindow::aboutClicked, &aboutPicture},
+        //: Button: ends the program after asking.
+        {{names::kExitButton, QT_TRANSLATE_NOOP("Caption", "Exit"), {5400, 3360, 1695, 495}, 42},
+         &MainWindow::exitClicked},
     }};
 
     input_ = new CellGridView(kInputFrame, kInputGrid, this);
@@ -158,7 +174,7 @@ void MainWindow::buildControls()
     std::vector<TabStop> tabStops{{kInputFrame.tabIndex, input_}, {kResultFrame.tabIndex, result_}};
 
     for (const CommandButton& command : kButtons) {
-        const QString caption = toQString(command.placement.caption);
+        const QString caption = captionText(command.placement.caption);
         auto* button = place(command.picture != nullptr ? new ClassicButton(caption, this, command.picture())
                                                         : new ClassicButton(caption, this),
                              command.placement);

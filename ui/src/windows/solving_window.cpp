@@ -1,5 +1,6 @@
 #include "rowsweep/ui/windows/solving_window.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 
 #include "rowsweep/ui/cells/cell_grid_view.h"
@@ -17,12 +18,14 @@ constexpr int kClientHeight = 5655;
 
 // Frames in the order of the stages they show, Step 1 to Answer.
 constexpr std::array<ControlPlacement, kStageCount> kFrames{{
-    {names::kStageFrames[0], "Step 1", {240, 120, 4215, 1815}, 0},
-    {names::kStageFrames[1], "Step 2", {240, 1920, 4215, 1815}, 19},
-    {names::kStageFrames[2], "Step 3", {240, 3720, 4215, 1815}, 38},
-    {names::kStageFrames[3], "Step 4", {4560, 120, 4215, 1815}, 57},
-    {names::kStageFrames[4], "Step 5", {4560, 1920, 4215, 1815}, 71},
-    {names::kStageFrames[5], "Answer", {4560, 3720, 4215, 1815}, 90},
+    //: Frame: the matrix after the first stage of the reduction.
+    {names::kStageFrames[0], QT_TRANSLATE_NOOP("Caption", "Step 1"), {240, 120, 4215, 1815}, 0},
+    {names::kStageFrames[1], QT_TRANSLATE_NOOP("Caption", "Step 2"), {240, 1920, 4215, 1815}, 19},
+    {names::kStageFrames[2], QT_TRANSLATE_NOOP("Caption", "Step 3"), {240, 3720, 4215, 1815}, 38},
+    {names::kStageFrames[3], QT_TRANSLATE_NOOP("Caption", "Step 4"), {4560, 120, 4215, 1815}, 57},
+    {names::kStageFrames[4], QT_TRANSLATE_NOOP("Caption", "Step 5"), {4560, 1920, 4215, 1815}, 71},
+    //: Frame: the matrix after the last stage, the reduced matrix itself.
+    {names::kStageFrames[5], QT_TRANSLATE_NOOP("Caption", "Answer"), {4560, 3720, 4215, 1815}, 90},
 }};
 
 constexpr std::array<int, kRows> kRowTops{240, 720, 1200};
@@ -60,7 +63,8 @@ SolvingWindow::SolvingWindow(const QPixmap& mainPicture, ArithmeticSetting& arit
     : QWidget(nullptr, kMinimizeCloseWindow)
 {
     setObjectName(toQString(names::kSolvingWindow));
-    setWindowTitle(QStringLiteral("Solving"));
+    //: Title of the window that shows the matrix after every stage of the reduction.
+    setWindowTitle(QCoreApplication::translate("Caption", "Solving"));
     setWindowIcon(QIcon(mainPicture));
     setFixedSize(toPixels(kClientWidth, kClientHeight));
 

@@ -5,10 +5,6 @@ class QString;
 
 namespace rowsweep::ui {
 
-// The spoken name of the About window's text box, which has the focus when
-// that window opens.
-inline constexpr char kAboutTextName[] = "About Rowsweep";
-
 // Tells assistive technology what the windows are beyond Qt's defaults:
 // frames and a modal dialog instead of bare panes, a press action on the
 // two links to the maker's page, and no stray objects for the separator

@@ -12,8 +12,6 @@ namespace rowsweep::ui {
 
 using steps::kMathErrorText;
 using steps::kMathErrorTitle;
-inline constexpr char kExitText[] = "Are you sure?";
-inline constexpr char kExitTitle[] = "Exit";
 
 // Receives each fully configured box instead of its modal showing and
 // answers with the button the user would have chosen.

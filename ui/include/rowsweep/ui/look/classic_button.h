@@ -12,10 +12,16 @@ class ClassicButton final : public QPushButton {
 public:
     ClassicButton(const QString& caption, QWidget* parent, QPixmap picture = {});
 
+    // Where the caption is drawn, wrapped at word boundaries: below the
+    // picture, if any, and inside the button's edges.
+    [[nodiscard]] QRect captionRect() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    [[nodiscard]] QRect pictureRect() const;
+
     QPixmap picture_;
 };
 

@@ -35,6 +35,14 @@ struct LinePlacement {
 
 [[nodiscard]] QString toQString(std::string_view text);
 
+// The captions of windows, frames and buttons are translated in one
+// context: they are marked QT_TRANSLATE_NOOP("Caption", "...") where they
+// are written, as in the layout tables.
+inline constexpr char kCaptionContext[] = "Caption";
+
+// A caption in the language the windows speak.
+[[nodiscard]] QString captionText(std::string_view caption);
+
 // "Text1" and 3 give "Text1(3)": the object name of a control-array element.
 [[nodiscard]] QString elementName(std::string_view array, int index);
 

@@ -2,8 +2,7 @@
 
 #include <QColor>
 #include <QDialog>
-
-#include "rowsweep/version.h"
+#include <QString>
 
 class QLabel;
 class QPlainTextEdit;
@@ -16,12 +15,10 @@ class ClickableLabel;
 inline constexpr QColor kLinkRestingColour{0, 0, 150};
 inline constexpr QColor kLinkHoverColour{0, 50, 255};
 
-// The three lines of the About text, each ended by CR LF. The wording,
-// "Programer" included, is the program's own.
-inline constexpr char kAboutText[] =
-    "Rowsweep v " ROWSWEEP_VERSION_MAJOR_MINOR "   \r\n"
-    "Programer: Jonas Berg\r\n"
-    "Made by Example Software\r\n";
+// The three lines of the About text, each ended by CR LF, in the language
+// the windows speak. The English wording, "Programer" included, is the
+// program's own.
+[[nodiscard]] QString aboutText();
 
 // The About window: name, version and credits, and the link to the maker's
 // page whose colour follows the mouse. Run modally (exec) from the main

@@ -1,0 +1,155 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>Programer: %1</source>
+        <extracomment>Second line of the About text; %1 is the author&apos;s name. &quot;Programer&quot; is the program&apos;s own English spelling: write your language&apos;s usual word correctly.</extracomment>
+        <translation>Programación: %1</translation>
+    </message>
+    <message>
+        <source>Made by %1</source>
+        <extracomment>Third line of the About text, crediting the maker; %1 is the maker&apos;s name.</extracomment>
+        <translation>Creado por %1</translation>
+    </message>
+    <message>
+        <source>About Rowsweep</source>
+        <extracomment>What a screen reader calls the About window&apos;s text box, which has the focus when the window opens.</extracomment>
+        <translation>Acerca de Rowsweep</translation>
+    </message>
+</context>
+<context>
+    <name>Caption</name>
+    <message>
+        <source>Ok</source>
+        <extracomment>Button: closes the About window.</extracomment>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Button and window title: the program&apos;s name, version and credits.</extracomment>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <extracomment>The frame around the grid the student types the matrix into.</extracomment>
+        <translation>Matriz</translation>
+    </message>
+    <message>
+        <source>Result Matrix</source>
+        <extracomment>The frame around the grid that shows the reduced matrix.</extracomment>
+        <translation>Matriz resultante</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <extracomment>Button: fills the input grid with an example matrix.</extracomment>
+        <translation>Ejemplo</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <extracomment>Button: reduces the matrix.</extracomment>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>Button: empties every grid of both windows.</extracomment>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Watch on a solving</source>
+        <extracomment>Button: shows the window with the matrix after every stage of the reduction. The odd English is the program&apos;s own; translate the meaning.</extracomment>
+        <translation>Ver la resolución</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Button: ends the program after asking.</extracomment>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <extracomment>Frame: the matrix after the first stage of the reduction.</extracomment>
+        <translation>Paso 1</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>Paso 2</translation>
+    </message>
+    <message>
+        <source>Step 3</source>
+        <translation>Paso 3</translation>
+    </message>
+    <message>
+        <source>Step 4</source>
+        <translation>Paso 4</translation>
+    </message>
+    <message>
+        <source>Step 5</source>
+        <translation>Paso 5</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>Frame: the matrix after the last stage, the reduced matrix itself.</extracomment>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Solving</source>
+        <extracomment>Title of the window that shows the matrix after every stage of the reduction.</extracomment>
+        <translation>Resolución</translation>
+    </message>
+</context>
+<context>
+    <name>MakerLink</name>
+    <message>
+        <source>Maker&apos;s web page</source>
+        <extracomment>What a screen reader calls the picture and the link that open the maker&apos;s web page.</extracomment>
+        <translation>Página web del creador</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <extracomment>What a screen reader says the maker&apos;s link does; %1 is the web address.</extracomment>
+        <translation>Abre %1 en el navegador web</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Information</source>
+        <extracomment>What a screen reader calls the icon of the &quot;Math error&quot; message box.</extracomment>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Title of the question asked before the program ends.</extracomment>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <extracomment>Asked before the program ends; answered with OK or Cancel.</extracomment>
+        <translation>¿Desea salir del programa?</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+</context>
+<context>
+    <name>rowsweep::ui::CellEdit</name>
+    <message>
+        <source>Decimals are written with a point: %1</source>
+        <extracomment>Added to the tooltip &quot;Not a number: counted as 0&quot; of a cell such as &quot;1,5&quot;, only in a language that writes a decimal comma. %1 is the cell&apos;s text with a decimal point (&quot;1.5&quot;).</extracomment>
+        <translation>Los decimales se escriben con punto: %1</translation>
+    </message>
+</context>
+</TS>
