@@ -99,6 +99,39 @@
     </message>
 </context>
 <context>
+    <name>CellEdit</name>
+    <message>
+        <source>Not read in floating point: counted as 0</source>
+        <translation>Bei Gleitkommarechnung nicht gelesen: als 0 gezählt</translation>
+    </message>
+    <message>
+        <source>Not a number: counted as 0</source>
+        <translation>Keine Zahl: als 0 gezählt</translation>
+    </message>
+</context>
+<context>
+    <name>CellHover</name>
+    <message>
+        <source>(%1 in Exact Fractions)</source>
+        <translation>(%1 bei „Exakte Brüche“)</translation>
+    </message>
+</context>
+<context>
+    <name>CellMenu</name>
+    <message>
+        <source>Print All Steps…</source>
+        <translation>Alle Schritte drucken…</translation>
+    </message>
+    <message>
+        <source>Save All Steps as PDF…</source>
+        <translation>Alle Schritte als PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Reduced Form</source>
+        <translation>Reduzierte Zeilenstufenform</translation>
+    </message>
+</context>
+<context>
     <name>MakerLink</name>
     <message>
         <source>Maker&apos;s web page</source>
@@ -142,6 +175,92 @@
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
+    </message>
+</context>
+<context>
+    <name>ReducedFormWindow</name>
+    <message>
+        <source>Reduced Form</source>
+        <translation>Reduzierte Zeilenstufenform</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>Step %1</source>
+        <translation>Schritt %1</translation>
+    </message>
+    <message>
+        <source>The reduced form is computed in exact fractions from the exact Answer.</source>
+        <translation>Die reduzierte Zeilenstufenform wird aus dem exakten Ergebnis in exakten Brüchen berechnet.</translation>
+    </message>
+    <message>
+        <source>Answer in exact fractions</source>
+        <translation>Ergebnis in exakten Brüchen</translation>
+    </message>
+</context>
+<context>
+    <name>StepsOutput</name>
+    <message>
+        <source>Save All Steps as PDF</source>
+        <translation>Alle Schritte als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Print All Steps</source>
+        <translation>Alle Schritte drucken</translation>
+    </message>
+    <message>
+        <source>Could not print to %1</source>
+        <translation>Drucken auf %1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>No solution: the equations contradict each other</source>
+        <translation>Keine Lösung: Die Gleichungen widersprechen sich</translation>
+    </message>
+    <message>
+        <source>Nothing to solve: every coefficient column is empty</source>
+        <translation>Nichts zu lösen: Alle Koeffizientenspalten sind leer</translation>
+    </message>
+    <message>
+        <source>One solution: %1</source>
+        <translation>Genau eine Lösung: %1</translation>
+    </message>
+    <message>
+        <source>Infinitely many solutions: %1 free</source>
+        <translation>Unendlich viele Lösungen: %1 frei</translation>
+    </message>
+    <message>
+        <source>Row %1 reads 0 = %2</source>
+        <translation>Zeile %1 lautet 0 = %2</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 frei</translation>
+    </message>
+</context>
+<context>
+    <name>WorkedDocument</name>
+    <message>
+        <source>Rowsweep: worked solution</source>
+        <translation>Rowsweep: Lösungsweg</translation>
+    </message>
+</context>
+<context>
+    <name>rowsweep::steps</name>
+    <message>
+        <source>In exact arithmetic row 3 is all zero: the numbers went beyond the range of floating point. Exact Fractions, in a cell&apos;s menu, computes them exactly.</source>
+        <translation>Exakt gerechnet besteht Zeile 3 nur aus Nullen: Die Zahlen haben den Bereich der Gleitkommazahlen überschritten. „Exakte Brüche“ im Menü einer Zelle berechnet sie exakt.</translation>
     </message>
 </context>
 <context>

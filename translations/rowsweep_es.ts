@@ -99,6 +99,39 @@
     </message>
 </context>
 <context>
+    <name>CellEdit</name>
+    <message>
+        <source>Not read in floating point: counted as 0</source>
+        <translation>No se lee en coma flotante: se cuenta como 0</translation>
+    </message>
+    <message>
+        <source>Not a number: counted as 0</source>
+        <translation>No es un número: se cuenta como 0</translation>
+    </message>
+</context>
+<context>
+    <name>CellHover</name>
+    <message>
+        <source>(%1 in Exact Fractions)</source>
+        <translation>(%1 con «Fracciones exactas»)</translation>
+    </message>
+</context>
+<context>
+    <name>CellMenu</name>
+    <message>
+        <source>Print All Steps…</source>
+        <translation>Imprimir todos los pasos…</translation>
+    </message>
+    <message>
+        <source>Save All Steps as PDF…</source>
+        <translation>Guardar todos los pasos como PDF…</translation>
+    </message>
+    <message>
+        <source>Reduced Form</source>
+        <translation>Forma escalonada reducida</translation>
+    </message>
+</context>
+<context>
     <name>MakerLink</name>
     <message>
         <source>Maker&apos;s web page</source>
@@ -142,6 +175,92 @@
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
+    </message>
+</context>
+<context>
+    <name>ReducedFormWindow</name>
+    <message>
+        <source>Reduced Form</source>
+        <translation>Forma escalonada reducida</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>Step %1</source>
+        <translation>Paso %1</translation>
+    </message>
+    <message>
+        <source>The reduced form is computed in exact fractions from the exact Answer.</source>
+        <translation>La forma escalonada reducida se calcula en fracciones exactas a partir del resultado exacto.</translation>
+    </message>
+    <message>
+        <source>Answer in exact fractions</source>
+        <translation>Resultado en fracciones exactas</translation>
+    </message>
+</context>
+<context>
+    <name>StepsOutput</name>
+    <message>
+        <source>Save All Steps as PDF</source>
+        <translation>Guardar todos los pasos como PDF</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>No se pudo guardar %1: %2</translation>
+    </message>
+    <message>
+        <source>Print All Steps</source>
+        <translation>Imprimir todos los pasos</translation>
+    </message>
+    <message>
+        <source>Could not print to %1</source>
+        <translation>No se pudo imprimir en %1</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>No solution: the equations contradict each other</source>
+        <translation>Sin solución: las ecuaciones se contradicen</translation>
+    </message>
+    <message>
+        <source>Nothing to solve: every coefficient column is empty</source>
+        <translation>Nada que resolver: todas las columnas de coeficientes están vacías</translation>
+    </message>
+    <message>
+        <source>One solution: %1</source>
+        <translation>Solución única: %1</translation>
+    </message>
+    <message>
+        <source>Infinitely many solutions: %1 free</source>
+        <translation>Infinitas soluciones: %1 libre(s)</translation>
+    </message>
+    <message>
+        <source>Row %1 reads 0 = %2</source>
+        <translation>La fila %1 dice 0 = %2</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 libre(s)</translation>
+    </message>
+</context>
+<context>
+    <name>WorkedDocument</name>
+    <message>
+        <source>Rowsweep: worked solution</source>
+        <translation>Rowsweep: resolución detallada</translation>
+    </message>
+</context>
+<context>
+    <name>rowsweep::steps</name>
+    <message>
+        <source>In exact arithmetic row 3 is all zero: the numbers went beyond the range of floating point. Exact Fractions, in a cell&apos;s menu, computes them exactly.</source>
+        <translation>En aritmética exacta, la fila 3 solo contiene ceros: los números superaron el rango de la coma flotante. «Fracciones exactas», en el menú de una celda, los calcula de forma exacta.</translation>
     </message>
 </context>
 <context>

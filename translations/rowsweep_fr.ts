@@ -99,6 +99,39 @@
     </message>
 </context>
 <context>
+    <name>CellEdit</name>
+    <message>
+        <source>Not read in floating point: counted as 0</source>
+        <translation>Non lu en virgule flottante&#xa0;: compté comme 0</translation>
+    </message>
+    <message>
+        <source>Not a number: counted as 0</source>
+        <translation>Pas un nombre&#xa0;: compté comme 0</translation>
+    </message>
+</context>
+<context>
+    <name>CellHover</name>
+    <message>
+        <source>(%1 in Exact Fractions)</source>
+        <translation>(%1 avec «&#xa0;Fractions exactes&#xa0;»)</translation>
+    </message>
+</context>
+<context>
+    <name>CellMenu</name>
+    <message>
+        <source>Print All Steps…</source>
+        <translation>Imprimer toutes les étapes…</translation>
+    </message>
+    <message>
+        <source>Save All Steps as PDF…</source>
+        <translation>Enregistrer toutes les étapes en PDF…</translation>
+    </message>
+    <message>
+        <source>Reduced Form</source>
+        <translation>Forme échelonnée réduite</translation>
+    </message>
+</context>
+<context>
     <name>MakerLink</name>
     <message>
         <source>Maker&apos;s web page</source>
@@ -142,6 +175,92 @@
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
+    </message>
+</context>
+<context>
+    <name>ReducedFormWindow</name>
+    <message>
+        <source>Reduced Form</source>
+        <translation>Forme échelonnée réduite</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>Step %1</source>
+        <translation>Étape %1</translation>
+    </message>
+    <message>
+        <source>The reduced form is computed in exact fractions from the exact Answer.</source>
+        <translation>La forme échelonnée réduite est calculée en fractions exactes à partir du résultat exact.</translation>
+    </message>
+    <message>
+        <source>Answer in exact fractions</source>
+        <translation>Résultat en fractions exactes</translation>
+    </message>
+</context>
+<context>
+    <name>StepsOutput</name>
+    <message>
+        <source>Save All Steps as PDF</source>
+        <translation>Enregistrer toutes les étapes en PDF</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d’enregistrer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Print All Steps</source>
+        <translation>Imprimer toutes les étapes</translation>
+    </message>
+    <message>
+        <source>Could not print to %1</source>
+        <translation>Impossible d’imprimer sur %1</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>No solution: the equations contradict each other</source>
+        <translation>Aucune solution&#xa0;: les équations se contredisent</translation>
+    </message>
+    <message>
+        <source>Nothing to solve: every coefficient column is empty</source>
+        <translation>Rien à résoudre&#xa0;: toutes les colonnes de coefficients sont vides</translation>
+    </message>
+    <message>
+        <source>One solution: %1</source>
+        <translation>Une solution unique&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Infinitely many solutions: %1 free</source>
+        <translation>Une infinité de solutions&#xa0;: %1 libre(s)</translation>
+    </message>
+    <message>
+        <source>Row %1 reads 0 = %2</source>
+        <translation>La ligne %1 donne 0 = %2</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 libre(s)</translation>
+    </message>
+</context>
+<context>
+    <name>WorkedDocument</name>
+    <message>
+        <source>Rowsweep: worked solution</source>
+        <translation>Rowsweep&#xa0;: résolution détaillée</translation>
+    </message>
+</context>
+<context>
+    <name>rowsweep::steps</name>
+    <message>
+        <source>In exact arithmetic row 3 is all zero: the numbers went beyond the range of floating point. Exact Fractions, in a cell&apos;s menu, computes them exactly.</source>
+        <translation>En calcul exact, la ligne 3 est entièrement nulle&#xa0;: les nombres ont dépassé les limites de la virgule flottante. «&#xa0;Fractions exactes&#xa0;», dans le menu d’une cellule, les calcule de façon exacte.</translation>
     </message>
 </context>
 <context>

@@ -265,7 +265,7 @@ TEST(ExactReduce, MachineWordsAgreeWithGmpFractions)
                                                 : mpz_class(static_cast<long>(random() >> (64 - size)));
                 if (random() % 2)
                     numerator = -numerator;
-                const long denominator = random() % 3 ? 1 : static_cast<long>(random() >> (64 - size / 2)) + 1;
+                const long denominator = random() % 3 ? 1 : static_cast<long>(random() >> (64 - std::max(1, size / 2))) + 1;
                 entry = mpq_class(numerator, denominator);
                 entry.canonicalize();
                 if (random() % 5 == 0)

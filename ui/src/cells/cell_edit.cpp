@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
@@ -66,8 +67,11 @@ void CellEdit::noteTyping(const QString& typed)
 
 void CellEdit::setMarked(bool marked, bool fractionInFloatingPoint)
 {
-    markText_ = fractionInFloatingPoint ? tr("Not read in floating point: counted as 0")
-                                        : tr("Not a number: counted as 0");
+    // An explicit context: lupdate does not read the nested namespace the
+    // class stands in, so tr() would look under a name the catalogue lacks.
+    markText_ = fractionInFloatingPoint
+                    ? QCoreApplication::translate("CellEdit", "Not read in floating point: counted as 0")
+                    : QCoreApplication::translate("CellEdit", "Not a number: counted as 0");
     if (marked_ && marked)
         setAccessibleDescription(markText_);
     if (marked == marked_)
