@@ -4,6 +4,7 @@
 
 #include "cell_rows.h"
 #include "rowsweep/steps/solution_set.h"
+#include "rowsweep/steps/worked_latex.h"
 
 namespace rowsweep::steps::testing {
 namespace {

@@ -13,7 +13,9 @@
 #include <QTemporaryDir>
 
 #include "cell_rows.h"
-#include "rowsweep/steps/worked_solution.h"
+#include "rowsweep/steps/latex_number.h"
+#include "rowsweep/steps/plain_text.h"
+#include "rowsweep/steps/worked_latex.h"
 
 namespace rowsweep::steps::testing {
 namespace {
