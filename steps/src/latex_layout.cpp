@@ -8,23 +8,32 @@ namespace {
 
 // A default article page at 10 pt is 345 pt wide; a little is kept back
 // for what the estimate misses.
-constexpr double kLineWidth = 290.0;
+constexpr double kLineWidth = 340.0;
 
-// Brackets, the gaps between columns (2 \arraycolsep each) and the rule.
-constexpr double kMatrixFrame = 2 * 6.0 + kColumns * 10.0 + 1.0;
-// An arrow reaches a little beyond its label on both sides.
-constexpr double kArrowPadding = 12.0;
+// What a matrix adds to its entries whatever the font size: the gaps
+// between columns (2 \arraycolsep each) and the brackets, which come from
+// the 10 pt extension font.
+constexpr double kColumnGaps = kColumns * 10.0;
+constexpr double kBrackets = 2 * 6.7;
+// An arrow reaches beyond its label on both sides, and as a relation it
+// has a thick space before and after it.
+constexpr double kArrowPadding = 6.5 + 2 * 2.78;
 
 struct FontSize {
     const char* command;  // empty: the text's own size
-    double scale;
+    double scale;         // how much narrower its glyphs are than at 10 pt
 };
-// How much narrower a matrix is set in each size: the gaps between
-// columns stay as they are, so it shrinks less than its font.
+// Computer Modern's smaller designs are relatively wider than their size.
 constexpr FontSize kSizes[] = {
-    {"", 1.0}, {"\\small", 0.92}, {"\\footnotesize", 0.85}, {"\\scriptsize", 0.8}, {"\\tiny", 0.7},
+    {"", 1.0}, {"\\small", 0.93}, {"\\footnotesize", 0.86}, {"\\scriptsize", 0.82}, {"\\tiny", 0.7},
 };
 
+// What pdflatex sets for a piece of math at 10 pt, read atom by atom: the
+// glyphs of Computer Modern, a superscript or subscript at the script size
+// (about 0.8) with its \scriptspace, fractions at that size between null
+// delimiters, the medium space around a binary operator and the thick space
+// around a relation (in text style only; scripts set them tight), and \text
+// words in the roman font, blanks included.
 class WidthReader {
 public:
     explicit WidthReader(const QString& latex)
@@ -32,79 +41,191 @@ public:
     {
     }
 
-    double read(double scale)
+    double read(int style)
     {
         double width = 0;
-        while (at_ < text_.size() && text_[at_] != u'}')
-            width += next(scale);
-        return width;
+        double widest = 0;
+        while (at_ < text_.size() && text_[at_] != u'}') {
+            if (text_[at_] == u'\\' && at_ + 1 < text_.size() && text_[at_ + 1] == u'\\') {
+                at_ += 2;  // a line break in \substack: the widest line counts
+                widest = std::max(widest, width);
+                width = 0;
+                last_ = Atom::None;
+                continue;
+            }
+            width += next(style);
+        }
+        return std::max(widest, width);
     }
 
 private:
-    double next(double scale)
+    enum class Atom { None, Ord, Bin, Rel, Open };
+
+    static double scaleOf(int style) { return style == 0 ? 1.0 : style == 1 ? 0.82 : 0.7; }
+
+    // The space TeX puts before an atom of this kind after the last one.
+    double atom(Atom kind, int style)
     {
-        const QChar c = text_[at_++];
-        if (c == u'{') {
-            const double width = read(scale);
-            ++at_;  // the closing brace
-            return width;
+        Atom placed = kind;
+        if (kind == Atom::Bin && (last_ == Atom::None || last_ == Atom::Bin || last_ == Atom::Rel || last_ == Atom::Open))
+            placed = Atom::Ord;  // a sign, not an operation
+        double space = 0;
+        if (style == 0 && last_ != Atom::None && last_ != Atom::Open) {
+            if (placed == Atom::Rel || last_ == Atom::Rel)
+                space = last_ == placed ? 0 : 2.78;
+            else if (placed == Atom::Bin || last_ == Atom::Bin)
+                space = 2.23;
         }
-        if (c == u'^' || c == u'_')
-            return next(scale * 0.7);
-        if (c == u' ')
-            return 0;
-        if (c == u'\\')
-            return command(scale);
-        if (c == u'-' || c == u'+' || c == u'=' || c == u'|')
-            return 7.8 * scale;
-        if (c == u'.' || c == u',')
-            return 2.8 * scale;
-        return 5.0 * scale;
+        last_ = placed;
+        return space;
     }
 
-    double command(double scale)
+    double glyph(Atom kind, double width, int style) { return atom(kind, style) + width * scaleOf(style); }
+
+    double group(int style)
+    {
+        const Atom outside = last_;
+        last_ = Atom::None;
+        const double width = read(style);
+        if (at_ < text_.size())
+            ++at_;  // the closing brace
+        last_ = outside;
+        return width;
+    }
+
+    // The next token or braced group as one ordinary atom.
+    double argument(int style)
+    {
+        if (at_ >= text_.size())
+            return 0;
+        const Atom outside = last_;
+        double width = 0;
+        if (text_[at_] == u'{') {
+            ++at_;
+            width = group(style);
+        } else {
+            last_ = Atom::None;
+            width = next(style);
+            last_ = outside;
+        }
+        return width;
+    }
+
+    double next(int style)
+    {
+        const QChar c = text_[at_++];
+        if (c == u'{')
+            return atom(Atom::Ord, style) + group(style);
+        if (c == u'^' || c == u'_')
+            return argument(std::min(style + 1, 2)) + 0.5;
+        if (c == u' ' || c == u'&')
+            return 0;
+        if (c == u'\\')
+            return command(style);
+        if (c == u'-' || c == u'+')
+            return glyph(Atom::Bin, 7.78, style);
+        if (c == u'=')
+            return glyph(Atom::Rel, 7.78, style);
+        if (c == u'(' || c == u'[')
+            return glyph(Atom::Open, c == u'(' ? 3.89 : 2.78, style);
+        if (c == u')' || c == u']' || c == u'|' || c == u'.' || c == u',')
+            return glyph(Atom::Ord, c == u')' ? 3.89 : 2.78, style);
+        if (c.isLetter())
+            return glyph(Atom::Ord, c == u'x' ? 5.72 : 7.67, style);  // R and x, in italics
+        return glyph(Atom::Ord, 5.0, style);  // digits, the slash
+    }
+
+    // Words in the roman font: each letter, and each blank, as wide as it is.
+    double roman(int style)
+    {
+        const Atom outside = last_;
+        if (at_ < text_.size() && text_[at_] == u'{')
+            ++at_;
+        double width = 0;
+        for (int depth = 0; at_ < text_.size() && (depth > 0 || text_[at_] != u'}'); ++at_) {
+            const QChar c = text_[at_];
+            depth += c == u'{' ? 1 : c == u'}' ? -1 : 0;
+            width += c == u' ' ? 3.34
+                     : c.isUpper() ? 7.5
+                     : c == u'm' || c == u'w' ? 8.34
+                     : c.isDigit() || c.isLetter() ? 5.56
+                     : 2.78;
+        }
+        if (at_ < text_.size())
+            ++at_;
+        last_ = outside;
+        return atom(Atom::Ord, style) + width * scaleOf(style);
+    }
+
+    double command(int style)
     {
         QString name;
         while (at_ < text_.size() && text_[at_].isLetter())
             name += text_[at_++];
         if (name == QStringLiteral("frac") || name == QStringLiteral("tfrac")) {
-            const double numerator = next(scale * 0.7);
-            const double denominator = next(scale * 0.7);
-            return std::max(numerator, denominator) + 2 * scale;
+            const int parts = name == QStringLiteral("tfrac") || style == 0 ? 1 : 2;
+            const double space = atom(Atom::Ord, style);
+            const double numerator = argument(parts);
+            const double denominator = argument(parts);
+            return space + std::max(numerator, denominator) + 2 * 1.2;
         }
         if (name == QStringLiteral("text") || name == QStringLiteral("mathrm"))
-            return next(scale) * 0.9;
-        if (name == QStringLiteral("times") || name == QStringLiteral("to"))
-            return 10.0 * scale;
-        if (name == QStringLiteral("leftrightarrow"))
-            return 15.0 * scale;
+            return roman(style);
+        if (name == QStringLiteral("times"))
+            return glyph(Atom::Bin, 7.78, style);
+        if (name == QStringLiteral("to") || name == QStringLiteral("leftrightarrow"))
+            return glyph(Atom::Rel, 10.0, style);
         if (name == QStringLiteral("infty"))
-            return 10.0 * scale;
+            return glyph(Atom::Ord, 10.0, style);
+        if (name == QStringLiteral("qquad"))
+            return 20.0;
+        if (name == QStringLiteral("substack"))
+            return atom(Atom::Ord, style) + argument(style);
         return 0;  // spacing and the like
     }
 
     const QString& text_;
     qsizetype at_ = 0;
+    Atom last_ = Atom::None;
 };
 
-double matrixWidth(const LatexMatrix& matrix)
+// A width in parts: what shrinks with the font, the gaps between a
+// matrix's columns, which narrow only when asked to, and the brackets.
+struct Width {
+    double glyphs = 0;
+    double gaps = 0;
+    double brackets = 0;
+
+    [[nodiscard]] double at(double scale, double gapScale = 1.0) const
+    {
+        return glyphs * scale + gaps * gapScale + brackets;
+    }
+};
+
+Width matrixWidth(const LatexMatrix& matrix)
 {
-    double width = kMatrixFrame;
+    Width width{0, kColumnGaps, kBrackets};
     for (int column = 0; column < kColumns; ++column) {
         double widest = 0;
         for (int row = 0; row < kRows; ++row)
             widest = std::max(widest, estimatedWidth(matrix[row][column]));
-        width += widest;
+        width.glyphs += widest;
     }
     return width;
 }
 
-double arrowWidth(const QStringList& operations)
+// The label is set in the script size, each operation a line.
+Width arrowWidth(const QStringList& operations)
 {
     double widest = 0;
     for (const QString& operation : operations)
-        widest = std::max(widest, 0.8 * estimatedWidth(operation));
-    return widest + kArrowPadding;
+        widest = std::max(widest, WidthReader(operation).read(1));
+    return {widest + kArrowPadding, 0, 0};
+}
+
+Width beside(const Width& left, const Width& right)
+{
+    return {left.glyphs + right.glyphs, left.gaps + right.gaps, left.brackets + right.brackets};
 }
 
 // The matrix as an augmented array in brackets; `split` breaks it after
@@ -148,24 +269,27 @@ bool fitsTheLine(const QString& latex)
 
 double estimatedWidth(const QString& latex)
 {
-    return WidthReader(latex).read(1.0);
+    return WidthReader(latex).read(0);
 }
 
 QString layOutChain(const LatexChain& chain)
 {
-    const double input = matrixWidth(chain.input);
-    double widestStep = 0;
-    double widestMatrix = input;
-    double widestArrow = 0;
+    const Width input = matrixWidth(chain.input);
+    const auto wider = [](const Width& a, const Width& b, double scale) { return a.at(scale) >= b.at(scale) ? a : b; };
+    Width widestStep;
+    Width widestMatrix = input;
+    Width widestArrow;
     for (const LatexStep& step : chain.steps) {
-        widestStep = std::max(widestStep, arrowWidth(step.operations) + matrixWidth(step.matrix));
-        widestMatrix = std::max(widestMatrix, matrixWidth(step.matrix));
-        widestArrow = std::max(widestArrow, arrowWidth(step.operations));
+        const Width arrow = arrowWidth(step.operations);
+        const Width matrix = matrixWidth(step.matrix);
+        widestStep = wider(widestStep, beside(arrow, matrix), 1.0);
+        widestMatrix = wider(widestMatrix, matrix, 1.0);
+        widestArrow = wider(widestArrow, arrow, 1.0);
     }
 
     // The first line holds the input and the first step; every later step
     // starts a line of its own, its arrow under the first one.
-    if (input + widestStep <= kLineWidth) {
+    if (beside(input, widestStep).at(1.0) <= kLineWidth) {
         QString latex = QStringLiteral("\\begin{align*}\n") + arrayOf(chain.input);
         bool first = true;
         for (const LatexStep& step : chain.steps) {
@@ -180,25 +304,25 @@ QString layOutChain(const LatexChain& chain)
     // largest size that fits; where even that is too wide, each arrow on a
     // line of its own above its matrix, at the smallest size with narrower
     // gaps between the columns when nothing else fits.
-    const double alongside = std::max(input, widestStep);
-    const double stacked = std::max(widestMatrix, widestArrow);
+    const auto alongside = [&](double scale) { return std::max(input.at(scale), widestStep.at(scale)); };
+    const auto stacked = [&](double scale, double gapScale = 1.0) {
+        return std::max(widestMatrix.at(scale, gapScale), widestArrow.at(scale));
+    };
     const FontSize* size = nullptr;
     bool arrowsApart = false;
-    for (const bool apart : {false, true}) {
-        const double widest = apart ? stacked : alongside;
+    for (const bool apart : {false, true})
         for (const FontSize& candidate : kSizes)
-            if (size == nullptr && widest * candidate.scale <= kLineWidth) {
+            if (size == nullptr && (apart ? stacked(candidate.scale) : alongside(candidate.scale)) <= kLineWidth) {
                 size = &candidate;
                 arrowsApart = apart;
             }
-    }
     const bool narrow = size == nullptr;
     if (narrow) {
         size = std::end(kSizes) - 1;
         arrowsApart = true;
     }
-    // Narrower gaps save a sixth or so; beyond that the matrices break.
-    const bool split = narrow && stacked * size->scale * 0.85 > kLineWidth;
+    // Gaps of 1.5 pt instead of 5 pt; beyond that the matrices break.
+    const bool split = narrow && stacked(size->scale, 0.3) > kLineWidth;
     const QString afterArrow = arrowsApart ? QStringLiteral("\\\\\n&") : QString();
     const QString settings = QString::fromLatin1(size->command)
                              + (narrow ? QStringLiteral("\\setlength{\\arraycolsep}{1.5pt}") : QString());

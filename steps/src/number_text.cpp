@@ -3,25 +3,30 @@
 #include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/exact_text.h"
 #include "rowsweep/engine/fraction.h"
+#include "rowsweep/engine/written_number.h"
 
 namespace rowsweep::steps {
 
+QString numberText(const WrittenNumber& number)
+{
+    return QString::fromStdString(writtenText(number));
+}
+
 QString numberText(double value)
 {
-    CellTextBuffer buffer;
-    const std::string_view text = formatCellText(value, buffer);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return numberText(writtenNumber(value));
 }
 
 QString numberText(const mpq_class& value)
 {
-    return QString::fromStdString(formatExactCellText(value));
+    return numberText(writtenNumber(value));
 }
 
 QString valueHint(const QString& text)
 {
     const std::string utf8 = text.toStdString();
-    if (text.contains(u'/')) {
+    const std::optional<WrittenNumber> typed = readWrittenNumber(utf8);
+    if (typed && typed->kind == WrittenNumber::Kind::Fraction) {
         const std::optional<mpq_class> fraction = parseExactCellText(utf8, true);
         return fraction ? QStringLiteral("= ") + QString::fromStdString(exactDecimalText(*fraction)) : QString();
     }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "rowsweep/steps/stage_explanation.h"
+#include "rowsweep/steps/stage_texts.h"
 
 namespace rowsweep::steps {
 

@@ -2,26 +2,9 @@
 
 #include <QCoreApplication>
 
-#include "rowsweep/steps/latex_layout.h"
 #include "rowsweep/steps/number_text.h"
-#include "rowsweep/steps/worked_solution.h"
 
 namespace rowsweep::steps {
-
-namespace {
-
-// How an unknown is named in each form.
-using UnknownName = QString (*)(int unknown);
-
-QString plainUnknown(int unknown)
-{
-    return QStringLiteral("x%1").arg(unknown + 1);
-}
-
-QString latexUnknown(int unknown)
-{
-    return QStringLiteral("x_%1").arg(unknown + 1);
-}
 
 QStringList freeUnknowns(const Verdict& verdict, UnknownName name)
 {
@@ -32,10 +15,7 @@ QStringList freeUnknowns(const Verdict& verdict, UnknownName name)
     return names;
 }
 
-// "2", " - 3/2 x3", " + x5": the constant first, left out when it is 0
-// and a term follows; a coefficient of 1 left out; the first term carries
-// its sign directly, the later ones an operator.
-QStringList rightHandSide(const PivotUnknown& pivot, UnknownName name, QString (*number)(const mpq_class&))
+QStringList rightHandSide(const PivotUnknown& pivot, UnknownName name, SizeWriter number)
 {
     QStringList terms;
     const auto append = [&terms](bool negative, const QString& term) {
@@ -54,6 +34,13 @@ QStringList rightHandSide(const PivotUnknown& pivot, UnknownName name, QString (
         append(sgn(coefficient) < 0, size == 1 ? name(unknown) : number(size) + u' ' + name(unknown));
     }
     return terms.isEmpty() ? QStringList{QStringLiteral("0")} : terms;
+}
+
+namespace {
+
+QString plainUnknown(int unknown)
+{
+    return QStringLiteral("x%1").arg(unknown + 1);
 }
 
 QString plainNumber(const mpq_class& value)
@@ -95,30 +82,6 @@ QStringList solutionLines(const Verdict& verdict)
     if (!free.isEmpty())
         lines << QCoreApplication::translate("Verdict", "%1 free").arg(free.join(QStringLiteral(", ")));
     return lines;
-}
-
-QString solutionLatex(const Verdict& verdict)
-{
-    if (!verdict.solvable)
-        return QStringLiteral("\\[\n\\text{No solution: row %1 reads } 0 = %2\n\\]\n")
-            .arg(verdict.contradictionRow + 1)
-            .arg(latexNumber(verdict.contradictionValue));
-    if (verdict.nothingToSolve())
-        return QStringLiteral("\\[\n\\text{%1}\n\\]\n").arg(verdictLine(verdict));
-    QStringList lines;
-    // A solution too long for the page goes on with a term a line.
-    for (const PivotUnknown& pivot : verdict.pivots) {
-        const QStringList terms = rightHandSide(pivot, latexUnknown, latexCoefficient);
-        const QString line = latexUnknown(pivot.unknown) + QStringLiteral(" &= ") + terms.join(QString());
-        lines << (fitsTheLine(line) ? line
-                                    : latexUnknown(pivot.unknown) + QStringLiteral(" &= ")
-                                          + terms.join(QStringLiteral(" \\\\\n&\\qquad ")));
-    }
-    const QStringList free = freeUnknowns(verdict, latexUnknown);
-    if (!free.isEmpty())
-        lines << QStringLiteral("& ") + free.join(QStringLiteral(", ")) + QStringLiteral(" \\text{ free}");
-    return QStringLiteral("\\[\n\\begin{aligned}\n") + lines.join(QStringLiteral(" \\\\\n"))
-           + QStringLiteral("\n\\end{aligned}\n\\]\n");
 }
 
 }  // namespace rowsweep::steps

@@ -2,6 +2,7 @@
 
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/stage_explanation.h"
+#include "rowsweep/steps/stage_texts.h"
 #include "rowsweep/steps/warning.h"
 
 namespace rowsweep::steps {

@@ -11,6 +11,7 @@
 #include "cell_rows.h"
 #include "rowsweep/steps/number_text.h"
 #include "rowsweep/steps/stage_explanation.h"
+#include "rowsweep/steps/stage_texts.h"
 
 namespace rowsweep::steps::testing {
 namespace {

@@ -1,4 +1,4 @@
-// The verdict in words and in LaTeX, from hand-worked systems.
+// The verdict in words, from hand-worked systems.
 
 #include <gtest/gtest.h>
 
@@ -62,20 +62,6 @@ TEST(SolutionSet, WritesTheGeneralSolutionOrTheContradiction)
         EXPECT_EQ(verdictLine(verdict), QString::fromUtf8(c.verdict)) << c.name;
         EXPECT_EQ(solutionLines(verdict), c.lines) << c.name;
     }
-}
-
-TEST(SolutionSet, WritesTheSolutionAsDisplayMath)
-{
-    EXPECT_EQ(solutionLatex(solveRows(rowsweep::testing::kSampleInput).verdict),
-              QStringLiteral("\\[\n\\begin{aligned}\n"
-                             "x_1 &= -1 + 17 x_3 - 2 x_4 + 28 x_5 \\\\\n"
-                             "x_2 &= -1 + 10 x_3 - x_4 + 16 x_5 \\\\\n"
-                             "& x_3, x_4, x_5 \\text{ free}\n"
-                             "\\end{aligned}\n\\]\n"));
-    const Rows contradiction{
-        {{"1", "2", "0", "0", "1", "1"}, {"0", "1", "1", "0", "0", "2"}, {"1", "3", "1", "0", "1", "8"}}};
-    EXPECT_EQ(solutionLatex(solveRows(contradiction).verdict),
-              QStringLiteral("\\[\n\\text{No solution: row 3 reads } 0 = 1\n\\]\n"));
 }
 
 }  // namespace

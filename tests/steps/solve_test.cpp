@@ -6,6 +6,7 @@
 
 #include "cell_rows.h"
 #include "rowsweep/steps/solution_set.h"
+#include "rowsweep/steps/stage_texts.h"
 #include "rowsweep/steps/warning_hint.h"
 
 namespace rowsweep::steps::testing {

@@ -12,6 +12,7 @@
 #include "cell_rows.h"
 #include "rowsweep/steps/worked_document.h"
 #include "rowsweep/steps/worked_outline.h"
+#include "rowsweep/steps/plain_text.h"
 
 namespace rowsweep::steps::testing {
 namespace {

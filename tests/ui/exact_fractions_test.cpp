@@ -11,6 +11,7 @@
 
 #include "grids.h"
 #include "rowsweep/ui/desktop/arithmetic_setting.h"
+#include "rowsweep/steps/plain_text.h"
 #include "rowsweep/ui/windows/solving_window.h"
 
 namespace rowsweep::ui::testing {

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QUndoStack>
 
+#include "rowsweep/steps/plain_text.h"
+#include "rowsweep/steps/worked_latex.h"
 #include "rowsweep/ui/desktop/arithmetic_setting.h"
 #include "rowsweep/ui/desktop/steps_output.h"
 

@@ -10,6 +10,7 @@
 #include "rowsweep/engine/sample_matrix.h"
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/solve.h"
+#include "rowsweep/steps/stage_texts.h"
 #include "rowsweep/steps/warning_hint.h"
 #include "rowsweep/ui/windows/about_window.h"
 #include "rowsweep/ui/desktop/accessibility.h"

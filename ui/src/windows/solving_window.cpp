@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 
+#include "rowsweep/steps/stage_texts.h"
 #include "rowsweep/ui/cells/cell_grid_view.h"
 #include "rowsweep/ui/desktop/steps_output.h"
 #include "rowsweep/ui/look/layout.h"

@@ -32,8 +32,8 @@ struct LatexChain {
 // Whether a line of display math fits a default article page.
 [[nodiscard]] bool fitsTheLine(const QString& latex);
 
-// About how wide a piece of math is set in a 10 pt text, in points; enough
-// to choose a size, not to typeset.
+// How wide a piece of math is set in a 10 pt text, in points: never less
+// than pdflatex sets it, and not much more.
 [[nodiscard]] double estimatedWidth(const QString& latex);
 
 }  // namespace rowsweep::steps

@@ -4,11 +4,14 @@
 
 #include <QString>
 
+#include "rowsweep/engine/written_number.h"
+
 namespace rowsweep::steps {
 
 // A number as the cells write it. A double: up to 15 significant digits,
 // "Infinity", "-Infinity" or "NaN". An exact value: an integer, a fraction
 // in lowest terms, or a 15-digit decimal when its denominator is large.
+[[nodiscard]] QString numberText(const WrittenNumber& number);
 [[nodiscard]] QString numberText(double value);
 [[nodiscard]] QString numberText(const mpq_class& value);
 

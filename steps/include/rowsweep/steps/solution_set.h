@@ -20,7 +20,18 @@ namespace rowsweep::steps {
 // Numbers are written as exact cells write them.
 [[nodiscard]] QStringList solutionLines(const Verdict& verdict);
 
-// The same in LaTeX display math, needing only amsmath.
-[[nodiscard]] QString solutionLatex(const Verdict& verdict);
+// How a form of the solution names an unknown ("x3", "x_3") and writes the
+// size of a number.
+using UnknownName = QString (*)(int unknown);
+using SizeWriter = QString (*)(const mpq_class& size);
+
+// A pivot unknown's right-hand side, a term each: "2", " - 3/2 x3",
+// " + x5". The constant comes first, left out when it is 0 and a term
+// follows; a coefficient of 1 is left out; the first term carries its sign
+// directly, the later ones an operator. "0" when nothing is left.
+[[nodiscard]] QStringList rightHandSide(const PivotUnknown& pivot, UnknownName name, SizeWriter size);
+
+// The names of the free unknowns in use, in order.
+[[nodiscard]] QStringList freeUnknowns(const Verdict& verdict, UnknownName name);
 
 }  // namespace rowsweep::steps
