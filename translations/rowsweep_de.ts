@@ -97,6 +97,18 @@
         <extracomment>Title of the window that shows the matrix after every stage of the reduction.</extracomment>
         <translation>Lösungsweg</translation>
     </message>
+    <message>
+        <source>Step 7</source>
+        <translation>Schritt 7</translation>
+    </message>
+    <message>
+        <source>Step 8</source>
+        <translation>Schritt 8</translation>
+    </message>
+    <message>
+        <source>Step 9</source>
+        <translation>Schritt 9</translation>
+    </message>
 </context>
 <context>
     <name>CellEdit</name>
@@ -107,6 +119,14 @@
     <message>
         <source>Not a number: counted as 0</source>
         <translation>Keine Zahl: als 0 gezählt</translation>
+    </message>
+</context>
+<context>
+    <name>CellGrid</name>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <extracomment>What a screen reader calls a cell: %1 is its frame&apos;s caption (&quot;Matrix&quot;, &quot;Step 4&quot;), %2 its row, %3 its column.</extracomment>
+        <translation>%1, Zeile %2, Spalte %3</translation>
     </message>
 </context>
 <context>
@@ -128,7 +148,80 @@
     </message>
     <message>
         <source>Reduced Form</source>
+        <extracomment>Opens the window with the steps on to the reduced row echelon form.</extracomment>
         <translation>Reduzierte Zeilenstufenform</translation>
+    </message>
+    <message>
+        <source>Exact Fractions</source>
+        <extracomment>Checkable menu entry: every Solve computes in exact fractions instead of floating point.</extracomment>
+        <translation>Exakte Brüche</translation>
+    </message>
+    <message>
+        <source>Copy All Steps</source>
+        <extracomment>Copies the matrix after every stage, with the row operations and the solution, as plain text.</extracomment>
+        <translation>Alle Schritte kopieren</translation>
+    </message>
+    <message>
+        <source>Copy All Steps as LaTeX</source>
+        <translation>Alle Schritte als LaTeX kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Matrix</source>
+        <extracomment>Copies the cells of this grid, a line per row, the values apart by tabs.</extracomment>
+        <translation>Matrix kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>Explanation</name>
+    <message>
+        <source>Exchange rows %1 and %2</source>
+        <extracomment>An elementary row operation; %1 and %2 are row numbers.</extracomment>
+        <translation>Zeilen %1 und %2 vertauschen</translation>
+    </message>
+    <message>
+        <source>Divide row %1 by %2</source>
+        <extracomment>%1 is a row number, %2 a number written as a cell writes it (&quot;4&quot;, &quot;-13/9&quot;, &quot;0.25&quot;).</extracomment>
+        <translation>Zeile %1 durch %2 teilen</translation>
+    </message>
+    <message>
+        <source>Add %1 × row %2 to row %3</source>
+        <extracomment>%1 is a number written as a cell writes it (&quot;4&quot;, &quot;4/3&quot;); %2 and %3 are row numbers.</extracomment>
+        <translation>%1 × Zeile %2 zu Zeile %3 addieren</translation>
+    </message>
+    <message>
+        <source>Subtract %1 × row %2 from row %3</source>
+        <extracomment>%1 is a number written as a cell writes it (&quot;4&quot;, &quot;4/3&quot;); %2 and %3 are row numbers.</extracomment>
+        <translation>%1 × Zeile %2 von Zeile %3 subtrahieren</translation>
+    </message>
+    <message>
+        <source>Add row %1 divided by %2 to row %3</source>
+        <extracomment>%1 and %3 are row numbers; %2 is a number written as a cell writes it (&quot;4&quot;, &quot;4/3&quot;).</extracomment>
+        <translation>Zeile %1 geteilt durch %2 zu Zeile %3 addieren</translation>
+    </message>
+    <message>
+        <source>Column %1 of row %2 is left as it was</source>
+        <extracomment>Follows a row operation that skipped the row&apos;s first columns; %1 is a column, %2 a row number.</extracomment>
+        <translation>Spalte %1 von Zeile %2 bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>No change: column %1 has no entry other than 0</source>
+        <extracomment>Why a stage left the matrix as it was; %1 is a column number.</extracomment>
+        <translation>Keine Änderung: Spalte %1 hat keinen Eintrag außer 0</translation>
+    </message>
+    <message>
+        <source>No change: row %1 already has 1 in column %2</source>
+        <extracomment>Why a stage left the matrix as it was; %1 is a row, %2 a column number.</extracomment>
+        <translation>Keine Änderung: Zeile %1 hat in Spalte %2 schon eine 1</translation>
+    </message>
+    <message>
+        <source>No change: row %1 already has 0 in column %2</source>
+        <extracomment>Why a stage left the matrix as it was; %1 is a row, %2 a column number.</extracomment>
+        <translation>Keine Änderung: Zeile %1 hat in Spalte %2 schon eine 0</translation>
+    </message>
+    <message>
+        <source>No change: rows %1 and %2 have 0 in column %3</source>
+        <extracomment>Why a stage left the matrix as it was; %1 and %2 are row numbers, %3 a column number.</extracomment>
+        <translation>Keine Änderung: Zeilen %1 und %2 haben in Spalte %3 eine 0</translation>
     </message>
 </context>
 <context>
@@ -142,6 +235,19 @@
         <source>Opens %1 in the web browser</source>
         <extracomment>What a screen reader says the maker&apos;s link does; %1 is the web address.</extracomment>
         <translation>Öffnet %1 im Webbrowser</translation>
+    </message>
+</context>
+<context>
+    <name>MathError</name>
+    <message>
+        <source>Probably this system do not have a solving</source>
+        <extracomment>Text of the message box shown when row 3 of the result is not all zero. The odd English is the program&apos;s own; translate the meaning.</extracomment>
+        <translation>Dieses Gleichungssystem hat wahrscheinlich keine Lösung</translation>
+    </message>
+    <message>
+        <source>Math error</source>
+        <extracomment>Title of the message box shown when row 3 of the result is not all zero.</extracomment>
+        <translation>Rechenfehler</translation>
     </message>
 </context>
 <context>
@@ -163,21 +269,6 @@
     </message>
 </context>
 <context>
-    <name>QLineEdit</name>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Paste</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Undo</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Redo</translation>
-    </message>
-</context>
-<context>
     <name>ReducedFormWindow</name>
     <message>
         <source>Reduced Form</source>
@@ -188,15 +279,43 @@
     <name>Steps</name>
     <message>
         <source>Step %1</source>
+        <extracomment>A stage of the reduction, as its frame and the copied steps name it.</extracomment>
         <translation>Schritt %1</translation>
     </message>
     <message>
         <source>The reduced form is computed in exact fractions from the exact Answer.</source>
+        <extracomment>Above the steps on from the floating-point Answer to the reduced row echelon form. &quot;Answer&quot; is the last stage&apos;s frame.</extracomment>
         <translation>Die reduzierte Zeilenstufenform wird aus dem exakten Ergebnis in exakten Brüchen berechnet.</translation>
     </message>
     <message>
         <source>Answer in exact fractions</source>
+        <extracomment>Title of the floating-point Answer computed again in exact fractions; &quot;Answer&quot; is the last stage&apos;s frame.</extracomment>
         <translation>Ergebnis in exakten Brüchen</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>The last stage: the reduced matrix itself, as its frame names it.</extracomment>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <extracomment>Title of the typed matrix in the copied and printed steps, as its frame names it.</extracomment>
+        <translation>Matrix</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: (not a number, counted as 0)</source>
+        <extracomment>Below the typed matrix in the copied steps: a cell whose text is no number; rows and columns counted from 1.</extracomment>
+        <translation>Zeile %1, Spalte %2: (keine Zahl, als 0 gezählt)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The &quot;Math error&quot; box&apos;s title and text, as the copied steps repeat them where the box was shown.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <extracomment>Title of the verdict and the general solution at the end of the copied steps.</extracomment>
+        <translation>Lösung</translation>
     </message>
 </context>
 <context>
@@ -226,27 +345,52 @@
     <name>Verdict</name>
     <message>
         <source>No solution: the equations contradict each other</source>
+        <extracomment>The verdict line under the result matrix.</extracomment>
         <translation>Keine Lösung: Die Gleichungen widersprechen sich</translation>
     </message>
     <message>
         <source>Nothing to solve: every coefficient column is empty</source>
+        <extracomment>The verdict line when the five coefficient columns are all zero.</extracomment>
         <translation>Nichts zu lösen: Alle Koeffizientenspalten sind leer</translation>
     </message>
     <message>
         <source>One solution: %1</source>
+        <extracomment>%1 is the solution, &quot;x1 = 2, x2 = 3, x3 = -1&quot;.</extracomment>
         <translation>Genau eine Lösung: %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Infinitely many solutions: %1 free</source>
-        <translation>Unendlich viele Lösungen: %1 frei</translation>
+        <extracomment>%1 names the free unknowns, &quot;x3&quot; or &quot;x3, x4, x5&quot;; their count picks the plural form.</extracomment>
+        <translation>
+            <numerusform>Unendlich viele Lösungen: %1 frei</numerusform>
+            <numerusform>Unendlich viele Lösungen: %1 frei</numerusform>
+        </translation>
     </message>
     <message>
         <source>Row %1 reads 0 = %2</source>
+        <extracomment>Why there is no solution: row %1 of the reduced form is the equation 0 = %2, %2 not 0.</extracomment>
         <translation>Zeile %1 lautet 0 = %2</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 free</source>
-        <translation>%1 frei</translation>
+        <extracomment>Last line of the general solution: %1 names the free unknowns, &quot;x3&quot; or &quot;x3, x4, x5&quot;; their count picks the plural form.</extracomment>
+        <translation>
+            <numerusform>%1 frei</numerusform>
+            <numerusform>%1 frei</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WarningHint</name>
+    <message>
+        <source>In exact arithmetic row 3 is all zero: the warning comes from rounding. Exact Fractions is in a cell&apos;s menu.</source>
+        <extracomment>Explains a &quot;Math error&quot; that floating point&apos;s rounding caused; &quot;Exact Fractions&quot; is the cells&apos; menu entry.</extracomment>
+        <translation>Exakt gerechnet besteht Zeile 3 nur aus Nullen: Die Warnung kommt vom Runden. „Exakte Brüche“ steht im Menü einer Zelle.</translation>
+    </message>
+    <message>
+        <source>In exact arithmetic row 3 is all zero: the numbers went beyond the range of floating point. Exact Fractions, in a cell&apos;s menu, computes them exactly.</source>
+        <extracomment>Explains a &quot;Math error&quot; whose row 3 went beyond floating point&apos;s range; &quot;Exact Fractions&quot; is the cells&apos; menu entry.</extracomment>
+        <translation>Exakt gerechnet besteht Zeile 3 nur aus Nullen: Die Zahlen haben den Bereich der Gleitkommazahlen überschritten. „Exakte Brüche“ im Menü einer Zelle berechnet sie exakt.</translation>
     </message>
 </context>
 <context>
@@ -254,13 +398,6 @@
     <message>
         <source>Rowsweep: worked solution</source>
         <translation>Rowsweep: Lösungsweg</translation>
-    </message>
-</context>
-<context>
-    <name>rowsweep::steps</name>
-    <message>
-        <source>In exact arithmetic row 3 is all zero: the numbers went beyond the range of floating point. Exact Fractions, in a cell&apos;s menu, computes them exactly.</source>
-        <translation>Exakt gerechnet besteht Zeile 3 nur aus Nullen: Die Zahlen haben den Bereich der Gleitkommazahlen überschritten. „Exakte Brüche“ im Menü einer Zelle berechnet sie exakt.</translation>
     </message>
 </context>
 <context>

@@ -97,6 +97,18 @@
         <extracomment>Title of the window that shows the matrix after every stage of the reduction.</extracomment>
         <translation>Résolution</translation>
     </message>
+    <message>
+        <source>Step 7</source>
+        <translation>Étape 7</translation>
+    </message>
+    <message>
+        <source>Step 8</source>
+        <translation>Étape 8</translation>
+    </message>
+    <message>
+        <source>Step 9</source>
+        <translation>Étape 9</translation>
+    </message>
 </context>
 <context>
     <name>CellEdit</name>
@@ -107,6 +119,14 @@
     <message>
         <source>Not a number: counted as 0</source>
         <translation>Pas un nombre&#xa0;: compté comme 0</translation>
+    </message>
+</context>
+<context>
+    <name>CellGrid</name>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <extracomment>What a screen reader calls a cell: %1 is its frame&apos;s caption (&quot;Matrix&quot;, &quot;Step 4&quot;), %2 its row, %3 its column.</extracomment>
+        <translation>%1, ligne %2, colonne %3</translation>
     </message>
 </context>
 <context>
@@ -128,7 +148,80 @@
     </message>
     <message>
         <source>Reduced Form</source>
+        <extracomment>Opens the window with the steps on to the reduced row echelon form.</extracomment>
         <translation>Forme échelonnée réduite</translation>
+    </message>
+    <message>
+        <source>Exact Fractions</source>
+        <extracomment>Checkable menu entry: every Solve computes in exact fractions instead of floating point.</extracomment>
+        <translation>Fractions exactes</translation>
+    </message>
+    <message>
+        <source>Copy All Steps</source>
+        <extracomment>Copies the matrix after every stage, with the row operations and the solution, as plain text.</extracomment>
+        <translation>Copier toutes les étapes</translation>
+    </message>
+    <message>
+        <source>Copy All Steps as LaTeX</source>
+        <translation>Copier toutes les étapes en LaTeX</translation>
+    </message>
+    <message>
+        <source>Copy Matrix</source>
+        <extracomment>Copies the cells of this grid, a line per row, the values apart by tabs.</extracomment>
+        <translation>Copier la matrice</translation>
+    </message>
+</context>
+<context>
+    <name>Explanation</name>
+    <message>
+        <source>Exchange rows %1 and %2</source>
+        <extracomment>An elementary row operation; %1 and %2 are row numbers.</extracomment>
+        <translation>Échanger les lignes %1 et %2</translation>
+    </message>
+    <message>
+        <source>Divide row %1 by %2</source>
+        <extracomment>%1 is a row number, %2 a number written as a cell writes it (&quot;4&quot;, &quot;-13/9&quot;, &quot;0.25&quot;).</extracomment>
+        <translation>Diviser la ligne %1 par %2</translation>
+    </message>
+    <message>
+        <source>Add %1 × row %2 to row %3</source>
+        <extracomment>%1 is a number written as a cell writes it (&quot;4&quot;, &quot;4/3&quot;); %2 and %3 are row numbers.</extracomment>
+        <translation>Ajouter %1 × ligne %2 à la ligne %3</translation>
+    </message>
+    <message>
+        <source>Subtract %1 × row %2 from row %3</source>
+        <extracomment>%1 is a number written as a cell writes it (&quot;4&quot;, &quot;4/3&quot;); %2 and %3 are row numbers.</extracomment>
+        <translation>Soustraire %1 × ligne %2 de la ligne %3</translation>
+    </message>
+    <message>
+        <source>Add row %1 divided by %2 to row %3</source>
+        <extracomment>%1 and %3 are row numbers; %2 is a number written as a cell writes it (&quot;4&quot;, &quot;4/3&quot;).</extracomment>
+        <translation>Ajouter la ligne %1 divisée par %2 à la ligne %3</translation>
+    </message>
+    <message>
+        <source>Column %1 of row %2 is left as it was</source>
+        <extracomment>Follows a row operation that skipped the row&apos;s first columns; %1 is a column, %2 a row number.</extracomment>
+        <translation>La colonne %1 de la ligne %2 reste inchangée</translation>
+    </message>
+    <message>
+        <source>No change: column %1 has no entry other than 0</source>
+        <extracomment>Why a stage left the matrix as it was; %1 is a column number.</extracomment>
+        <translation>Aucun changement&#xa0;: la colonne %1 n’a aucun coefficient autre que 0</translation>
+    </message>
+    <message>
+        <source>No change: row %1 already has 1 in column %2</source>
+        <extracomment>Why a stage left the matrix as it was; %1 is a row, %2 a column number.</extracomment>
+        <translation>Aucun changement&#xa0;: la ligne %1 a déjà 1 en colonne %2</translation>
+    </message>
+    <message>
+        <source>No change: row %1 already has 0 in column %2</source>
+        <extracomment>Why a stage left the matrix as it was; %1 is a row, %2 a column number.</extracomment>
+        <translation>Aucun changement&#xa0;: la ligne %1 a déjà 0 en colonne %2</translation>
+    </message>
+    <message>
+        <source>No change: rows %1 and %2 have 0 in column %3</source>
+        <extracomment>Why a stage left the matrix as it was; %1 and %2 are row numbers, %3 a column number.</extracomment>
+        <translation>Aucun changement&#xa0;: les lignes %1 et %2 ont 0 en colonne %3</translation>
     </message>
 </context>
 <context>
@@ -142,6 +235,19 @@
         <source>Opens %1 in the web browser</source>
         <extracomment>What a screen reader says the maker&apos;s link does; %1 is the web address.</extracomment>
         <translation>Ouvre %1 dans le navigateur web</translation>
+    </message>
+</context>
+<context>
+    <name>MathError</name>
+    <message>
+        <source>Probably this system do not have a solving</source>
+        <extracomment>Text of the message box shown when row 3 of the result is not all zero. The odd English is the program&apos;s own; translate the meaning.</extracomment>
+        <translation>Ce système n’a probablement pas de solution</translation>
+    </message>
+    <message>
+        <source>Math error</source>
+        <extracomment>Title of the message box shown when row 3 of the result is not all zero.</extracomment>
+        <translation>Erreur mathématique</translation>
     </message>
 </context>
 <context>
@@ -163,21 +269,6 @@
     </message>
 </context>
 <context>
-    <name>QLineEdit</name>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Paste</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Undo</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Redo</translation>
-    </message>
-</context>
-<context>
     <name>ReducedFormWindow</name>
     <message>
         <source>Reduced Form</source>
@@ -188,15 +279,43 @@
     <name>Steps</name>
     <message>
         <source>Step %1</source>
+        <extracomment>A stage of the reduction, as its frame and the copied steps name it.</extracomment>
         <translation>Étape %1</translation>
     </message>
     <message>
         <source>The reduced form is computed in exact fractions from the exact Answer.</source>
+        <extracomment>Above the steps on from the floating-point Answer to the reduced row echelon form. &quot;Answer&quot; is the last stage&apos;s frame.</extracomment>
         <translation>La forme échelonnée réduite est calculée en fractions exactes à partir du résultat exact.</translation>
     </message>
     <message>
         <source>Answer in exact fractions</source>
+        <extracomment>Title of the floating-point Answer computed again in exact fractions; &quot;Answer&quot; is the last stage&apos;s frame.</extracomment>
         <translation>Résultat en fractions exactes</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>The last stage: the reduced matrix itself, as its frame names it.</extracomment>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <extracomment>Title of the typed matrix in the copied and printed steps, as its frame names it.</extracomment>
+        <translation>Matrice</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: (not a number, counted as 0)</source>
+        <extracomment>Below the typed matrix in the copied steps: a cell whose text is no number; rows and columns counted from 1.</extracomment>
+        <translation>Ligne %1, colonne %2&#xa0;: (pas un nombre, compté comme 0)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The &quot;Math error&quot; box&apos;s title and text, as the copied steps repeat them where the box was shown.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <extracomment>Title of the verdict and the general solution at the end of the copied steps.</extracomment>
+        <translation>Solution</translation>
     </message>
 </context>
 <context>
@@ -226,27 +345,52 @@
     <name>Verdict</name>
     <message>
         <source>No solution: the equations contradict each other</source>
+        <extracomment>The verdict line under the result matrix.</extracomment>
         <translation>Aucune solution&#xa0;: les équations se contredisent</translation>
     </message>
     <message>
         <source>Nothing to solve: every coefficient column is empty</source>
+        <extracomment>The verdict line when the five coefficient columns are all zero.</extracomment>
         <translation>Rien à résoudre&#xa0;: toutes les colonnes de coefficients sont vides</translation>
     </message>
     <message>
         <source>One solution: %1</source>
+        <extracomment>%1 is the solution, &quot;x1 = 2, x2 = 3, x3 = -1&quot;.</extracomment>
         <translation>Une solution unique&#xa0;: %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Infinitely many solutions: %1 free</source>
-        <translation>Une infinité de solutions&#xa0;: %1 libre(s)</translation>
+        <extracomment>%1 names the free unknowns, &quot;x3&quot; or &quot;x3, x4, x5&quot;; their count picks the plural form.</extracomment>
+        <translation>
+            <numerusform>Une infinité de solutions&#xa0;: %1 libre</numerusform>
+            <numerusform>Une infinité de solutions&#xa0;: %1 libres</numerusform>
+        </translation>
     </message>
     <message>
         <source>Row %1 reads 0 = %2</source>
+        <extracomment>Why there is no solution: row %1 of the reduced form is the equation 0 = %2, %2 not 0.</extracomment>
         <translation>La ligne %1 donne 0 = %2</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 free</source>
-        <translation>%1 libre(s)</translation>
+        <extracomment>Last line of the general solution: %1 names the free unknowns, &quot;x3&quot; or &quot;x3, x4, x5&quot;; their count picks the plural form.</extracomment>
+        <translation>
+            <numerusform>%1 libre</numerusform>
+            <numerusform>%1 libres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WarningHint</name>
+    <message>
+        <source>In exact arithmetic row 3 is all zero: the warning comes from rounding. Exact Fractions is in a cell&apos;s menu.</source>
+        <extracomment>Explains a &quot;Math error&quot; that floating point&apos;s rounding caused; &quot;Exact Fractions&quot; is the cells&apos; menu entry.</extracomment>
+        <translation>En calcul exact, la ligne 3 est entièrement nulle&#xa0;: l’avertissement vient des arrondis. «&#xa0;Fractions exactes&#xa0;» se trouve dans le menu d’une cellule.</translation>
+    </message>
+    <message>
+        <source>In exact arithmetic row 3 is all zero: the numbers went beyond the range of floating point. Exact Fractions, in a cell&apos;s menu, computes them exactly.</source>
+        <extracomment>Explains a &quot;Math error&quot; whose row 3 went beyond floating point&apos;s range; &quot;Exact Fractions&quot; is the cells&apos; menu entry.</extracomment>
+        <translation>En calcul exact, la ligne 3 est entièrement nulle&#xa0;: les nombres ont dépassé les limites de la virgule flottante. «&#xa0;Fractions exactes&#xa0;», dans le menu d’une cellule, les calcule de façon exacte.</translation>
     </message>
 </context>
 <context>
@@ -254,13 +398,6 @@
     <message>
         <source>Rowsweep: worked solution</source>
         <translation>Rowsweep&#xa0;: résolution détaillée</translation>
-    </message>
-</context>
-<context>
-    <name>rowsweep::steps</name>
-    <message>
-        <source>In exact arithmetic row 3 is all zero: the numbers went beyond the range of floating point. Exact Fractions, in a cell&apos;s menu, computes them exactly.</source>
-        <translation>En calcul exact, la ligne 3 est entièrement nulle&#xa0;: les nombres ont dépassé les limites de la virgule flottante. «&#xa0;Fractions exactes&#xa0;», dans le menu d’une cellule, les calcule de façon exacte.</translation>
     </message>
 </context>
 <context>

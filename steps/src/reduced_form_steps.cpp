@@ -16,6 +16,7 @@ std::vector<WrittenStep> reducedFormSteps(const WorkedSolution& solution)
         QStringList operations;
         for (const ExactRowOperation& operation : steps[i].operations)
             operations << describeOperation(operation);
+        //: A stage of the reduction, as its frame and the copied steps name it.
         written.push_back({QCoreApplication::translate("Steps", "Step %1").arg(kStageCount + 1 + i), operations,
                            matrixTexts(steps[i].matrix)});
     }
@@ -29,12 +30,14 @@ CellTexts exactAnswerTexts(const WorkedSolution& solution)
 
 QString exactContinuationNote()
 {
+    //: Above the steps on from the floating-point Answer to the reduced row echelon form. "Answer" is the last stage's frame.
     return QCoreApplication::translate("Steps",
                                        "The reduced form is computed in exact fractions from the exact Answer.");
 }
 
 QString exactAnswerTitle()
 {
+    //: Title of the floating-point Answer computed again in exact fractions; "Answer" is the last stage's frame.
     return QCoreApplication::translate("Steps", "Answer in exact fractions");
 }
 

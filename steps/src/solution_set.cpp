@@ -62,25 +62,35 @@ QStringList pivotLines(const Verdict& verdict)
 QString verdictLine(const Verdict& verdict)
 {
     if (!verdict.solvable)
+        //: The verdict line under the result matrix.
         return QCoreApplication::translate("Verdict", "No solution: the equations contradict each other");
     if (verdict.nothingToSolve())
+        //: The verdict line when the five coefficient columns are all zero.
         return QCoreApplication::translate("Verdict", "Nothing to solve: every coefficient column is empty");
     const QStringList free = freeUnknowns(verdict, plainUnknown);
     if (free.isEmpty())
+        //: %1 is the solution, "x1 = 2, x2 = 3, x3 = -1".
         return QCoreApplication::translate("Verdict", "One solution: %1").arg(pivotLines(verdict).join(QStringLiteral(", ")));
-    return QCoreApplication::translate("Verdict", "Infinitely many solutions: %1 free").arg(free.join(QStringLiteral(", ")));
+    const int freeCount = static_cast<int>(free.size());
+    //: %1 names the free unknowns, "x3" or "x3, x4, x5"; their count picks the plural form.
+    return QCoreApplication::translate("Verdict", "Infinitely many solutions: %1 free", nullptr, freeCount)
+        .arg(free.join(QStringLiteral(", ")));
 }
 
 QStringList solutionLines(const Verdict& verdict)
 {
     if (!verdict.solvable)
+        //: Why there is no solution: row %1 of the reduced form is the equation 0 = %2, %2 not 0.
         return {QCoreApplication::translate("Verdict", "Row %1 reads 0 = %2")
                     .arg(verdict.contradictionRow + 1)
                     .arg(numberText(verdict.contradictionValue))};
     QStringList lines = pivotLines(verdict);
     const QStringList free = freeUnknowns(verdict, plainUnknown);
-    if (!free.isEmpty())
-        lines << QCoreApplication::translate("Verdict", "%1 free").arg(free.join(QStringLiteral(", ")));
+    const int freeCount = static_cast<int>(free.size());
+    if (freeCount > 0)
+        //: Last line of the general solution: %1 names the free unknowns, "x3" or "x3, x4, x5"; their count picks the plural form.
+        lines << QCoreApplication::translate("Verdict", "%1 free", nullptr, freeCount)
+                     .arg(free.join(QStringLiteral(", ")));
     return lines;
 }
 

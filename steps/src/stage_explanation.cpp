@@ -1,21 +1,27 @@
 #include "rowsweep/steps/stage_explanation.h"
 
+#include <QCoreApplication>
+
 #include "rowsweep/steps/number_text.h"
 
 namespace rowsweep::steps {
 
 namespace {
 
-QString row(int index)
+// Rows and columns counted from 1, as a student counts them.
+int counted(int index)
 {
-    return QStringLiteral("row %1").arg(index + 1);
+    return index + 1;
 }
 
 }  // namespace
 
 QString stageName(std::size_t stage)
 {
-    return stage + 1 < kStageCount ? QStringLiteral("Step %1").arg(stage + 1) : QStringLiteral("Answer");
+    //: A stage of the reduction, as its frame and the copied steps name it.
+    return stage + 1 < kStageCount ? QCoreApplication::translate("Steps", "Step %1").arg(stage + 1)
+                                   //: The last stage: the reduced matrix itself, as its frame names it.
+                                   : QCoreApplication::translate("Steps", "Answer");
 }
 
 template<class Number>
@@ -29,17 +35,28 @@ QString describeOperation(const BasicRowOperation<Number>& op)
 {
     switch (op.kind) {
     case RowOperationKind::Exchange:
-        return QStringLiteral("Exchange rows %1 and %2").arg(op.target + 1).arg(op.source + 1);
+        //: An elementary row operation; %1 and %2 are row numbers.
+        return QCoreApplication::translate("Explanation", "Exchange rows %1 and %2")
+            .arg(counted(op.target))
+            .arg(counted(op.source));
     case RowOperationKind::Divide:
-        return QStringLiteral("Divide %1 by %2").arg(row(op.target), numberText(op.factor));
+        //: %1 is a row number, %2 a number written as a cell writes it ("4", "-13/9", "0.25").
+        return QCoreApplication::translate("Explanation", "Divide row %1 by %2")
+            .arg(QString::number(counted(op.target)), numberText(op.factor));
     case RowOperationKind::SubtractMultiple:
         if (isNegative(op.factor)) {
             const Number size = -op.factor;
-            return QStringLiteral("Add %1 × %2 to %3").arg(numberText(size), row(op.source), row(op.target));
+            //: %1 is a number written as a cell writes it ("4", "4/3"); %2 and %3 are row numbers.
+            return QCoreApplication::translate("Explanation", "Add %1 × row %2 to row %3")
+                .arg(numberText(size), QString::number(counted(op.source)), QString::number(counted(op.target)));
         }
-        return QStringLiteral("Subtract %1 × %2 from %3").arg(numberText(op.factor), row(op.source), row(op.target));
+        //: %1 is a number written as a cell writes it ("4", "4/3"); %2 and %3 are row numbers.
+        return QCoreApplication::translate("Explanation", "Subtract %1 × row %2 from row %3")
+            .arg(numberText(op.factor), QString::number(counted(op.source)), QString::number(counted(op.target)));
     case RowOperationKind::AddQuotient:
-        return QStringLiteral("Add %1 divided by %2 to %3").arg(row(op.source), numberText(op.factor), row(op.target));
+        //: %1 and %3 are row numbers; %2 is a number written as a cell writes it ("4", "4/3").
+        return QCoreApplication::translate("Explanation", "Add row %1 divided by %2 to row %3")
+            .arg(QString::number(counted(op.source)), numberText(op.factor), QString::number(counted(op.target)));
     }
     return {};
 }
@@ -53,33 +70,44 @@ QStringList explainStage(const BasicStage<Number>& stage)
             continue;
         lines << describeOperation(operation);
         if (operation.firstColumn > 0)
-            lines << QStringLiteral("Column %1 of %2 is left as it was").arg(operation.firstColumn).arg(row(operation.target));
+            //: Follows a row operation that skipped the row's first columns; %1 is a column, %2 a row number.
+            lines << QCoreApplication::translate("Explanation", "Column %1 of row %2 is left as it was")
+                         .arg(operation.firstColumn)
+                         .arg(counted(operation.target));
     }
     if (lines.isEmpty() && stage.noChange)
         lines << noChangeLine(*stage.noChange);
     return lines;
 }
 
-// Rows and columns counted from 1, as a student counts them.
+// Why a stage changed nothing, a whole sentence each, so that a language
+// can put the row and the column where it needs them.
 QString noChangeLine(const NoChange& reason)
 {
-    const QString column = QStringLiteral("column %1").arg(reason.column + 1);
-    QString words;
+    const int row = counted(reason.row);
+    const int column = counted(reason.column);
     switch (reason.kind) {
     case NoChange::Kind::ColumnHasNoNonZero:
-        words = column + QStringLiteral(" has no entry other than 0");
-        break;
+        //: Why a stage left the matrix as it was; %1 is a column number.
+        return QCoreApplication::translate("Explanation", "No change: column %1 has no entry other than 0").arg(column);
     case NoChange::Kind::AlreadyOne:
-        words = QStringLiteral("%1 already has 1 in %2").arg(row(reason.row), column);
-        break;
+        //: Why a stage left the matrix as it was; %1 is a row, %2 a column number.
+        return QCoreApplication::translate("Explanation", "No change: row %1 already has 1 in column %2")
+            .arg(row)
+            .arg(column);
     case NoChange::Kind::AlreadyZero:
-        words = QStringLiteral("%1 already has 0 in %2").arg(row(reason.row), column);
-        break;
+        //: Why a stage left the matrix as it was; %1 is a row, %2 a column number.
+        return QCoreApplication::translate("Explanation", "No change: row %1 already has 0 in column %2")
+            .arg(row)
+            .arg(column);
     case NoChange::Kind::RowsHaveZero:
-        words = QStringLiteral("rows %1 and %2 have 0 in %3").arg(reason.row + 1).arg(reason.otherRow + 1).arg(column);
-        break;
+        //: Why a stage left the matrix as it was; %1 and %2 are row numbers, %3 a column number.
+        return QCoreApplication::translate("Explanation", "No change: rows %1 and %2 have 0 in column %3")
+            .arg(row)
+            .arg(counted(reason.otherRow))
+            .arg(column);
     }
-    return QStringLiteral("No change: ") + words;
+    return {};
 }
 
 template bool changesNothing(const BasicRowOperation<double>&);

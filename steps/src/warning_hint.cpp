@@ -19,13 +19,16 @@ QString misleadingWarningHint(const WorkedSolution& solution)
 
 QString roundingHint()
 {
-    return QStringLiteral(
+    //: Explains a "Math error" that floating point's rounding caused; "Exact Fractions" is the cells' menu entry.
+    return QCoreApplication::translate(
+        "WarningHint",
         "In exact arithmetic row 3 is all zero: the warning comes from rounding. Exact Fractions is in a cell's menu.");
 }
 
 QString rangeHint()
 {
-    return QCoreApplication::translate("rowsweep::steps",
+    //: Explains a "Math error" whose row 3 went beyond floating point's range; "Exact Fractions" is the cells' menu entry.
+    return QCoreApplication::translate("WarningHint",
                                        "In exact arithmetic row 3 is all zero: the numbers went beyond the range of "
                                        "floating point. Exact Fractions, in a cell's menu, computes them exactly.");
 }

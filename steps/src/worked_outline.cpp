@@ -1,5 +1,7 @@
 #include "rowsweep/steps/worked_outline.h"
 
+#include <QCoreApplication>
+
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/stage_explanation.h"
 #include "rowsweep/steps/stage_texts.h"
@@ -10,22 +12,29 @@ namespace rowsweep::steps {
 WorkedOutline workedOutline(const WorkedSolution& solution)
 {
     WorkedOutline outline;
-    outline.input = {QStringLiteral("Matrix"), {}, inputTexts(solution)};
+    //: Title of the typed matrix in the copied and printed steps, as its frame names it.
+    outline.input = {QCoreApplication::translate("Steps", "Matrix"), {}, inputTexts(solution)};
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
             if (solution.unreadable[row][column])
-                outline.inputNotes
-                    << QStringLiteral("Row %1, column %2: (not a number, counted as 0)").arg(row + 1).arg(column + 1);
+                //: Below the typed matrix in the copied steps: a cell whose text is no number; rows and columns counted from 1.
+                outline.inputNotes << QCoreApplication::translate("Steps", "Row %1, column %2: (not a number, counted as 0)")
+                                          .arg(row + 1)
+                                          .arg(column + 1);
 
     for (std::size_t stage = 0; stage < kStageCount; ++stage)
         outline.steps.push_back({stageName(stage), explainStage(solution, stage), stageTexts(solution, stage)});
     if (solution.warned)
-        outline.warning = QString::fromUtf8(kMathErrorTitle) + QStringLiteral(": ") + QString::fromUtf8(kMathErrorText);
+        //: The "Math error" box's title and text, as the copied steps repeat them where the box was shown.
+        outline.warning = QCoreApplication::translate("Steps", "%1: %2")
+                              .arg(QCoreApplication::translate(kMathErrorContext, kMathErrorTitle),
+                                   QCoreApplication::translate(kMathErrorContext, kMathErrorText));
     outline.continuation = reducedFormSteps(solution);
     if (!outline.continuation.empty() && solution.arithmetic() == Arithmetic::FloatingPoint)
         outline.continuation.insert(outline.continuation.begin(),
                                     {exactAnswerTitle(), {exactContinuationNote()}, exactAnswerTexts(solution)});
-    outline.solutionTitle = QStringLiteral("Solution");
+    //: Title of the verdict and the general solution at the end of the copied steps.
+    outline.solutionTitle = QCoreApplication::translate("Steps", "Solution");
     outline.verdict = verdictLine(solution.verdict);
     outline.solution = solutionLines(solution.verdict);
     return outline;

@@ -27,7 +27,8 @@ void copyText(const QString& text)
 void addArithmeticSwitch(QMenu& menu, ArithmeticSetting& setting)
 {
     menu.addSeparator();
-    QAction* exact = menu.addAction(QStringLiteral("Exact Fractions"));
+    //: Checkable menu entry: every Solve computes in exact fractions instead of floating point.
+    QAction* exact = menu.addAction(QCoreApplication::translate("CellMenu", "Exact Fractions"));
     exact->setCheckable(true);
     exact->setChecked(setting.value() == steps::Arithmetic::Exact);
     QObject::connect(exact, &QAction::toggled, &setting, [&setting](bool checked) {
@@ -62,9 +63,11 @@ void addStepCommands(QMenu& menu, const CopySource& source)
                 copyText(format(*solution));
         };
     };
-    menu.addAction(QStringLiteral("Copy All Steps"), &menu, copySteps(&steps::workedSolutionText))
+    //: Copies the matrix after every stage, with the row operations and the solution, as plain text.
+    menu.addAction(QCoreApplication::translate("CellMenu", "Copy All Steps"), &menu, copySteps(&steps::workedSolutionText))
         ->setEnabled(solution != nullptr);
-    menu.addAction(QStringLiteral("Copy All Steps as LaTeX"), &menu, copySteps(&steps::workedSolutionLatex))
+    menu.addAction(QCoreApplication::translate("CellMenu", "Copy All Steps as LaTeX"), &menu,
+                   copySteps(&steps::workedSolutionLatex))
         ->setEnabled(solution != nullptr);
     addPaperCommands(menu, solution);
 }
@@ -74,11 +77,13 @@ void addStepCommands(QMenu& menu, const CopySource& source)
 void addCopyCommands(QMenu& menu, CopySource source)
 {
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Copy Matrix"), &menu,
+    //: Copies the cells of this grid, a line per row, the values apart by tabs.
+    menu.addAction(QCoreApplication::translate("CellMenu", "Copy Matrix"), &menu,
                    [texts = source.texts] { copyText(steps::gridCopyText(texts)); });
     if (source.offersSteps)
         addStepCommands(menu, source);
     if (source.openReducedForm)
+        //: Opens the window with the steps on to the reduced row echelon form.
         menu.addAction(QCoreApplication::translate("CellMenu", "Reduced Form"), &menu, source.openReducedForm)
             ->setEnabled(source.solution != nullptr);
     if (source.arithmetic != nullptr)
@@ -87,9 +92,12 @@ void addCopyCommands(QMenu& menu, CopySource source)
 
 void routeEditCommands(QMenu& menu, QUndoStack* history, const std::function<void()>& paste)
 {
-    const QString pasteText = QLineEdit::tr("&Paste");
-    const QString undoText = QLineEdit::tr("&Undo");
-    const QString redoText = QLineEdit::tr("&Redo");
+    // The line edit's own entries, named as Qt's own translation names them;
+    // they are not the program's to translate.
+    const char* const lineEdit = QLineEdit::staticMetaObject.className();
+    const QString pasteText = QCoreApplication::translate(lineEdit, "&Paste");
+    const QString undoText = QCoreApplication::translate(lineEdit, "&Undo");
+    const QString redoText = QCoreApplication::translate(lineEdit, "&Redo");
     for (QAction* action : menu.actions()) {
         const QString command = action->text().section(QChar(u'\t'), 0, 0);
         if (command != pasteText && command != undoText && command != redoText)

@@ -1,5 +1,7 @@
 #include "rowsweep/ui/cells/cell_grid_view.h"
 
+#include <QCoreApplication>
+
 #include "rowsweep/ui/cells/cell_context_menu.h"
 #include "rowsweep/ui/desktop/arithmetic_setting.h"
 #include "rowsweep/ui/look/separator_line.h"
@@ -21,12 +23,13 @@ CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& g
     // working in the other window, without a click to bring this one up.
     window()->setAttribute(Qt::WA_AlwaysShowToolTips);
     for (int row = 0; row < kRows; ++row) {
-        // Rows and columns counted from 1, as a person counts them.
-        const QString place = caption + QStringLiteral(", row ") + QString::number(row + 1) + QStringLiteral(", column ");
         for (int column = 0; column < kColumns; ++column) {
             auto* edit = new CellEdit(this);
             edit->setObjectName(elementName(grid.rows[row], column));
-            edit->setAccessibleName(place + QString::number(column + 1));
+            // Rows and columns counted from 1, as a person counts them.
+            //: What a screen reader calls a cell: %1 is its frame's caption ("Matrix", "Step 4"), %2 its row, %3 its column.
+            edit->setAccessibleName(QCoreApplication::translate("CellGrid", "%1, row %2, column %3")
+                                        .arg(caption, QString::number(row + 1), QString::number(column + 1)));
             edit->setGeometry(toPixels(TwipRect{kGridColumnLefts[column], grid.rowTops[row], kGridCellWidth,
                                                 grid.rowHeights[row]}));
             edit->setHistory(&history_.stack());

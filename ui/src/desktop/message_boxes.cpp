@@ -31,8 +31,8 @@ void setMessageBoxHook(MessageBoxHook newHook)
 
 void showMathError(QWidget* parent)
 {
-    QMessageBox box(QMessageBox::Information, QString::fromUtf8(kMathErrorTitle), QString::fromUtf8(kMathErrorText),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Information, QCoreApplication::translate(steps::kMathErrorContext, kMathErrorTitle),
+                    QCoreApplication::translate(steps::kMathErrorContext, kMathErrorText), QMessageBox::Ok, parent);
     //: What a screen reader calls the icon of the "Math error" message box.
     nameMessageBoxIcon(box, QCoreApplication::translate("MessageBox", "Information"));
     ask(box);

@@ -25,10 +25,10 @@ constexpr int kGap = 120;
 
 // Frames as in the Solving window, Answer first, two to a row.
 constexpr std::array<ControlPlacement, kFrames> kFramePlacements{{
-    {names::kReducedFormFrames[0], "Answer", {240, 120, 4215, 1815}, 0},
-    {names::kReducedFormFrames[1], "Step 7", {4560, 120, 4215, 1815}, 19},
-    {names::kReducedFormFrames[2], "Step 8", {240, 1920, 4215, 1815}, 38},
-    {names::kReducedFormFrames[3], "Step 9", {4560, 1920, 4215, 1815}, 57},
+    {names::kReducedFormFrames[0], QT_TRANSLATE_NOOP("Caption", "Answer"), {240, 120, 4215, 1815}, 0},
+    {names::kReducedFormFrames[1], QT_TRANSLATE_NOOP("Caption", "Step 7"), {4560, 120, 4215, 1815}, 19},
+    {names::kReducedFormFrames[2], QT_TRANSLATE_NOOP("Caption", "Step 8"), {240, 1920, 4215, 1815}, 38},
+    {names::kReducedFormFrames[3], QT_TRANSLATE_NOOP("Caption", "Step 9"), {4560, 1920, 4215, 1815}, 57},
 }};
 
 constexpr std::array<int, kRows> kRowTops{240, 720, 1200};
