@@ -16,7 +16,6 @@ namespace rowsweep {
 namespace {
 
 using Kind = RowOperation::Kind;
-using testing::Rows;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
