@@ -1,14 +1,12 @@
-// Runs the exact reduction over eighteen arbitrary cell texts.
-//
-// The input is the texts of the input grid, one per line, row by row, as
-// for the double reduction; cells read as fractions too. Missing lines are
-// empty cells; lines after the eighteenth are ignored.
+// Runs the exact reduction over eighteen arbitrary cell texts, one per
+// line; cells read as fractions too.
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "cell_lines.h"
 #include "fuzz_check.h"
 #include "replay.h"
 #include "rowsweep/engine/exact_reduction.h"
@@ -18,21 +16,6 @@ namespace {
 
 using rowsweep::ExactMatrix;
 using rowsweep::kRows;
-
-// As "Solve" reads the grid exactly: a cell that is not a number counts as 0.
-ExactMatrix readCells(std::string_view input)
-{
-    ExactMatrix matrix;
-    for (auto& row : matrix) {
-        for (mpq_class& value : row) {
-            const auto end = input.find('\n');
-            if (auto read = rowsweep::parseExactCellText(input.substr(0, end), true))
-                swap(value, *read);
-            input.remove_prefix(end == std::string_view::npos ? input.size() : end + 1);
-        }
-    }
-    return matrix;
-}
 
 bool changesNothing(const rowsweep::ExactStageOperations& operations)
 {
@@ -45,7 +28,9 @@ bool changesNothing(const rowsweep::ExactStageOperations& operations)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const ExactMatrix input = readCells({reinterpret_cast<const char*>(data), size});
+    const ExactMatrix input = readCellLines<mpq_class>(
+        {reinterpret_cast<const char*>(data), size},
+        [](std::string_view text) { return rowsweep::parseExactCellText(text, true); });
     const rowsweep::ExactReduction reduction = rowsweep::reduce(input);
 
     ExactMatrix before = input;

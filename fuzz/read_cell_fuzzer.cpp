@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the cell text conversions.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -25,26 +26,13 @@ std::string_view trimBlanks(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-bool isAsciiLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-// Forms that can never be a number: any letter but a single exponent
-// marker (so no infinity, NaN or hexadecimal spelling), and any character
-// a decimal literal does not use.
+// Forms that can never be a number: any character a decimal literal does
+// not use, so any letter but a single exponent marker (no infinity, NaN or
+// hexadecimal spelling).
 bool hasNonNumberForm(std::string_view trimmed)
 {
-    int exponentMarkers = 0;
-    for (const char c : trimmed) {
-        if (c == 'e' || c == 'E')
-            ++exponentMarkers;
-        else if (isAsciiLetter(c))
-            return true;
-        else if (std::string_view("0123456789+-.").find(c) == std::string_view::npos)
-            return true;
-    }
-    return exponentMarkers > 1;
+    const auto markers = std::count_if(trimmed.begin(), trimmed.end(), [](char c) { return c == 'e' || c == 'E'; });
+    return trimmed.find_first_not_of("0123456789+-.eE") != std::string_view::npos || markers > 1;
 }
 
 bool sameDouble(double a, double b)

@@ -1,13 +1,10 @@
-// Runs the whole reduction over eighteen arbitrary cell texts.
-//
-// The input is the texts of the input grid, one per line, row by row
-// (six cells of the first row, then the second, then the third). Missing
-// lines are empty cells; lines after the eighteenth are ignored.
+// Runs the whole reduction over eighteen arbitrary cell texts, one per line.
 
 #include <cstdint>
 #include <cstring>
 #include <string_view>
 
+#include "cell_lines.h"
 #include "fuzz_check.h"
 #include "replay.h"
 #include "rowsweep/engine/cell_text.h"
@@ -17,20 +14,6 @@ namespace {
 
 using rowsweep::kRows;
 using rowsweep::Matrix;
-
-// As "Solve" reads the grid: a cell that is not a number counts as 0.
-Matrix readCells(std::string_view input)
-{
-    Matrix matrix{};
-    for (auto& row : matrix) {
-        for (double& value : row) {
-            const auto end = input.find('\n');
-            value = rowsweep::parseCellText(input.substr(0, end)).value_or(0.0);
-            input.remove_prefix(end == std::string_view::npos ? input.size() : end + 1);
-        }
-    }
-    return matrix;
-}
 
 bool isNonFiniteText(std::string_view text)
 {
@@ -46,7 +29,7 @@ bool sameBits(const Matrix& a, const Matrix& b)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const Matrix input = readCells({reinterpret_cast<const char*>(data), size});
+    const Matrix input = readCellLines<double>({reinterpret_cast<const char*>(data), size}, rowsweep::parseCellText);
     const rowsweep::Reduction reduction = rowsweep::reduce(input);
 
     rowsweep::CellTextBuffer buffer;
