@@ -87,7 +87,7 @@ TEST_P(TranslationTest, EveryCaptionFitsItsControl)
 {
     click(*form_, names::kSampleButton);
     click(*form_, names::kSolveButton);
-    auto& about = static_cast<AboutWindow&>(form_->aboutWindow().get());
+    AboutWindow& about = loadAbout(*form_);
     for (QWidget* window : std::initializer_list<QWidget*>{form_.get(), &solving(), &about}) {
         for (const ClassicButton* button : window->findChildren<ClassicButton*>()) {
             const QRect room = button->captionRect();
@@ -110,7 +110,7 @@ TEST_P(TranslationTest, EveryCaptionFitsItsControl)
     const int room = credits->contentsRect().width() - 2 * static_cast<int>(credits->document()->documentMargin());
     for (const QString& line : credits->toPlainText().split(u'\n'))
         EXPECT_LE(credits->fontMetrics().horizontalAdvance(line), room) << line.toStdString();
-    form_->aboutWindow().destroy();
+    delete loadedAbout();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest, ::testing::ValuesIn(kLanguages),
