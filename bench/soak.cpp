@@ -17,7 +17,6 @@
 
 #include "private_settings.h"
 #include "rowsweep/engine/matrix.h"
-#include "rowsweep/ui/windows/about_window.h"
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/windows/main_window.h"
 #include "rowsweep/ui/desktop/maker_link.h"
@@ -112,8 +111,9 @@ public:
     {
         for (int i = 0; i < count; ++i) {
             QTimer::singleShot(0, &form_, [this] {
-                if (rowsweep::ui::AboutWindow* about = form_.aboutWindow().loaded())
-                    about->close();
+                for (QWidget* window : QApplication::topLevelWidgets())
+                    if (window->objectName() == rowsweep::ui::toQString(names::kAboutWindow))
+                        window->close();
             });
             button(names::kAboutButton).click();
             settle();

@@ -149,19 +149,6 @@ TEST(DescribeOperation, SaysWhatTheOperationDidInWords)
     EXPECT_EQ(explainStage(divisions), QStringList{QStringLiteral("Divide row 2 by -1")});
 }
 
-TEST(NoChangeLine, CountsRowsAndColumnsFromOne)
-{
-    const std::pair<NoChange, const char*> cases[] = {
-        {NoChange::columnHasNoNonZero(0), "No change: column 1 has no entry other than 0"},
-        {NoChange::alreadyOne(0, 0), "No change: row 1 already has 1 in column 1"},
-        {NoChange::alreadyZero(2, 0), "No change: row 3 already has 0 in column 1"},
-        {NoChange::rowsHaveZero(1, 2, 1), "No change: rows 2 and 3 have 0 in column 2"},
-        {NoChange::alreadyOne(1, 1), "No change: row 2 already has 1 in column 2"},
-    };
-    for (const auto& [reason, words] : cases)
-        EXPECT_EQ(noChangeLine(reason), QString::fromUtf8(words));
-}
-
 // What hovering adds to a cell's text; a "≈" only where it reads true.
 TEST(ValueHint, GivesAFractionsDecimalOrTheFractionADecimalCameFrom)
 {

@@ -18,31 +18,14 @@ struct BadText {
     QString text;
 };
 
+// The grammar of a number is the engine's; these reach it only through a
+// cell: the longest text a cell takes, and a digit outside ASCII.
 std::vector<BadText> badTexts()
 {
     const int longest = QLineEdit().maxLength();
     return {
         {"as many digits as a cell takes", QString(longest, QLatin1Char('9'))},
-        {"a number drowned in letters", QLatin1String("5") + QString(longest - 1, QLatin1Char('x'))},
-        {"control characters", QStringLiteral("\x01\x02\x7f")},
-        {"a number after a control character", QStringLiteral("\x1b" "4")},
-        {"right-to-left letters", QStringLiteral("\u05d0\u05d1\u05d2")},
-        {"digits behind a direction override", QStringLiteral("\u202e12")},
-        {"emoji", QStringLiteral("\U0001F600")},
-        {"a number with an emoji", QStringLiteral("4\U0001F600")},
-        {"Arabic-Indic digits", QStringLiteral("\u0663")},
         {"full-width digits", QStringLiteral("\uff14")},
-        {"a non-breaking space", QStringLiteral("\u00a04")},
-        {"empty", QString()},
-        {"a lone sign", QStringLiteral("-")},
-        {"a lone point", QStringLiteral(".")},
-        {"an exponent without digits", QStringLiteral("1e")},
-        {"hexadecimal", QStringLiteral("0x10")},
-        {"a decimal comma", QStringLiteral("4,5")},
-        {"infinity", QStringLiteral("Infinity")},
-        {"not a number", QStringLiteral("NaN")},
-        {"trailing junk", QStringLiteral("4abc")},
-        {"beyond the double range", QStringLiteral("1e400")},
     };
 }
 

@@ -1,6 +1,8 @@
 // The main window's commands and the Solving window they fill, driven
 // through the real widgets by object name.
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QIcon>
 #include <QLabel>
@@ -72,41 +74,16 @@ TEST_P(SolveTest, FillsEverySnapshotAndTheResultWithoutShowingTheSolvingWindow)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(WorkedExamples, SolveTest, ::testing::ValuesIn(kWorkedExamples),
+// The engine's tests reduce every worked example; the windows show one
+// that ends quietly and one that warns.
+std::vector<WorkedExample> shownExamples()
+{
+    return {kWorkedExamples[0], *std::find_if(std::begin(kWorkedExamples), std::end(kWorkedExamples),
+                                              [](const WorkedExample& example) { return example.warns; })};
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, SolveTest, ::testing::ValuesIn(shownExamples()),
                          [](const auto& example) { return std::string(example.param.name); });
-
-TEST_F(MainWindowCommandsTest, SolveWhileTheSolvingWindowIsVisibleUpdatesItInPlace)
-{
-    click(*form_, names::kWatchButton);
-    QPointer<SolvingWindow> shown = solving();
-    ASSERT_TRUE(shown && shown->isVisible());
-    expectAllSnapshots(uniform(""));
-
-    click(*form_, names::kSampleButton);
-    click(*form_, names::kSolveButton);
-
-    EXPECT_EQ(solving(), shown.data()) << "the same window is written to";
-    EXPECT_TRUE(shown->isVisible());
-    EXPECT_EQ(readGrid(*shown, kSnapshotRows[0]), texts(kSampleInput));
-    EXPECT_EQ(readGrid(*shown, kSnapshotRows[3]), texts(kSampleStep4));
-}
-
-// Sample, Clear
-
-TEST_F(MainWindowCommandsTest, SampleAfterSolveReplacesOnlyTheInputGrid)
-{
-    fillGrid(*form_, kInputRows, texts(kColumnZero));
-    click(*form_, names::kSolveButton);
-    const GridTexts result = readGrid(*form_, kResultRows);
-    const GridTexts step5 = readGrid(*solving(), kSnapshotRows[4]);
-    cell(*form_, elementName(kInputRows[1], 4)).setText("typed");
-
-    click(*form_, names::kSampleButton);
-
-    EXPECT_EQ(readGrid(*form_, kInputRows), texts(kSampleInput));
-    EXPECT_EQ(readGrid(*form_, kResultRows), result);
-    EXPECT_EQ(readGrid(*solving(), kSnapshotRows[4]), step5);
-}
 
 TEST_F(MainWindowCommandsTest, ClearBeforeTheSolvingWindowExistsCreatesItHiddenAndEmptiesEveryCell)
 {
@@ -131,48 +108,52 @@ TEST_F(MainWindowCommandsTest, ClearBeforeTheSolvingWindowExistsCreatesItHiddenA
     EXPECT_EQ(emptied, 144);
 }
 
-TEST_F(MainWindowCommandsTest, ClearWhileTheSolvingWindowIsVisibleEmptiesItAtOnce)
+// Shown before any Solve, the Solving window is empty and carries the main
+// window's picture; Solve writes into it in place, Sample leaves it alone,
+// closing it loses its snapshots, and Clear empties it at once.
+TEST_F(MainWindowCommandsTest, TheShownSolvingWindowFollowsTheCommandsUntilItIsClosed)
 {
-    solveSampleAndWatch();
+    click(*form_, names::kWatchButton);
+    QPointer<SolvingWindow> shown = solving();
+    ASSERT_TRUE(shown && shown->isVisible());
+    EXPECT_EQ(shown->parentWidget(), nullptr) << "an independent top-level window";
+    expectAllSnapshots(uniform(""));
+    const QImage picture = form_->findChild<QLabel*>(toQString(names::kMakerPicture))->pixmap().toImage();
+    EXPECT_EQ(shown->windowIcon().pixmap(32).toImage(), picture);
+    shown->showMinimized();
+    click(*form_, names::kWatchButton);
+    EXPECT_FALSE(shown->isMinimized()) << "Watch brings it back from the task bar";
 
+    click(*form_, names::kSampleButton);
+    click(*form_, names::kSolveButton);
+    EXPECT_EQ(solving(), shown.data()) << "the same window is written to";
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(readGrid(*shown, kSnapshotRows[3]), texts(kSampleStep4));
+    const GridTexts result = readGrid(*form_, kResultRows);
+
+    fillGrid(*form_, kInputRows, texts(kColumnZero));
+    click(*form_, names::kSampleButton);
+    EXPECT_EQ(readGrid(*form_, kInputRows), texts(kSampleInput));
+    EXPECT_EQ(readGrid(*form_, kResultRows), result) << "Sample replaces only the input";
+    EXPECT_EQ(readGrid(*shown, kSnapshotRows[3]), texts(kSampleStep4));
+
+    shown->close();
+    // Until the closed window is deleted, a new reference must already see a new window.
+    click(*form_, names::kWatchButton);
+    flushDeferredDeletes();
+    EXPECT_TRUE(shown.isNull()) << "closing destroys the window";
+    ASSERT_NE(solving(), nullptr);
+    EXPECT_TRUE(solving()->isVisible());
+    expectAllSnapshots(uniform(""));
+    EXPECT_EQ(solving()->windowIcon().pixmap(32).toImage(), picture) << "the icon is set again";
+    EXPECT_EQ(readGrid(*form_, kResultRows), result) << "the main window is not touched";
+
+    click(*form_, names::kSolveButton);
     click(*form_, names::kClearButton);
-
     expectAllSnapshots(uniform(""));
     EXPECT_TRUE(solving()->isVisible());
     EXPECT_EQ(readGrid(*form_, kInputRows), uniform(""));
     EXPECT_EQ(readGrid(*form_, kResultRows), uniform(""));
-}
-
-// Watch on a solving
-
-TEST_F(MainWindowCommandsTest, WatchBeforeAnySolveShowsEmptyGridsWithTheMainPictureAsIcon)
-{
-    click(*form_, names::kWatchButton);
-
-    ASSERT_NE(solving(), nullptr);
-    EXPECT_TRUE(solving()->isVisible());
-    EXPECT_EQ(solving()->parentWidget(), nullptr) << "an independent top-level window";
-    expectAllSnapshots(uniform(""));
-    const QPixmap picture = form_->findChild<QLabel*>(toQString(names::kMakerPicture))->pixmap();
-    EXPECT_EQ(solving()->windowIcon().pixmap(32).toImage(), picture.toImage());
-}
-
-TEST_F(MainWindowCommandsTest, ClosingTheSolvingWindowLosesItsSnapshotsAndTheNextWatchLoadsItAnew)
-{
-    QPointer<SolvingWindow> first = &solveSampleAndWatch();
-
-    first->close();
-    // Until the closed window is deleted, a new reference must already see a new window.
-    click(*form_, names::kWatchButton);
-    flushDeferredDeletes();
-
-    EXPECT_TRUE(first.isNull()) << "closing destroys the window";
-    ASSERT_NE(solving(), nullptr);
-    EXPECT_TRUE(solving()->isVisible());
-    expectAllSnapshots(uniform(""));
-    EXPECT_FALSE(solving()->windowIcon().isNull()) << "the icon is set again";
-    EXPECT_TRUE(form_->isVisible()) << "the main window is not touched";
-    EXPECT_EQ(readGrid(*form_, kResultRows), texts(kWorkedExamples[0].snapshots[5]));
 }
 
 // Exit
@@ -274,9 +255,7 @@ TEST_F(MainWindowCommandsTest, PictureOpensTheMakersPageOncePerClick)
     click(*form_, names::kMakerPicture);
 
     ASSERT_EQ(openedLinks_.size(), 2U);
-    for (const QUrl& url : openedLinks_)
-        EXPECT_EQ(url, QUrl(QString::fromLatin1(kMakerAddress)));
-    EXPECT_TRUE(QUrl(QString::fromLatin1(kMakerAddress)).isValid());
+    EXPECT_EQ(openedLinks_, std::vector<QUrl>(2, QUrl(QString::fromLatin1(kMakerAddress))));
     EXPECT_TRUE(form_->isVisible());
 }
 

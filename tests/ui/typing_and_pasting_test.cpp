@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QTest>
@@ -23,20 +22,6 @@ namespace {
 
 class TypingAndPastingTest : public MainWindowTest {
 protected:
-    QLineEdit& inputCell(int row, int column) { return cell(*form_, elementName(kInputRows[row], column)); }
-
-    static void press(QWidget& widget, QKeySequence keys)
-    {
-        const QKeyCombination combination = keys[0];
-        QTest::keyClick(&widget, combination.key(), combination.keyboardModifiers());
-    }
-
-    static void pasteInto(QLineEdit& into, const QString& text)
-    {
-        QGuiApplication::clipboard()->setText(text);
-        press(into, QKeySequence::Paste);
-    }
-
     // A drag from another program entering the cell and dropped at its middle.
     static bool drop(QLineEdit& into, const QString& text)
     {
@@ -108,14 +93,23 @@ const FocusStep kFocusSteps[] = {
     {'1', "Text2(1)", Qt::ShiftModifier | Qt::Key_Up, "Text2(1)"},
     {'1', "Text2(1)", Qt::AltModifier | Qt::Key_Down, "Text2(1)"},
     {'1', "Text2(1)", Qt::ShiftModifier | Qt::KeypadModifier | Qt::Key_Enter, "Text2(1)"},
-    {'1', "Text1(2)", Qt::Key_Tab, "Text1(4)"},
     {'1', "Text1(4)", Qt::ShiftModifier | Qt::Key_Backtab, "Text1(2)"},
     {'1', "Text2(0)", Qt::ShiftModifier | Qt::Key_Backtab, "Text1(5)"},
     {'3', "Text1(0)", Qt::Key_Return, "Text1(1)"},
     {'3', "Text63(5)", Qt::Key_Return, "Text61(0)"},
     {'3', "Text42(4)", Qt::Key_Down, "Text43(4)"},
     {'3', "Text21(1)", Qt::Key_Up, "Text21(1)"},
-    {'3', "Text1(3)", Qt::Key_Tab, "Text3(5)"},
+    // Tab keeps each window's fixed order.
+    {'1', "Text1(2)", Qt::Key_Tab, "Text1(4)"},   {'1', "Text1(5)", Qt::Key_Tab, "Text2(0)"},
+    {'1', "Text3(5)", Qt::Key_Tab, "Text1(3)"},   {'1', "Text1(3)", Qt::Key_Tab, "Text6(0)"},
+    {'1', "Text6(0)", Qt::Key_Tab, "Text5(0)"},   {'1', "Text4(0)", Qt::Key_Tab, "Command1"},
+    {'1', "Command1", Qt::Key_Tab, "Text4(1)"},   {'1', "Text6(5)", Qt::Key_Tab, "Command2"},
+    {'1', "Command2", Qt::Key_Tab, "Command3"},   {'1', "Command4", Qt::Key_Tab, "Command5"},
+    {'1', "Command6", Qt::Key_Tab, "Text1(0)"},   {'3', "Text1(3)", Qt::Key_Tab, "Text3(5)"},
+    {'3', "Text3(0)", Qt::Key_Tab, "Text2(5)"},   {'3', "Text1(4)", Qt::Key_Tab, "Text1(2)"},
+    {'3', "Text1(0)", Qt::Key_Tab, "Text21(0)"},  {'3', "Text33(5)", Qt::Key_Tab, "Text41(0)"},
+    {'3', "Text43(0)", Qt::Key_Tab, "Text51(0)"}, {'3', "Text63(5)", Qt::Key_Tab, "Text43(1)"},
+    {'3', "Text43(5)", Qt::Key_Tab, "Text1(3)"},
 };
 
 TEST_F(TypingAndPastingTest, EnterGoesOnRowByRowAndUpAndDownKeepTheColumnWhileTabKeepsItsOrder)
@@ -123,9 +117,10 @@ TEST_F(TypingAndPastingTest, EnterGoesOnRowByRowAndUpAndDownKeepTheColumnWhileTa
     for (const FocusStep& step : kFocusSteps) {
         QWidget& window = step.window == '1' ? static_cast<QWidget&>(*form_) : form_->solvingWindow().get();
         ASSERT_TRUE(activate(window));
-        QLineEdit& from = cell(window, QString::fromLatin1(step.from));
-        from.setFocus(Qt::TabFocusReason);
-        QTest::keyClick(&from, step.keys.key(), step.keys.keyboardModifiers());
+        auto* from = window.findChild<QWidget*>(QString::fromLatin1(step.from));
+        ASSERT_NE(from, nullptr) << step.from;
+        from->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(from, step.keys.key(), step.keys.keyboardModifiers());
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         EXPECT_EQ(QApplication::focusWidget()->objectName(), step.to)
             << QKeySequence(step.keys).toString().toStdString() << " from " << step.from;
@@ -162,10 +157,10 @@ TEST_F(TypingAndPastingTest, UndoAndRedoWalkThroughEveryEarlierGridOfARandomSess
             case 0:
                 into.setFocus(Qt::TabFocusReason);
                 QTest::keyClick(&into, pick(2) == 0 ? Qt::Key_End : Qt::Key_Home);
-                pasteInto(into, values[pick(5)]);
+                paste(into, values[pick(5)]);
                 break;
             case 1:
-                pasteInto(into, someBlock());
+                paste(into, someBlock());
                 break;
             case 2:
                 drop(into, pick(2) == 0 ? someBlock() : u' ' + values[pick(5)]);
@@ -210,7 +205,7 @@ TEST_F(TypingAndPastingTest, ABlockIsOneStepWhateverIsTypedOrPastedAroundIt)
             press(inputCell(row, column), QKeySequence::Undo);
     };
     fillGrid(*form_, kInputRows, sample);
-    pasteInto(inputCell(0, 0), QStringLiteral("1\t9\n8"));  // its first value is the cell's text
+    paste(inputCell(0, 0), QStringLiteral("1\t9\n8"));  // its first value is the cell's text
     const GridTexts pasted = with(sample, {{0, 1, "9"}, {1, 0, "8"}});
     ASSERT_EQ(input(), pasted);
     QLineEdit& into = inputCell(0, 0);
@@ -226,7 +221,7 @@ TEST_F(TypingAndPastingTest, ABlockIsOneStepWhateverIsTypedOrPastedAroundIt)
     undo(1, 1, 1);
     EXPECT_EQ(input(), sample);
 
-    pasteInto(into, QStringLiteral("6 6"));  // a paste after an undone block
+    paste(into, QStringLiteral("6 6"));  // a paste after an undone block
     undo(1, 0, 0);
     EXPECT_EQ(input(), sample);
     press(into, QKeySequence(Qt::CTRL | Qt::Key_Y));
@@ -235,7 +230,7 @@ TEST_F(TypingAndPastingTest, ABlockIsOneStepWhateverIsTypedOrPastedAroundIt)
 
     // Typing on after a step elsewhere was undone is a step of its own.
     QTest::keyClicks(&into, QStringLiteral("3"));
-    pasteInto(inputCell(2, 5), QStringLiteral("8"));
+    paste(inputCell(2, 5), QStringLiteral("8"));
     undo(1, 0, 0);
     QTest::keyClicks(&into, QStringLiteral("4"));
     undo(1, 0, 0);
@@ -260,7 +255,7 @@ TEST_F(TypingAndPastingTest, TheHistoryIsBoundedInStepsAndTextButKeepsTheLastFul
     QLineEdit& into = inputCell(0, 0);
     const auto pasteOver = [&](const QString& value) {
         into.selectAll();
-        pasteInto(into, value);
+        paste(into, value);
     };
     const auto full = [&](int paste) { return QString(into.maxLength(), QChar(u'0' + paste % 10)); };
     const struct {
@@ -288,7 +283,7 @@ TEST_F(TypingAndPastingTest, TheMenusUndoAndRedoTakeTheBlockStepToo)
 {
     fillGrid(*form_, kInputRows, texts(kSampleInput));
     auto& into = static_cast<CellEdit&>(inputCell(2, 4));
-    pasteInto(into, QStringLiteral("7;8;9\n3;4"));
+    paste(into, QStringLiteral("7;8;9\n3;4"));
     const GridTexts pasted = with(texts(kSampleInput), {{2, 4, "7"}, {2, 5, "8"}});
     ASSERT_EQ(input(), pasted) << "values beyond the edges are left out";
     const auto trigger = [&](const QString& command, bool enabled) {

@@ -2,11 +2,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
+#include <QToolTip>
 
+#include "rowsweep/ui/windows/about_window.h"
 #include "rowsweep/ui/windows/main_window.h"
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/desktop/maker_link.h"
@@ -77,6 +81,7 @@ void UiTest::SetUp()
 
 void UiTest::TearDown()
 {
+    dismissToolTip();
     watchdog_.reset();
     setMessageBoxHook({});
     setLinkOpener({});
@@ -196,6 +201,64 @@ bool UiTest::activate(QWidget& window)
     window.show();
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
+}
+
+void UiTest::press(QWidget& widget, const QKeySequence& keys)
+{
+    const QKeyCombination combination = keys[0];
+    QTest::keyClick(&widget, combination.key(), combination.keyboardModifiers());
+}
+
+void UiTest::paste(QWidget& into, const QString& text, const QKeySequence& keys)
+{
+    QGuiApplication::clipboard()->setText(text);
+    press(into, keys);
+}
+
+QMenu& UiTest::openMenu(QLineEdit& cell)
+{
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, {}, cell.mapToGlobal(QPoint()));
+    QApplication::sendEvent(&cell, &event);
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+        return *menu;
+    throw std::runtime_error("no menu opened");
+}
+
+QString UiTest::hover(QWidget& widget)
+{
+    dismissToolTip();
+    const QPoint middle = widget.rect().center();
+    QHelpEvent event(QEvent::ToolTip, middle, widget.mapToGlobal(middle));
+    QApplication::sendEvent(&widget, &event);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+void UiTest::dismissToolTip()
+{
+    QToolTip::hideText();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->inherits("QTipLabel"))
+            delete window;
+}
+
+AboutWindow* UiTest::loadedAbout()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == toQString(names::kAboutWindow))
+            return static_cast<AboutWindow*>(window);
+    return nullptr;
+}
+
+AboutWindow& UiTest::loadAbout(QWidget& mainWindow)
+{
+    expectModal(true);
+    whenModalAppears([](QWidget& about) { static_cast<QDialog&>(about).accept(); });
+    click(mainWindow, names::kAboutButton);
+    expectModal(false);
+    AboutWindow* about = loadedAbout();
+    if (about == nullptr)
+        throw std::runtime_error("no About window loaded");
+    return *about;
 }
 
 void MainWindowTest::SetUp()

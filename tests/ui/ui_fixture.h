@@ -11,7 +11,9 @@
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -21,6 +23,10 @@
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/object_names.h"
 #include "rowsweep/ui/windows/main_window.h"
+
+namespace rowsweep::ui {
+class AboutWindow;
+}
 
 namespace rowsweep::ui::testing {
 
@@ -69,6 +75,21 @@ protected:
     static GridTexts readGrid(QWidget& window, const names::GridRows& rows);
     static void fillGrid(QWidget& window, const names::GridRows& rows, const GridTexts& texts);
     static bool activate(QWidget& window);
+    static void press(QWidget& widget, const QKeySequence& keys);
+    // Puts the text on the clipboard and pastes it with the keys.
+    static void paste(QWidget& into, const QString& text, const QKeySequence& keys = QKeySequence::Paste);
+    // Opens the cell's menu with the menu key, as a user would.
+    static QMenu& openMenu(QLineEdit& cell);
+    // What a hover over the middle of the widget shows, as the user sees it.
+    static QString hover(QWidget& widget);
+    // A hidden tooltip lingers as a top-level window for a while.
+    static void dismissToolTip();
+    // The About window, found by its object name as automation finds it;
+    // null while none is loaded.
+    static AboutWindow* loadedAbout();
+    // Shows the About window from the main window and hides it with Ok at
+    // once, leaving it loaded and hidden.
+    AboutWindow& loadAbout(QWidget& mainWindow);
 
     std::vector<SeenBox> seenBoxes_;
     std::vector<QUrl> openedLinks_;
@@ -94,6 +115,9 @@ protected:
     // Types the input into the main window and presses Solve, answering
     // the "Math error" box when the input is expected to raise it.
     void solve(const GridTexts& input, bool warns);
+
+    QLineEdit& inputCell(int row, int column) { return cell(*form_, elementName(names::kInputRows[row], column)); }
+    QLineEdit& resultCell(int row, int column) { return cell(*form_, elementName(names::kResultRows[row], column)); }
 
     std::unique_ptr<MainWindow> form_;
 };

@@ -22,12 +22,11 @@ struct VerdictCase {
     bool shortened = false;  // drawn with an ellipsis, whole in the tooltip
 };
 
+// The verdict's wording is the steps library's; the line shows it, and
+// whole on hover where it is too long for the window.
 TEST_F(VerdictTest, SolveWritesTheVerdictAndClearEmptiesIt)
 {
     const VerdictCase cases[] = {
-        {"sample", kSampleInput, false, "Infinitely many solutions: x3, x4, x5 free",
-         "x1 = -1 + 17 x3 - 2 x4 + 28 x5\nx2 = -1 + 10 x3 - x4 + 16 x5\nx3, x4, x5 free"},
-        {"empty", rowsweep::testing::worked::kEmpty, false, "Nothing to solve: every coefficient column is empty", ""},
         {"contradiction",
          {{{"1", "2", "0", "0", "1", "1"}, {"0", "1", "1", "0", "0", "2"}, {"1", "3", "1", "0", "1", "8"}}}, true,
          "No solution: the equations contradict each other", "Row 3 reads 0 = 1"},

@@ -31,7 +31,6 @@ public:
     MainWindow& operator=(const MainWindow&) = delete;
 
     // Each is created hidden on first use and again after the user closed it.
-    [[nodiscard]] SingleInstance<AboutWindow>& aboutWindow() { return about_; }
     [[nodiscard]] SingleInstance<SolvingWindow>& solvingWindow() { return solving_; }
     [[nodiscard]] SingleInstance<ReducedFormWindow>& reducedFormWindow() { return reducedForm_; }
 
