@@ -211,6 +211,8 @@ TEST(CellTextFittingTest, EveryValueOfAGridCellShowsAtSixtyPercentAtLeastWithIts
         EXPECT_TRUE(exponent < 0 || QString(fitted.text).remove(u'+').endsWith(text.mid(exponent).remove(u'+')))
             << fitted.text.toStdString();
     }
+    EXPECT_FALSE(fitCellText(QStringLiteral("1.5e+20"), std::nullopt, font, {27, 12}).text.contains(u'\n'))
+        << "two lines only where the cell is tall enough";
 }
 
 TEST(CellHoverTextTest, SaysWhatTheCellDoesNotShowAndNeverContradictsItself)

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -159,6 +160,18 @@ TEST_F(ReadingResultsTest, ACutValueIsDrawnAsItsShownTextWhileItsTextStaysWhole)
     EXPECT_NEAR(cut.property("shownPointSize").toReal() / QFontInfo(cut.font()).pointSizeF(), kSmallestCellTextScale,
                 0.05)
         << "shortened only at the smallest size";
+    const QImage twoLines = cut.grab().toImage();
+    int top = twoLines.height();
+    int bottom = -1;
+    for (int y = 3; y < twoLines.height() - 3; ++y)
+        for (int x = 3; x < twoLines.width() - 3; ++x)
+            if (qGray(twoLines.pixel(x, y)) < 128) {
+                top = std::min(top, y);
+                bottom = y;
+            }
+    QFont shownFont = cut.font();
+    shownFont.setPointSizeF(cut.property("shownPointSize").toReal());
+    EXPECT_GT(bottom - top, QFontMetrics(shownFont).height()) << "the exponent drawn below the digits";
     EXPECT_EQ(cut.text(), "-3.33333333333333e+19");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&cut)->text(QAccessible::Value), "-3.33333333333333e+19");
 

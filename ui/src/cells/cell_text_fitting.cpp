@@ -49,7 +49,11 @@ FittedCellText fitCellText(const QString& text, const std::optional<WrittenNumbe
     }
     const std::optional<WrittenNumber> read =
         number ? number : readWrittenNumber(text.toStdString());
-    const QString shortened = shortenedCellText(text, read, fitsAt(drawn));
+    QString shortened = shortenedCellText(text, read, fitsAt(drawn));
+    // Drawn smaller still, a form goes on one line where two do not fit
+    // the cell's height.
+    if (2 * QFontMetrics(drawn).height() > room.height())
+        shortened.remove(u'\n');
     for (int size = smallestSize - 1; size > 0 && !fitsAt(drawn)(shortened); --size)
         drawn.setPixelSize(size);
     return {shortened, drawn};
