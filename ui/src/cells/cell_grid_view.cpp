@@ -59,14 +59,6 @@ std::array<std::array<QString, kColumns>, kRows> CellGridView::texts() const
     return texts;
 }
 
-void CellGridView::showTexts(const std::array<std::array<QString, kColumns>, kRows>& texts)
-{
-    history_.stack().clear();
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            cells_[row][column]->restore({texts[row][column], std::nullopt, 0});
-}
-
 void CellGridView::showNumbers(const steps::StageNumbers& numbers)
 {
     history_.stack().clear();

@@ -111,9 +111,14 @@ int cappedSize(std::size_t size)
 // Fixed notation, as "%.15g" writes powers -4 to 14: the whole integer part
 // and some of the fraction, at least as many of its digits as make two
 // significant ones.
+bool writtenFixed(const Significant& value)
+{
+    return value.power >= -4 && value.power <= 14;
+}
+
 std::optional<QString> fixedForm(const Significant& value, const FitsRoom& fits, QString& shortest)
 {
-    if (value.power < -4 || value.power > 14)
+    if (!writtenFixed(value))
         return std::nullopt;
     const QString sign = value.negative ? QStringLiteral("-") : QString();
     const QString digits = QString::fromStdString(value.digits);
@@ -135,21 +140,49 @@ std::optional<QString> fixedForm(const Significant& value, const FitsRoom& fits,
     return longestFitting(least, longest, make, fits);
 }
 
-// Scientific notation: sign, first digit, point, some digits, the exponent.
+// The longest line of a text that may have two.
+qsizetype widestLine(const QString& text)
+{
+    const qsizetype lineBreak = text.indexOf(u'\n');
+    return lineBreak < 0 ? text.size() : std::max(lineBreak, text.size() - lineBreak - 1);
+}
+
+// Scientific notation: sign, first digit, point, some digits, "…", the
+// whole exponent; on one line where it fits, else with the exponent on a
+// line of its own below. A value written with an exponent whose digits
+// fit is written whole over two lines first, before any of it is cut.
+// The plus of a positive exponent tells nothing the missing minus does
+// not: it is left out only where the exponent, on a line of its own, does
+// not fit with it.
 std::optional<QString> scientificForm(const Significant& value, const FitsRoom& fits, QString& shortest)
 {
     const QString sign = value.negative ? QStringLiteral("-") : QString();
-    const QString digits =
-        QString::fromStdString(value.digits).leftJustified(kLeastSignificantDigits, u'0');
-    const QString exponent = exponentText(value.power);
+    const QString all = QString::fromStdString(value.digits);
+    const QString whole = sign + all.front() + (all.size() > 1 ? u'.' + all.mid(1) : QString()) + u'\n';
+    const bool wholeFits = value.complete && !writtenFixed(value) && all.size() <= kMostShownCharacters;
+    const QString digits = all.leftJustified(kLeastSignificantDigits, u'0');
     const int longest = std::max(kLeastSignificantDigits,
                                  cappedSize(value.digits.size()) - (value.complete ? 1 : 0));
-    const auto make = [&](int shown) {
-        return sign + digits.front() + u'.' + digits.mid(1, shown - 1) + kEllipsis + exponent;
-    };
-    if (shortest.isEmpty() || make(kLeastSignificantDigits).size() < shortest.size())
-        shortest = make(kLeastSignificantDigits);
-    return longestFitting(kLeastSignificantDigits, longest, make, fits);
+    const QString withSign = exponentText(value.power);
+    const QString exponents[] = {withSign, value.power < 0 ? withSign : u'e' + withSign.mid(2)};
+    for (const QString& exponent : exponents) {
+        if (wholeFits && fits(whole + exponent))
+            return whole + exponent;
+        for (const QString& between : {QString(), QStringLiteral("\n")}) {
+            if (between.isEmpty() && exponent != withSign)
+                continue;  // the plus goes only from an exponent on a line of its own
+            const auto make = [&](int shown) {
+                return sign + digits.front() + u'.' + digits.mid(1, shown - 1) + kEllipsis + between + exponent;
+            };
+            if (std::optional<QString> form = longestFitting(kLeastSignificantDigits, longest, make, fits))
+                return form;
+        }
+    }
+    const QString twoLines = sign + digits.front() + u'.' + digits.mid(1, kLeastSignificantDigits - 1) + kEllipsis
+                             + u'\n' + withSign;
+    if (shortest.isEmpty() || widestLine(twoLines) < shortest.size())
+        shortest = twoLines;
+    return std::nullopt;
 }
 
 // Leading characters and an ellipsis; a sign keeps the character after it.

@@ -9,6 +9,7 @@
 
 #include "rowsweep/steps/reduced_form_steps.h"
 #include "rowsweep/steps/solution_set.h"
+#include "rowsweep/steps/stage_numbers.h"
 #include "rowsweep/ui/cells/cell_grid_view.h"
 #include "rowsweep/ui/desktop/steps_output.h"
 #include "rowsweep/ui/look/layout.h"
@@ -103,10 +104,10 @@ ReducedFormWindow::ReducedFormWindow(const QPixmap& mainPicture, ArithmeticSetti
 void ReducedFormWindow::showSolution(std::shared_ptr<const steps::WorkedSolution> solution)
 {
     const std::vector<steps::WrittenStep> steps = steps::reducedFormSteps(*solution);
-    grids_[0]->showTexts(steps::exactAnswerTexts(*solution));
+    grids_[0]->showNumbers(steps::matrixNumbers(solution->reducedForm.start));
     for (std::size_t i = 0; i < steps.size() && i + 1 < kFrames; ++i) {
         CellGridView& view = *grids_[i + 1];
-        view.showTexts(steps[i].matrix);
+        view.showNumbers(steps::matrixNumbers(solution->reducedForm.steps[i].matrix));
         const QString operations = steps[i].operations.join(u'\n');
         view.setToolTip(operations);
         view.setAccessibleDescription(operations);

@@ -16,4 +16,9 @@ using StageNumbers = std::array<std::array<WrittenNumber, kColumns>, kRows>;
 // the cells draw from, without reading their own text back.
 [[nodiscard]] StageNumbers stageNumbers(const WorkedSolution& solution, std::size_t stage);
 
+// A matrix in the written forms of its arithmetic: the numbers the Reduced
+// Form window draws for the exact Answer and each step after it.
+template<class Number>
+[[nodiscard]] StageNumbers matrixNumbers(const BasicMatrix<Number>& matrix);
+
 }  // namespace rowsweep::steps

@@ -53,9 +53,6 @@ public:
     [[nodiscard]] CellEdit* cell(int row, int column) const { return cells_[row][column]; }
 
     [[nodiscard]] std::array<std::array<QString, kColumns>, kRows> texts() const;
-    // Writes every cell as the program writes cells; the grid's history
-    // starts afresh.
-    void showTexts(const std::array<std::array<QString, kColumns>, kRows>& texts);
     // Writes every cell with a number's text, kept in its written form for
     // drawing; the grid's history starts afresh.
     void showNumbers(const steps::StageNumbers& numbers);

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include "rowsweep/engine/written_number.h"
@@ -15,18 +16,20 @@ namespace rowsweep::ui {
 
 // The text a cell draws while the user is not editing it, and the font it
 // draws it in: the whole text at the largest size from the cell's own down
-// to kSmallestCellTextScale of it at which it fits; a text that does not
-// fit even then is shortened (see shortenedCellText) at that smallest
-// size, or where not even its shortest form fits there, at the size that
-// form fits at. `number` is the written form of a number the program wrote; a
-// typed text is read as typed.
+// to kSmallestCellTextScale of it at which it fits in `room`; a text that
+// does not fit even then is shortened (see shortenedCellText) at that
+// smallest size, on two lines where its exponent needs one of its own.
+// Only where not even the shortest of these fits there (a four-digit
+// exponent in a narrow cell) is it drawn smaller still, rather than lose
+// its exponent. `number` is the written form of a number the program
+// wrote; a typed text is read as typed.
 struct FittedCellText {
-    QString text;
+    QString text;  // its lines separated by "\n"
     QFont font;
 };
 inline constexpr double kSmallestCellTextScale = 0.6;
 [[nodiscard]] FittedCellText fitCellText(const QString& text, const std::optional<WrittenNumber>& number,
-                                         const QFont& font, int width);
+                                         const QFont& font, QSize room);
 
 // What a line edit with the contents rectangle `area` draws in place of
 // its text; none where it fits whole at the font's size, and the line edit
