@@ -225,6 +225,27 @@
     </message>
 </context>
 <context>
+    <name>Latex</name>
+    <message>
+        <source> from column %1 on</source>
+        <extracomment>LaTeX words after a row operation that leaves the columns before %1 alone; keep the leading blank.</extracomment>
+        <translation> ab Spalte %1</translation>
+    </message>
+    <message>
+        <source>No solution: row %1 reads</source>
+        <extracomment>LaTeX words before the contradiction &quot;0 = 1&quot;; %1 is the row&apos;s number.</extracomment>
+        <translation>Keine Lösung: Zeile %1 lautet</translation>
+    </message>
+    <message numerus="yes">
+        <source>free</source>
+        <extracomment>Follows the free unknowns of the general solution in LaTeX (&quot;x_3, x_4 free&quot;); their count picks the plural form.</extracomment>
+        <translation>
+            <numerusform>frei</numerusform>
+            <numerusform>frei</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MakerLink</name>
     <message>
         <source>Maker&apos;s web page</source>
@@ -398,6 +419,14 @@
     <message>
         <source>Rowsweep: worked solution</source>
         <translation>Rowsweep: Lösungsweg</translation>
+    </message>
+</context>
+<context>
+    <name>WorkedSolution</name>
+    <message>
+        <source>The system has solutions; see the line below the result.</source>
+        <extracomment>Follows a &quot;Math error&quot; when the reduced form still finds solutions.</extracomment>
+        <translation>Das System hat Lösungen; siehe die Zeile unter dem Ergebnis.</translation>
     </message>
 </context>
 <context>

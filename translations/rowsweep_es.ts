@@ -225,6 +225,27 @@
     </message>
 </context>
 <context>
+    <name>Latex</name>
+    <message>
+        <source> from column %1 on</source>
+        <extracomment>LaTeX words after a row operation that leaves the columns before %1 alone; keep the leading blank.</extracomment>
+        <translation> desde la columna %1</translation>
+    </message>
+    <message>
+        <source>No solution: row %1 reads</source>
+        <extracomment>LaTeX words before the contradiction &quot;0 = 1&quot;; %1 is the row&apos;s number.</extracomment>
+        <translation>Sin solución: la fila %1 dice</translation>
+    </message>
+    <message numerus="yes">
+        <source>free</source>
+        <extracomment>Follows the free unknowns of the general solution in LaTeX (&quot;x_3, x_4 free&quot;); their count picks the plural form.</extracomment>
+        <translation>
+            <numerusform>libre</numerusform>
+            <numerusform>libres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MakerLink</name>
     <message>
         <source>Maker&apos;s web page</source>
@@ -398,6 +419,14 @@
     <message>
         <source>Rowsweep: worked solution</source>
         <translation>Rowsweep: resolución detallada</translation>
+    </message>
+</context>
+<context>
+    <name>WorkedSolution</name>
+    <message>
+        <source>The system has solutions; see the line below the result.</source>
+        <extracomment>Follows a &quot;Math error&quot; when the reduced form still finds solutions.</extracomment>
+        <translation>El sistema tiene soluciones; vea la línea debajo del resultado.</translation>
     </message>
 </context>
 <context>

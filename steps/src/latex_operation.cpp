@@ -106,6 +106,7 @@ QString latexOperation(const BasicRowOperation<Number>& op)
     text = latexRow(op.target) + QStringLiteral(" \\to ") + text;
     if (op.firstColumn > 0)
         text += QStringLiteral("\\text{%1}").arg(
+            //: LaTeX words after a row operation that leaves the columns before %1 alone; keep the leading blank.
             QCoreApplication::translate("Latex", " from column %1 on").arg(op.firstColumn + 1));
     return text;
 }

@@ -43,6 +43,7 @@ QStringList explainStage(const WorkedSolution& solution, std::size_t stage)
 
 QString solutionsDespiteWarning()
 {
+    //: Follows a "Math error" when the reduced form still finds solutions.
     return QCoreApplication::translate("WorkedSolution", "The system has solutions; see the line below the result.");
 }
 

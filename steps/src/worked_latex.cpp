@@ -88,11 +88,12 @@ QString workedSolutionLatex(const WorkedSolution& solution)
 
 QString solutionLatex(const Verdict& verdict)
 {
-    if (!verdict.solvable)
+    if (!verdict.solvable) {
+        //: LaTeX words before the contradiction "0 = 1"; %1 is the row's number.
+        const QString words = QCoreApplication::translate("Latex", "No solution: row %1 reads");
         return displayed(QStringLiteral("\\text{%1 } 0 = %2")
-                             .arg(QCoreApplication::translate("Latex", "No solution: row %1 reads")
-                                      .arg(verdict.contradictionRow + 1),
-                                  latexNumber(verdict.contradictionValue)));
+                             .arg(words.arg(verdict.contradictionRow + 1), latexNumber(verdict.contradictionValue)));
+    }
     if (verdict.nothingToSolve())
         return displayed(QStringLiteral("\\text{%1}").arg(verdictLine(verdict)));
     QStringList lines;
@@ -104,9 +105,12 @@ QString solutionLatex(const Verdict& verdict)
         lines << (fitsTheLine(line) ? line : start + terms.join(QStringLiteral(" \\\\\n&\\qquad ")));
     }
     const QStringList free = freeUnknowns(verdict, latexUnknown);
-    if (!free.isEmpty())
+    const int freeCount = static_cast<int>(free.size());
+    if (freeCount > 0)
         lines << QStringLiteral("& %1 \\text{ %2}")
-                     .arg(free.join(QStringLiteral(", ")), QCoreApplication::translate("Latex", "free"));
+                     .arg(free.join(QStringLiteral(", ")),
+                          //: Follows the free unknowns of the general solution in LaTeX ("x_3, x_4 free"); their count picks the plural form.
+                          QCoreApplication::translate("Latex", "free", nullptr, freeCount));
     return displayed(QStringLiteral("\\begin{aligned}\n") + lines.join(QStringLiteral(" \\\\\n"))
                      + QStringLiteral("\n\\end{aligned}"));
 }
