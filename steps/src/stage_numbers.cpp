@@ -5,11 +5,7 @@ namespace rowsweep::steps {
 template<class Number>
 StageNumbers matrixNumbers(const BasicMatrix<Number>& matrix)
 {
-    StageNumbers numbers;
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            numbers[row][column] = writtenNumber(matrix[row][column]);
-    return numbers;
+    return entryWise(matrix, [](const Number& value) { return writtenNumber(value); });
 }
 
 template StageNumbers matrixNumbers(const BasicMatrix<double>&);

@@ -11,11 +11,7 @@ namespace rowsweep::steps {
 template<class Number>
 CellTexts matrixTexts(const BasicMatrix<Number>& matrix)
 {
-    CellTexts texts;
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            texts[row][column] = numberText(matrix[row][column]);
-    return texts;
+    return entryWise(matrix, [](const Number& value) { return numberText(value); });
 }
 
 template CellTexts matrixTexts(const BasicMatrix<double>&);

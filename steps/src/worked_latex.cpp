@@ -17,11 +17,7 @@ namespace {
 template<class Number>
 LatexMatrix latexMatrix(const BasicMatrix<Number>& matrix)
 {
-    LatexMatrix entries;
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            entries[row][column] = latexNumber(matrix[row][column]);
-    return entries;
+    return entryWise(matrix, [](const Number& value) { return latexNumber(value); });
 }
 
 template<class Number>
