@@ -136,6 +136,12 @@ std::optional<mpq_class> parseExactCellText(std::string_view text, bool fraction
 
 std::string formatExactCellText(const mpq_class& value)
 {
+    // Nearly every cell of a Solve holds such a value; writing it straight
+    // into the text spares taking it apart first, a third of the time.
+    if (const std::optional<detail::WordParts> word = detail::wordPartsOf(value)) {
+        char text[detail::kWordPartsRoom];
+        return {text, detail::writeWordParts(text, *word)};
+    }
     return detail::textOf(detail::viewOf(detail::partsOf(value)));
 }
 
