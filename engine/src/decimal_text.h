@@ -68,6 +68,23 @@ struct NumberParts {
     long long power = 0;
 };
 
+// An integer or fraction written exactly whose parts each fit a machine
+// word: numerator below 10^15, denominator at most 10^6.
+struct WordParts {
+    bool negative;
+    unsigned long numerator;    // its magnitude
+    unsigned long denominator;  // 1 for an integer
+};
+
+[[nodiscard]] std::optional<WordParts> wordPartsOf(const mpq_class& value) noexcept;
+
+// Room for writeWordParts: a sign, 15 digits, a slash and 7 digits.
+inline constexpr int kWordPartsRoom = 24;
+
+// Writes "-n/d", "n/d" or "n" as the general writer does, and returns the
+// end of what was written.
+char* writeWordParts(char* out, const WordParts& parts) noexcept;
+
 [[nodiscard]] NumberParts partsOf(double value) noexcept;
 [[nodiscard]] NumberParts partsOf(const mpq_class& value);
 [[nodiscard]] NumberParts decimalPartsOf(const mpq_class& value);

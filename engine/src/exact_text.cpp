@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <system_error>
 #include <limits>
 
 #include "decimal_text.h"
@@ -98,7 +99,19 @@ std::optional<mpq_class> readExactNumber(std::string_view text)
     // One result object, built in place and returned as it is: moving a
     // GMP fraction costs an allocation.
     std::optional<mpq_class> value;
-    const auto literal = detail::scanDecimalLiteral(detail::trimBlanks(text));
+    const std::string_view trimmed = detail::trimBlanks(text);
+    // Most cells hold a plain integer that fits a machine word; reading it
+    // directly spares taking it apart as a decimal, the larger part of
+    // reading a cell. The decimal reading gives the same value.
+    long whole = 0;
+    const auto [end, error] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), whole);
+    if (error == std::errc() && end == trimmed.data() + trimmed.size()) {
+        value.emplace();
+        if (whole != 0)
+            mpz_set_si(value->get_num_mpz_t(), whole);
+        return value;
+    }
+    const auto literal = detail::scanDecimalLiteral(trimmed);
     if (!literal)
         return value;
     // Only a literal near the ends of the double range needs the double
@@ -136,6 +149,12 @@ std::optional<mpq_class> parseExactCellText(std::string_view text, bool fraction
 
 std::string formatExactCellText(const mpq_class& value)
 {
+    // Nearly every cell of a Solve holds such a value; writing it straight
+    // into the text spares taking it apart first, a third of the time.
+    if (const std::optional<detail::WordParts> word = detail::wordPartsOf(value)) {
+        char text[detail::kWordPartsRoom];
+        return {text, detail::writeWordParts(text, *word)};
+    }
     return detail::textOf(detail::viewOf(detail::partsOf(value)));
 }
 

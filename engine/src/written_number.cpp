@@ -210,7 +210,7 @@ NumberParts partsOf(double value) noexcept
     return decimalParts(value < 0, {digits.digits, static_cast<std::size_t>(digits.count)}, digits.power);
 }
 
-NumberParts partsOf(const mpq_class& value)
+std::optional<WordParts> wordPartsOf(const mpq_class& value) noexcept
 {
     const mpz_srcptr numerator = value.get_num_mpz_t();
     const mpz_srcptr denominator = value.get_den_mpz_t();
@@ -220,14 +220,34 @@ NumberParts partsOf(const mpq_class& value)
     const mp_limb_t below = mpz_getlimbn(denominator, 0);
     if (mpz_size(numerator) > 1 || top >= kWrittenNumeratorBound || mpz_size(denominator) > 1
         || below > kLargestWrittenDenominator)
+        return std::nullopt;
+    return WordParts{mpz_sgn(numerator) < 0, top, below};
+}
+
+char* writeWordParts(char* out, const WordParts& parts) noexcept
+{
+    if (parts.negative)
+        *out++ = '-';
+    out = std::to_chars(out, out + 16, parts.numerator).ptr;
+    if (parts.denominator == 1)
+        return out;
+    *out++ = '/';
+    return std::to_chars(out, out + 8, parts.denominator).ptr;
+}
+
+NumberParts partsOf(const mpq_class& value)
+{
+    const std::optional<WordParts> word = wordPartsOf(value);
+    if (!word)
         return decimalPartsOf(value);
 
     NumberParts made =
-        parts(below == 1 ? WrittenNumber::Kind::Integer : WrittenNumber::Kind::Fraction, mpz_sgn(numerator) < 0);
-    char* const digitsEnd = std::to_chars(made.digitBuffer, std::end(made.digitBuffer), top).ptr;
+        parts(word->denominator == 1 ? WrittenNumber::Kind::Integer : WrittenNumber::Kind::Fraction, word->negative);
+    char* const digitsEnd = std::to_chars(made.digitBuffer, std::end(made.digitBuffer), word->numerator).ptr;
     made.digitCount = static_cast<unsigned char>(digitsEnd - made.digitBuffer);
-    if (below != 1) {
-        char* const end = std::to_chars(made.denominatorBuffer, std::end(made.denominatorBuffer), below).ptr;
+    if (word->denominator != 1) {
+        char* const end =
+            std::to_chars(made.denominatorBuffer, std::end(made.denominatorBuffer), word->denominator).ptr;
         made.denominatorCount = static_cast<unsigned char>(end - made.denominatorBuffer);
     }
     return made;

@@ -39,6 +39,9 @@ TEST(ReadExactCell, ReadsTheDecimalAsWrittenWithOrWithoutFractions)
         {"5.", 5}, {"007", 7}, {"-0", 0}, {"0.0625", mpq_class(1, 16)}, {"-12.50", mpq_class(-25, 2)},
         {"2.5e3", 2500}, {"25E-1", mpq_class(5, 2)}, {"1e+2", 100}, {"0.04", mpq_class(1, 25)},
         {"0.333333333333333", mpq_class(333333333333333, 1000000000000000)},
+        // A whole number read as a machine word up to its ends, and past them.
+        {"-42", -42}, {"-9223372036854775808", mpq_class(mpz_class("-9223372036854775808"))},
+        {"9223372036854775808", mpq_class(mpz_class("9223372036854775808"))},
         // Twenty digits no longer fit a machine word.
         {"99999999999999999999", mpq_class(mpz_class("99999999999999999999"))},
         {"1234567890123456789.5", mpq_class(mpz_class("2469135780246913579"), 2)},
