@@ -190,16 +190,26 @@ rowsweep::ExactMatrix readExactInput(const TextMatrix& texts)
     return matrix;
 }
 
-bool solveExactly(const TextMatrix& input, WrittenCells& cells)
+template<class Number>
+bool writeStages(const rowsweep::BasicReduction<Number>& reduction, WrittenCells& cells)
 {
-    const rowsweep::ExactReduction reduction = rowsweep::reduce(readExactInput(input));
     for (std::size_t grid = 0; grid < cells.size(); ++grid) {
-        const rowsweep::ExactMatrix& matrix = reduction.stages[std::min(grid, rowsweep::kStageCount - 1)].matrix;
+        const rowsweep::BasicMatrix<Number>& matrix = reduction.stages[std::min(grid, rowsweep::kStageCount - 1)].matrix;
         for (int row = 0; row < kRows; ++row)
             for (int column = 0; column < kColumns; ++column)
                 cells[grid][row][column] = rowsweep::formatExactCellText(matrix[row][column]);
     }
     return reduction.thirdRowNotZero;
+}
+
+// As a Solve hands the stages on: in machine words where they fit.
+bool solveExactly(const TextMatrix& texts, WrittenCells& cells)
+{
+    const rowsweep::ExactMatrix input = readExactInput(texts);
+    if (const auto small = rowsweep::inMachineWords(input))
+        if (const auto reduction = rowsweep::reduceInMachineWords(*small))
+            return writeStages(*reduction, cells);
+    return writeStages(rowsweep::reduce(input), cells);
 }
 
 // The longest text a cell takes, 32,767 characters: a decimal with every
@@ -232,12 +242,21 @@ void exactSolveOnMemoryGrids(benchmark::State& state, const TextMatrix& input)
 }
 
 // The engine's part of an exact Solve: the six stages on fractions already
-// read, as a computer-algebra rref would be timed.
+// read, as a computer-algebra rref would be timed; in machine words where
+// they fit, as a Solve runs them.
+bool reduceAsASolveDoes(const rowsweep::ExactMatrix& input)
+{
+    if (const auto small = rowsweep::inMachineWords(input))
+        if (const auto reduction = rowsweep::reduceInMachineWords(*small))
+            return reduction->thirdRowNotZero;
+    return rowsweep::reduce(input).thirdRowNotZero;
+}
+
 void exactReduction(benchmark::State& state, const TextMatrix& texts)
 {
     const rowsweep::ExactMatrix input = readExactInput(texts);
     for (auto _ : state)
-        benchmark::DoNotOptimize(rowsweep::reduce(input));
+        benchmark::DoNotOptimize(reduceAsASolveDoes(input));
 }
 
 constexpr double kMaxRatioToFloor = 1.5;

@@ -77,6 +77,7 @@ struct WordParts {
 };
 
 [[nodiscard]] std::optional<WordParts> wordPartsOf(const mpq_class& value) noexcept;
+[[nodiscard]] std::optional<WordParts> wordPartsOf(const SmallFraction& value) noexcept;
 
 // Room for writeWordParts: a sign, 15 digits, a slash and 7 digits.
 inline constexpr int kWordPartsRoom = 24;
@@ -87,6 +88,7 @@ char* writeWordParts(char* out, const WordParts& parts) noexcept;
 
 [[nodiscard]] NumberParts partsOf(double value) noexcept;
 [[nodiscard]] NumberParts partsOf(const mpq_class& value);
+[[nodiscard]] NumberParts partsOf(const SmallFraction& value);
 [[nodiscard]] NumberParts decimalPartsOf(const mpq_class& value);
 
 // The pieces as the writer reads them, from either form.

@@ -147,7 +147,10 @@ std::optional<mpq_class> parseExactCellText(std::string_view text, bool fraction
     return quotient;
 }
 
-std::string formatExactCellText(const mpq_class& value)
+namespace {
+
+template<class Exact>
+std::string exactCellText(const Exact& value)
 {
     // Nearly every cell of a Solve holds such a value; writing it straight
     // into the text spares taking it apart first, a third of the time.
@@ -156,6 +159,18 @@ std::string formatExactCellText(const mpq_class& value)
         return {text, detail::writeWordParts(text, *word)};
     }
     return detail::textOf(detail::viewOf(detail::partsOf(value)));
+}
+
+}  // namespace
+
+std::string formatExactCellText(const mpq_class& value)
+{
+    return exactCellText(value);
+}
+
+std::string formatExactCellText(const SmallFraction& value)
+{
+    return exactCellText(value);
 }
 
 std::string exactDecimalText(const mpq_class& value)

@@ -8,14 +8,11 @@
 
 #include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/exact_reduction.h"
-#include "small_fraction.h"
 
 namespace rowsweep {
 
 namespace {
 
-using detail::SmallFraction;
-using SmallMatrix = BasicMatrix<SmallFraction>;
 
 // In fractions some work is known to change nothing and is skipped: a 0
 // entry stays 0 when divided and adds 0 when multiplied, and a division by
@@ -246,21 +243,6 @@ BasicReduction<N> reduceIn(const BasicMatrix<N>& input)
     return reduction;
 }
 
-// The input in machine words, when every entry fits one.
-std::optional<SmallMatrix> inMachineWords(const ExactMatrix& input)
-{
-    SmallMatrix small;
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column) {
-            const mpq_class& value = input[row][column];
-            if (!value.get_num().fits_slong_p() || !value.get_den().fits_slong_p()
-                || value.get_num().get_si() == LONG_MIN)
-                return std::nullopt;
-            small[row][column] = SmallFraction::inLowestTerms(value.get_num().get_si(), value.get_den().get_si());
-        }
-    return small;
-}
-
 void setExactly(mpq_class& entry, const SmallFraction& value)
 {
     if (value.numerator() != 0)
@@ -273,16 +255,11 @@ void setExactly(mpq_class& entry, const SmallFraction& value)
 // moving a GMP fraction allocates.
 struct ExactFactor {
     const SmallFraction& value;
-    operator mpq_class() const
-    {
-        mpq_class exact;
-        setExactly(exact, value);
-        return exact;
-    }
+    operator mpq_class() const { return exactValue(value); }
 };
 
 // The fresh entries of `exact` are all 0; only the others are written.
-ExactReduction inGmpFractions(const BasicReduction<SmallFraction>& small)
+ExactReduction inGmpFractions(const SmallReduction& small)
 {
     ExactReduction exact;
     for (std::size_t i = 0; i < kStageCount; ++i) {
@@ -306,16 +283,52 @@ Reduction reduce(const Matrix& input) noexcept
     return reduceIn(input);
 }
 
+std::optional<SmallMatrix> inMachineWords(const ExactMatrix& input)
+{
+    SmallMatrix small;
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            const mpq_class& value = input[row][column];
+            if (!value.get_num().fits_slong_p() || !value.get_den().fits_slong_p()
+                || value.get_num().get_si() == LONG_MIN)
+                return std::nullopt;
+            small[row][column] = SmallFraction::inLowestTerms(value.get_num().get_si(), value.get_den().get_si());
+        }
+    return small;
+}
+
+std::optional<SmallReduction> reduceInMachineWords(const SmallMatrix& input)
+{
+    try {
+        return reduceIn(input);
+    } catch (const SmallFraction::Overflow&) {
+        return std::nullopt;
+    }
+}
+
+mpq_class exactValue(const SmallFraction& value)
+{
+    mpq_class exact;
+    setExactly(exact, value);
+    return exact;
+}
+
+ExactMatrix exactMatrix(const SmallMatrix& small)
+{
+    ExactMatrix exact;
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            setExactly(exact[row][column], small[row][column]);
+    return exact;
+}
+
 ExactReduction reduce(const ExactMatrix& input)
 {
     // Everyday matrices stay within machine words all the way; the few
     // that outgrow them are reduced again in GMP from the start.
-    if (const std::optional<SmallMatrix> small = inMachineWords(input)) {
-        try {
-            return inGmpFractions(reduceIn(*small));
-        } catch (const SmallFraction::Overflow&) {
-        }
-    }
+    if (const std::optional<SmallMatrix> small = inMachineWords(input))
+        if (const std::optional<SmallReduction> reduction = reduceInMachineWords(*small))
+            return inGmpFractions(*reduction);
     return reduceIn(input);
 }
 

@@ -8,6 +8,7 @@
 
 #include "decimal_text.h"
 #include "rowsweep/engine/cell_text.h"
+#include "rowsweep/engine/exact_reduction.h"
 #include "rowsweep/engine/exact_text.h"
 
 namespace rowsweep {
@@ -210,18 +211,35 @@ NumberParts partsOf(double value) noexcept
     return decimalParts(value < 0, {digits.digits, static_cast<std::size_t>(digits.count)}, digits.power);
 }
 
+namespace {
+
+// Both parts within the bounds of a written integer or fraction, or none.
+std::optional<WordParts> withinWrittenBounds(bool negative, unsigned long top, unsigned long below) noexcept
+{
+    if (top >= kWrittenNumeratorBound || below > kLargestWrittenDenominator)
+        return std::nullopt;
+    return WordParts{negative, top, below};
+}
+
+}  // namespace
+
 std::optional<WordParts> wordPartsOf(const mpq_class& value) noexcept
 {
     const mpz_srcptr numerator = value.get_num_mpz_t();
     const mpz_srcptr denominator = value.get_den_mpz_t();
     // Below 10^15 and 10^6 each part fits a limb, and then the digits are
     // written without GMP's help.
-    const mp_limb_t top = mpz_getlimbn(numerator, 0);
-    const mp_limb_t below = mpz_getlimbn(denominator, 0);
-    if (mpz_size(numerator) > 1 || top >= kWrittenNumeratorBound || mpz_size(denominator) > 1
-        || below > kLargestWrittenDenominator)
+    if (mpz_size(numerator) > 1 || mpz_size(denominator) > 1)
         return std::nullopt;
-    return WordParts{mpz_sgn(numerator) < 0, top, below};
+    return withinWrittenBounds(mpz_sgn(numerator) < 0, mpz_getlimbn(numerator, 0), mpz_getlimbn(denominator, 0));
+}
+
+std::optional<WordParts> wordPartsOf(const SmallFraction& value) noexcept
+{
+    const long long numerator = value.numerator();
+    // No numerator is LLONG_MIN, so its magnitude is a long long too.
+    return withinWrittenBounds(numerator < 0, static_cast<unsigned long>(numerator < 0 ? -numerator : numerator),
+                               static_cast<unsigned long>(value.denominator()));
 }
 
 char* writeWordParts(char* out, const WordParts& parts) noexcept
@@ -235,22 +253,34 @@ char* writeWordParts(char* out, const WordParts& parts) noexcept
     return std::to_chars(out, out + 8, parts.denominator).ptr;
 }
 
-NumberParts partsOf(const mpq_class& value)
-{
-    const std::optional<WordParts> word = wordPartsOf(value);
-    if (!word)
-        return decimalPartsOf(value);
+namespace {
 
+NumberParts partsOfWord(const WordParts& word) noexcept
+{
     NumberParts made =
-        parts(word->denominator == 1 ? WrittenNumber::Kind::Integer : WrittenNumber::Kind::Fraction, word->negative);
-    char* const digitsEnd = std::to_chars(made.digitBuffer, std::end(made.digitBuffer), word->numerator).ptr;
+        parts(word.denominator == 1 ? WrittenNumber::Kind::Integer : WrittenNumber::Kind::Fraction, word.negative);
+    char* const digitsEnd = std::to_chars(made.digitBuffer, std::end(made.digitBuffer), word.numerator).ptr;
     made.digitCount = static_cast<unsigned char>(digitsEnd - made.digitBuffer);
-    if (word->denominator != 1) {
+    if (word.denominator != 1) {
         char* const end =
-            std::to_chars(made.denominatorBuffer, std::end(made.denominatorBuffer), word->denominator).ptr;
+            std::to_chars(made.denominatorBuffer, std::end(made.denominatorBuffer), word.denominator).ptr;
         made.denominatorCount = static_cast<unsigned char>(end - made.denominatorBuffer);
     }
     return made;
+}
+
+}  // namespace
+
+NumberParts partsOf(const mpq_class& value)
+{
+    const std::optional<WordParts> word = wordPartsOf(value);
+    return word ? partsOfWord(*word) : decimalPartsOf(value);
+}
+
+NumberParts partsOf(const SmallFraction& value)
+{
+    const std::optional<WordParts> word = wordPartsOf(value);
+    return word ? partsOfWord(*word) : decimalPartsOf(exactValue(value));
 }
 
 NumberParts decimalPartsOf(const mpq_class& value)
@@ -345,6 +375,11 @@ WrittenNumber writtenNumber(double value)
 }
 
 WrittenNumber writtenNumber(const mpq_class& value)
+{
+    return writtenFrom(detail::partsOf(value));
+}
+
+WrittenNumber writtenNumber(const SmallFraction& value)
 {
     return writtenFrom(detail::partsOf(value));
 }

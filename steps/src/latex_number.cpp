@@ -53,6 +53,11 @@ QString latexNumber(const mpq_class& value)
     return latexNumber(writtenNumber(value));
 }
 
+QString latexNumber(const SmallFraction& value)
+{
+    return latexNumber(writtenNumber(value));
+}
+
 QString latexCoefficient(const WrittenNumber& number)
 {
     return written(number, QStringLiteral("\\tfrac"));

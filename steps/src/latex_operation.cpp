@@ -4,6 +4,7 @@
 
 #include "rowsweep/engine/exact_reduction.h"
 #include "rowsweep/steps/latex_number.h"
+#include "rowsweep/steps/number_text.h"
 
 namespace rowsweep::steps {
 
@@ -68,11 +69,22 @@ QString dividedRowAlone(int row, const mpq_class& divisor)
     return scaledRow(row, mpq_class(1 / divisor));
 }
 
+// Rare enough to be worked out in GMP.
+Quotient dividedRow(int row, const SmallFraction& divisor)
+{
+    return dividedRow(row, exactValue(divisor));
+}
+
+QString dividedRowAlone(int row, const SmallFraction& divisor)
+{
+    return dividedRowAlone(row, exactValue(divisor));
+}
+
 // "R_2 - 4 R_1", "R_2 + 4 R_1", "R_2 - R_1".
 template<class Number>
 QString rowMinusMultiple(int target, int source, const Number& factor)
 {
-    const bool add = factor < 0;
+    const bool add = isNegative(factor);
     return latexRow(target) + (add ? QStringLiteral(" + ") : QStringLiteral(" - "))
            + scaledRow(source, add ? Number(-factor) : factor);
 }
@@ -112,6 +124,7 @@ QString latexOperation(const BasicRowOperation<Number>& op)
 }
 
 template QString latexOperation(const BasicRowOperation<double>&);
+template QString latexOperation(const BasicRowOperation<SmallFraction>&);
 template QString latexOperation(const BasicRowOperation<mpq_class>&);
 
 }  // namespace rowsweep::steps

@@ -22,6 +22,11 @@ QString numberText(const mpq_class& value)
     return numberText(writtenNumber(value));
 }
 
+QString numberText(const SmallFraction& value)
+{
+    return numberText(writtenNumber(value));
+}
+
 QString valueHint(const QString& text)
 {
     const std::string utf8 = text.toStdString();

@@ -40,11 +40,23 @@ WorkedSolution solveCells(const CellTexts& texts, Arithmetic arithmetic)
         }
 
     // The reduced form goes on from the exact Answer in either arithmetic.
-    ExactReduction exactReduction = reduce(exactInput);
-    solution.reducedForm = continueToReducedForm(exactReduction.answer());
-    solution.verdict = readVerdict(solution.reducedForm, inUse);
+    const auto decideFrom = [&solution, &inUse](const ExactMatrix& answer) {
+        solution.reducedForm = continueToReducedForm(answer);
+        solution.verdict = readVerdict(solution.reducedForm, inUse);
+        return !solution.verdict.solvable;
+    };
     if (exact) {
-        solution.warned = !solution.verdict.solvable;
+        if (const std::optional<SmallMatrix> small = inMachineWords(exactInput))
+            if (std::optional<SmallReduction> reduction = reduceInMachineWords(*small)) {
+                solution.warned = decideFrom(exactMatrix(reduction->answer()));
+                solution.solve = BasicSolve<SmallFraction>{*small, std::move(*reduction)};
+                return solution;
+            }
+    }
+    ExactReduction exactReduction = reduce(exactInput);
+    const bool unsolvable = decideFrom(exactReduction.answer());
+    if (exact) {
+        solution.warned = unsolvable;
         solution.solve = BasicSolve<mpq_class>{exactInput, std::move(exactReduction)};
     } else {
         const Reduction reduction = reduce(input);

@@ -9,6 +9,7 @@ StageNumbers matrixNumbers(const BasicMatrix<Number>& matrix)
 }
 
 template StageNumbers matrixNumbers(const BasicMatrix<double>&);
+template StageNumbers matrixNumbers(const BasicMatrix<SmallFraction>&);
 template StageNumbers matrixNumbers(const BasicMatrix<mpq_class>&);
 
 StageNumbers stageNumbers(const WorkedSolution& solution, std::size_t stage)

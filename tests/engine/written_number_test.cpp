@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -158,6 +159,11 @@ TEST(WrittenNumber, EveryTextReadsBackAsThePiecesSay)
                            && cmp(value.get_den(), kLargestWrittenDenominator) <= 0;
         ASSERT_EQ(number.kind != Kind::Decimal, exact) << value.get_str();
         ASSERT_EQ(formatExactCellText(value), writtenText(number));
+        if (value.get_num().fits_slong_p() && value.get_den().fits_slong_p() && value.get_num() != LONG_MIN) {
+            const auto small = SmallFraction::inLowestTerms(value.get_num().get_si(), value.get_den().get_si());
+            ASSERT_EQ(piecesOf(writtenNumber(small)), piecesOf(number)) << value.get_str();
+            ASSERT_EQ(formatExactCellText(small), writtenText(number));
+        }
         if (exact) {
             ASSERT_EQ(valueOf(number), value);
         } else {

@@ -2,12 +2,16 @@
 // counts as 0, when the warning is due, and the hint when it comes from
 // rounding alone.
 
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "cell_rows.h"
+#include "rowsweep/steps/plain_text.h"
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/stage_texts.h"
 #include "rowsweep/steps/warning_hint.h"
+#include "rowsweep/steps/worked_latex.h"
 
 namespace rowsweep::steps::testing {
 namespace {
@@ -100,6 +104,38 @@ TEST(SolveCells, TheDependentSystemEndsWithZerosExactlyAndAHintInFloatingPoint)
     EXPECT_EQ(explainStage(floating, kStageCount - 1).back(), roundingHint());
 }
 
+// Exact stages handed on in machine words are shown, explained, copied and
+// typeset exactly as the same stages in GMP's fractions; values beyond a
+// written fraction's bounds come out as the same decimals.
+TEST(SolveCells, StagesInMachineWordsSayWhatTheSameStagesInGmpSay)
+{
+    const char* const everyday[] = {"0", "0", "1", "-1", "2", "-3", "7", "21", "1/3", "-5/7", "0.25", "-1e-6"};
+    const char* const edges[] = {"999999999999999", "1000000000000000", "1/1000000", "-1/1000001", "3037000499"};
+    std::mt19937 random(20261208);
+    int inWords = 0;
+    for (int trial = 0; trial < 200; ++trial) {
+        Rows rows;
+        for (auto& row : rows)
+            for (const char*& text : row)
+                text = random() % 8 ? everyday[random() % std::size(everyday)] : edges[random() % std::size(edges)];
+        const WorkedSolution words = solveRows(rows, Arithmetic::Exact);
+        const auto* small = std::get_if<BasicSolve<SmallFraction>>(&words.solve);
+        if (small == nullptr)
+            continue;  // outgrew machine words: GMP all along
+        ++inWords;
+        WorkedSolution gmp = words;
+        const ExactMatrix input = exactMatrix(small->input);
+        gmp.solve = BasicSolve<mpq_class>{input, rowsweep::detail::reduceInGmpFractions(input)};
+        for (std::size_t stage = 0; stage < kStageCount; ++stage) {
+            ASSERT_EQ(stageTexts(words, stage), stageTexts(gmp, stage)) << trial;
+            ASSERT_EQ(explainStage(words, stage), explainStage(gmp, stage)) << trial;
+        }
+        ASSERT_EQ(workedSolutionText(words), workedSolutionText(gmp)) << trial;
+        ASSERT_EQ(workedSolutionLatex(words), workedSolutionLatex(gmp)) << trial;
+    }
+    EXPECT_GT(inWords, 60);
+}
+
 // "0.1" is exactly 1/10 in Exact Fractions; a fraction reads only there,
 // and in floating point it is listed as not a number all the same.
 TEST(SolveCells, ReadsEachCellAsItsArithmeticReadsIt)
@@ -111,9 +147,9 @@ TEST(SolveCells, ReadsEachCellAsItsArithmeticReadsIt)
     input[2][2] = "abc";
 
     const WorkedSolution exact = solveRows(input, Arithmetic::Exact);
-    const auto& exactInput = std::get<BasicSolve<mpq_class>>(exact.solve).input;
-    EXPECT_EQ(exactInput[0][0], mpq_class(1, 10));
-    EXPECT_EQ(exactInput[0][5], mpq_class(1, 3));
+    const CellTexts exactInput = inputTexts(exact);
+    EXPECT_EQ(exactInput[0][0], QStringLiteral("1/10"));
+    EXPECT_EQ(exactInput[0][5], QStringLiteral("1/3"));
     EXPECT_FALSE(exact.unreadable[0][5]);
     EXPECT_TRUE(exact.unreadable[2][2]);
     EXPECT_FALSE(exact.unreadable[1][1]) << "blank is 0 without a mark";

@@ -147,6 +147,11 @@ TEST_F(ExactFractionsTest, ResultTooltipsPointFromAMisleadingWarning)
             EXPECT_TRUE(hover(resultCell(2, column)).contains(steps::roundingHint())) << column;
         }
     EXPECT_GT(residues, 0);
+    // Beyond the range of floating point the residue is NaN.
+    solve(texts(Rows{{{"1e-10", "1e300", "0", "0", "0", "0"}, {"0", "1", "0", "0", "0", "0"},
+                      {"1", "1e300", "0", "0", "0", "0"}}}), true);
+    EXPECT_EQ(resultCell(2, 1).text(), QStringLiteral("NaN"));
+    EXPECT_TRUE(hover(resultCell(2, 1)).contains(steps::rangeHint()));
     click(*form_, names::kClearButton);
     EXPECT_EQ(hover(resultCell(2, 3)), "") << "Clear takes the hint away";
 

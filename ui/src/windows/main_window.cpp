@@ -78,14 +78,14 @@ QStringList resultHints(const steps::WorkedSolution& solution)
     return hints;
 }
 
-// The cells of row 3 of a floating-point answer that are not zero: the
-// residue the warning comes from.
+// The cells of row 3 of a floating-point answer that the warning counts as
+// not zero (an infinity or NaN among them): the residue it comes from.
 CellMask residueCells(const steps::WorkedSolution& solution)
 {
     CellMask cells{};
     if (const auto* solve = std::get_if<steps::BasicSolve<double>>(&solution.solve))
         for (int column = 0; column < kColumns; ++column)
-            cells[kRows - 1][column] = !isZero(solve->reduction.stages.back().matrix[kRows - 1][column]);
+            cells[kRows - 1][column] = !readsBackAsZero(solve->reduction.answer()[kRows - 1][column]);
     return cells;
 }
 

@@ -4,9 +4,12 @@
 // tests as on doubles, but every entry and factor is a fraction, so
 // nothing is rounded and no infinity or NaN can arise.
 
+#include <optional>
+
 #include <gmpxx.h>
 
 #include "rowsweep/engine/reduction.h"
+#include "rowsweep/engine/small_fraction.h"
 
 namespace rowsweep {
 
@@ -25,6 +28,20 @@ using ExactReduction = BasicReduction<mpq_class>;
 // As reduce(const Matrix&), in exact arithmetic. The warning flag is set
 // when the third row of the exact answer is not all zero.
 [[nodiscard]] ExactReduction reduce(const ExactMatrix& input);
+
+// Everyday matrices are reduced, and their stages handed on, in machine
+// words: then no number of a Solve allocates. The same stages as reduce()
+// gives, with the same values.
+using SmallMatrix = BasicMatrix<SmallFraction>;
+using SmallReduction = BasicReduction<SmallFraction>;
+
+// The input in machine words; none when an entry does not fit one.
+[[nodiscard]] std::optional<SmallMatrix> inMachineWords(const ExactMatrix& input);
+// None when a number on the way outgrows a machine word.
+[[nodiscard]] std::optional<SmallReduction> reduceInMachineWords(const SmallMatrix& input);
+
+[[nodiscard]] mpq_class exactValue(const SmallFraction& value);
+[[nodiscard]] ExactMatrix exactMatrix(const SmallMatrix& small);
 
 namespace detail {
 // The same reduction with every step in GMP's fractions, as reduce() runs

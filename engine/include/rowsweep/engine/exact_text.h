@@ -10,6 +10,7 @@
 
 #include <gmpxx.h>
 
+#include "rowsweep/engine/small_fraction.h"
 #include "rowsweep/engine/written_number.h"
 
 namespace rowsweep {
@@ -30,6 +31,7 @@ namespace rowsweep {
 // fraction written reads back through parseExactCellText (with fractions)
 // as the same value.
 [[nodiscard]] std::string formatExactCellText(const mpq_class& value);
+[[nodiscard]] std::string formatExactCellText(const SmallFraction& value);
 
 // The value correctly rounded (half to even) to 15 significant digits and
 // laid out as "%.15g" lays out doubles, with no limit on the exponent:

@@ -11,6 +11,8 @@
 
 #include <gmpxx.h>
 
+#include "rowsweep/engine/small_fraction.h"
+
 namespace rowsweep {
 
 struct WrittenNumber {
@@ -51,6 +53,7 @@ inline constexpr unsigned long kLargestWrittenDenominator = 1000000;
 // rounded to 15 significant digits, which is exact for a value of 15
 // significant digits or fewer ("1e+300").
 [[nodiscard]] WrittenNumber writtenNumber(const mpq_class& value);
+[[nodiscard]] WrittenNumber writtenNumber(const SmallFraction& value);
 // The value rounded (half to even) to 15 significant digits.
 [[nodiscard]] WrittenNumber writtenDecimal(const mpq_class& value);
 

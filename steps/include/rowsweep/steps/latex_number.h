@@ -13,6 +13,7 @@ namespace rowsweep::steps {
 [[nodiscard]] QString latexNumber(const WrittenNumber& number);
 [[nodiscard]] QString latexNumber(double value);
 [[nodiscard]] QString latexNumber(const mpq_class& value);
+[[nodiscard]] QString latexNumber(const SmallFraction& value);
 
 // A number that multiplies something, where a fraction is set small:
 // "\tfrac{3}{2}", "17", "1 \times 10^{300}".

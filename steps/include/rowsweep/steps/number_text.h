@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "rowsweep/engine/small_fraction.h"
 #include "rowsweep/engine/written_number.h"
 
 namespace rowsweep::steps {
@@ -14,6 +15,7 @@ namespace rowsweep::steps {
 [[nodiscard]] QString numberText(const WrittenNumber& number);
 [[nodiscard]] QString numberText(double value);
 [[nodiscard]] QString numberText(const mpq_class& value);
+[[nodiscard]] QString numberText(const SmallFraction& value);
 
 // A sign for either arithmetic: a row operation with a negative multiple
 // reads as an addition.
@@ -24,6 +26,10 @@ namespace rowsweep::steps {
 [[nodiscard]] inline bool isNegative(const mpq_class& value)
 {
     return sgn(value) < 0;
+}
+[[nodiscard]] inline bool isNegative(const SmallFraction& value)
+{
+    return value.numerator() < 0;
 }
 
 // What hovering a cell adds to its text: the decimal value of a fraction

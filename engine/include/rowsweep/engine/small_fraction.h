@@ -1,16 +1,17 @@
 #pragma once
 
 // A fraction whose numerator and denominator fit a machine word, for the
-// exact reduction of everyday matrices: GMP's fractions allocate for every
-// number and call a gcd through several layers, which costs more than the
-// arithmetic itself when the numbers are small. Every result is in lowest
-// terms with a positive denominator, exactly as GMP keeps it; a result that
-// would not fit throws Overflow, and the caller starts again in GMP.
+// exact reduction of everyday matrices and for handing its stages on:
+// GMP's fractions allocate for every number and call a gcd through several
+// layers, which costs more than the arithmetic itself when the numbers are
+// small. Every result is in lowest terms with a positive denominator,
+// exactly as GMP keeps it; a result that would not fit throws Overflow,
+// and the caller starts again in GMP.
 
 #include <climits>
 #include <numeric>
 
-namespace rowsweep::detail {
+namespace rowsweep {
 
 class SmallFraction {
 public:
@@ -70,7 +71,13 @@ public:
 
     friend SmallFraction operator-(const SmallFraction& a, const SmallFraction& b)
     {
-        return a + SmallFraction(-b.numerator_, b.denominator_);
+        return a + -b;
+    }
+
+    // Never overflows: no numerator is LLONG_MIN.
+    friend constexpr SmallFraction operator-(const SmallFraction& a) noexcept
+    {
+        return {-a.numerator_, a.denominator_};
     }
 
 private:
@@ -106,4 +113,4 @@ private:
     return value.numerator() == 0;
 }
 
-}  // namespace rowsweep::detail
+}  // namespace rowsweep
