@@ -85,29 +85,6 @@ std::vector<WorkedExample> shownExamples()
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, SolveTest, ::testing::ValuesIn(shownExamples()),
                          [](const auto& example) { return std::string(example.param.name); });
 
-TEST_F(MainWindowCommandsTest, ClearBeforeTheSolvingWindowExistsCreatesItHiddenAndEmptiesEveryCell)
-{
-    fillGrid(*form_, kInputRows, uniform("7"));
-    fillGrid(*form_, kResultRows, uniform("8"));
-    const auto visibleWindows = [] {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        return std::count_if(windows.begin(), windows.end(), [](const QWidget* widget) { return widget->isVisible(); });
-    };
-    const auto visibleBefore = visibleWindows();
-
-    click(*form_, names::kClearButton);
-
-    ASSERT_NE(solving(), nullptr);
-    EXPECT_FALSE(solving()->isVisible());
-    EXPECT_FALSE(solving()->windowIcon().isNull()) << "its load step ran";
-    EXPECT_EQ(visibleWindows(), visibleBefore) << "nothing new becomes visible";
-    int emptied = 0;
-    for (QWidget* window : {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(solving())})
-        for (const QLineEdit* edit : window->findChildren<QLineEdit*>())
-            emptied += edit->text().isEmpty() ? 1 : 0;
-    EXPECT_EQ(emptied, 144);
-}
-
 // Shown before any Solve, the Solving window is empty and carries the main
 // window's picture; Solve writes into it in place, Sample leaves it alone,
 // closing it loses its snapshots, and Clear empties it at once.

@@ -3,15 +3,16 @@
 #include <QCoreApplication>
 
 #include "rowsweep/ui/cells/cell_context_menu.h"
-#include "rowsweep/ui/desktop/arithmetic_setting.h"
+#include "rowsweep/ui/session/session.h"
 #include "rowsweep/ui/look/separator_line.h"
 #include "rowsweep/ui/look/twips.h"
 #include "rowsweep/ui/look/window_style.h"
 
 namespace rowsweep::ui {
 
-CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& grid, QWidget* parent)
+CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& grid, Session& session, QWidget* parent)
     : QGroupBox(parent)
+    , session_(session)
 {
     // The frame style first: the caption is then measured once, by the
     // style that draws it.
@@ -42,8 +43,7 @@ CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& g
                 .move = [this, row, column](CellMove move) { moveFocus(row, column, move); },
                 .menu = [this](QMenu& menu) { addCopyCommands(menu); },
             });
-            edit->setReadsFractions(
-                [this] { return arithmetic_ == nullptr || arithmetic_->value() == steps::Arithmetic::Exact; });
+            edit->setReadsFractions([this] { return session_.arithmetic() == steps::Arithmetic::Exact; });
             cells_[row][column] = edit;
         }
     }
@@ -61,6 +61,7 @@ std::array<std::array<QString, kColumns>, kRows> CellGridView::texts() const
 
 void CellGridView::showNumbers(const steps::StageNumbers& numbers)
 {
+    showsSolve_ = true;
     history_.stack().clear();
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column) {
@@ -80,7 +81,13 @@ void CellGridView::writeTexts(const std::array<std::array<QString, kColumns>, kR
 
 void CellGridView::clear()
 {
+    showsSolve_ = false;
     writeTexts({});
+}
+
+std::shared_ptr<const steps::WorkedSolution> CellGridView::shownSolve() const
+{
+    return showsSolve_ ? session_.current() : nullptr;
 }
 
 void CellGridView::write(const std::vector<std::pair<CellEdit*, QString>>& writes)
@@ -98,16 +105,19 @@ void CellGridView::setCellHint(const CellMask& cells, const QString& hint)
             cells_[row][column]->setHint(cells[row][column] ? hint : QString());
 }
 
-void CellGridView::markNotANumber(const CellMask& cells, const CellMask& fractionsInFloatingPoint)
+void CellGridView::markNotANumber(const CellMask& cells, const CellMask& fractionsInFloatingPoint,
+                                  const std::array<std::array<QString, kColumns>, kRows>& read)
 {
     for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            cells_[row][column]->setMarked(cells[row][column], fractionsInFloatingPoint[row][column]);
+        for (int column = 0; column < kColumns; ++column) {
+            CellEdit& cell = *cells_[row][column];
+            cell.setMarked(cells[row][column] && cell.text() == read[row][column], fractionsInFloatingPoint[row][column]);
+        }
 }
 
 void CellGridView::addCopyCommands(QMenu& menu) const
 {
-    ui::addCopyCommands(menu, {texts(), offersSteps_, solution_, arithmetic_, openReducedForm_});
+    ui::addCopyCommands(menu, {texts(), offersSteps_, shownSolve(), session_});
 }
 
 void CellGridView::fillFrom(int row, int column, const PastedBlock& block)
