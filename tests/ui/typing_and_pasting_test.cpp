@@ -273,6 +273,39 @@ TEST_F(TypingAndPastingTest, TheHistoryIsBoundedInStepsAndText)
     }
 }
 
+// A paste or a drop is read up to what a full grid holds, 18 full cells
+// with their separators, before it is split into values; the cut is said
+// on hover while the paste is the grid's latest step.
+TEST_F(TypingAndPastingTest, APasteBeyondWhatTheGridHoldsIsCutBeforeItIsSplitAndSaysSo)
+{
+    QLineEdit& corner = inputCell(0, 0);
+    const QString full(corner.maxLength(), u'7');
+    const QString row = QStringList(kColumns, full).join(u'\t') + QStringLiteral("\r\n");
+    const QString grid = row + row + row;
+    const struct {
+        const char* what;
+        QString text;
+        bool cut;
+        QString below;  // what row 2, column 1 then holds
+    } pastes[] = {
+        {"a full grid", grid, false, full},
+        {"a full grid and one character more", grid + u'8', true, full},
+        {"a value longer than a cell", full + u'8', true, {}},
+        {"a first line as long as a full grid", QStringLiteral("1\t") + QString(grid.size(), u' ') + QStringLiteral("\n9"), true, {}},
+    };
+    QWidget& frame = *form_->findChild<QWidget*>(toQString(names::kInputFrame));
+    const QString note = QStringLiteral("Pasted text cut: a grid holds 18 values of at most 32,767 characters.");
+    for (const auto& pasted : pastes) {
+        click(*form_, names::kClearButton);
+        paste(corner, pasted.text);
+        EXPECT_EQ(inputCell(1, 0).text(), pasted.below) << pasted.what;
+        EXPECT_EQ(hover(frame).contains(note), pasted.cut) << pasted.what;
+        EXPECT_EQ(hover(corner).contains(note), pasted.cut) << pasted.what;
+        press(corner, QKeySequence::Undo);
+        EXPECT_FALSE(hover(frame).contains(note)) << pasted.what << ", undone";
+    }
+}
+
 TEST_F(TypingAndPastingTest, TheMenusUndoAndRedoTakeTheBlockStepToo)
 {
     fillGrid(*form_, kInputRows, texts(kSampleInput));

@@ -42,7 +42,8 @@ struct GridPlacement {
 // grid's one undo history, which Ctrl+Z in any of its cells walks back.
 // Enter moves to the next cell row by row, Up and Down to the same column
 // of the row above or below. What the frame and its cells say on hover
-// shows while their window is inactive too.
+// shows while their window is inactive too. A paste that did not fit is
+// said there while it is the grid's latest step.
 class CellGridView final : public QGroupBox {
 public:
     // The cells' menus read the Solve on show and the arithmetic from the
@@ -76,11 +77,15 @@ public:
     // solution in their cells' menus, while they show it.
     void offerSteps() { offersSteps_ = true; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     // Values beyond the grid's edge are dropped.
-    void fillFrom(int row, int column, const PastedBlock& block);
-    void write(const std::vector<std::pair<CellEdit*, QString>>& writes);
+    void fillFrom(int row, int column, const PastedBlock& block, bool cut);
+    void write(const std::vector<std::pair<CellEdit*, QString>>& writes, bool cut = false);
     void moveFocus(int row, int column, CellMove move);
+    void showHints();
 
     void addCopyCommands(QMenu& menu) const;
 
@@ -88,6 +93,8 @@ private:
     std::array<std::array<CellEdit*, kColumns>, kRows> cells_{};
     bool offersSteps_ = false;
     bool showsSolve_ = false;
+    CellMask hintCells_{};
+    QString hint_;
     CellHistory history_;
     QPointer<QWidget> afterLastCell_;
 };
