@@ -146,17 +146,24 @@ TEST_F(ExactFractionsTest, ResultTooltipsPointFromAMisleadingWarning)
 }
 
 // A fraction typed in floating point counts as 0 and says where it would
-// be read; in Exact Fractions it is a number like any other.
+// be read; in Exact Fractions it is a number like any other. Solved again
+// in it, the input the Solve read is marked anew, but not a cell edited
+// since.
 TEST_F(ExactFractionsTest, AFractionIsMarkedOnlyInFloatingPointWithAPointerToTheMode)
 {
     QLineEdit& half = at(*form_, "Text1(0)");
+    QLineEdit& edited = at(*form_, "Text2(1)");
     half.setText(QStringLiteral("1/2"));
+    edited.setText(QStringLiteral("x"));
     click(*form_, names::kSolveButton);
     EXPECT_EQ(half.accessibleDescription(),
               QStringLiteral("Not read in floating point: counted as 0"));
+    EXPECT_EQ(edited.accessibleDescription(), QStringLiteral("Not a number: counted as 0"));
+    edited.setText(QStringLiteral("2"));
 
     toggle(half);  // solves again
     EXPECT_TRUE(half.accessibleDescription().isEmpty());
+    EXPECT_TRUE(edited.accessibleDescription().isEmpty()) << "edited since the Solve read it";
     EXPECT_EQ(readGrid(*form_, kResultRows)[0][0], QStringLiteral("1"));
 }
 
