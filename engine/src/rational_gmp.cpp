@@ -30,7 +30,7 @@ Rational RationalGmp::fromGmp(mpq_class&& value)
 {
     if (fitsWord(value.get_num_mpz_t()) && fitsWord(value.get_den_mpz_t()))
         return Rational(Rational::Canonical{}, mpz_get_si(value.get_num_mpz_t()), mpz_get_si(value.get_den_mpz_t()));
-    return Rational(new BigRational{std::move(value)});
+    return Rational(Rational::InGmp{}, new BigRational{std::move(value)});
 }
 
 mpq_class RationalGmp::gmpValue(const Rational& value)

@@ -1,5 +1,8 @@
 #include "rowsweep/steps/latex_number.h"
 
+#include "rowsweep/engine/cell_text.h"
+#include "rowsweep/engine/written_exact.h"
+
 namespace rowsweep::steps {
 
 namespace {
@@ -48,12 +51,7 @@ QString latexNumber(double value)
     return latexNumber(writtenNumber(value));
 }
 
-QString latexNumber(const mpq_class& value)
-{
-    return latexNumber(writtenNumber(value));
-}
-
-QString latexNumber(const SmallFraction& value)
+QString latexNumber(const Rational& value)
 {
     return latexNumber(writtenNumber(value));
 }
@@ -63,7 +61,7 @@ QString latexCoefficient(const WrittenNumber& number)
     return written(number, QStringLiteral("\\tfrac"));
 }
 
-QString latexCoefficient(const mpq_class& value)
+QString latexCoefficient(const Rational& value)
 {
     return latexCoefficient(writtenNumber(value));
 }

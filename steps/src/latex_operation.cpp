@@ -2,7 +2,8 @@
 
 #include <QCoreApplication>
 
-#include "rowsweep/engine/exact_reduction.h"
+#include "rowsweep/engine/cell_text.h"
+#include "rowsweep/engine/written_exact.h"
 #include "rowsweep/steps/latex_number.h"
 #include "rowsweep/steps/number_text.h"
 
@@ -53,9 +54,9 @@ Quotient dividedRow(int row, double divisor)
 }
 
 // Exactly, a row divided by p/q is q/p times the row: "\tfrac{4}{7} R_2".
-Quotient dividedRow(int row, const mpq_class& divisor)
+Quotient dividedRow(int row, const Rational& divisor)
 {
-    return {sgn(divisor) < 0, scaledRow(row, mpq_class(1 / abs(divisor)))};
+    return {divisor.sign() < 0, scaledRow(row, abs(divisor).reciprocal())};
 }
 
 QString dividedRowAlone(int row, double divisor)
@@ -64,20 +65,9 @@ QString dividedRowAlone(int row, double divisor)
     return quotient.negative ? u'-' + quotient.size : quotient.size;
 }
 
-QString dividedRowAlone(int row, const mpq_class& divisor)
+QString dividedRowAlone(int row, const Rational& divisor)
 {
-    return scaledRow(row, mpq_class(1 / divisor));
-}
-
-// Rare enough to be worked out in GMP.
-Quotient dividedRow(int row, const SmallFraction& divisor)
-{
-    return dividedRow(row, exactValue(divisor));
-}
-
-QString dividedRowAlone(int row, const SmallFraction& divisor)
-{
-    return dividedRowAlone(row, exactValue(divisor));
+    return scaledRow(row, divisor.reciprocal());
 }
 
 // "R_2 - 4 R_1", "R_2 + 4 R_1", "R_2 - R_1".
@@ -124,7 +114,6 @@ QString latexOperation(const BasicRowOperation<Number>& op)
 }
 
 template QString latexOperation(const BasicRowOperation<double>&);
-template QString latexOperation(const BasicRowOperation<SmallFraction>&);
-template QString latexOperation(const BasicRowOperation<mpq_class>&);
+template QString latexOperation(const BasicRowOperation<Rational>&);
 
 }  // namespace rowsweep::steps

@@ -2,6 +2,7 @@
 
 #include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/exact_text.h"
+#include "rowsweep/engine/written_exact.h"
 #include "rowsweep/engine/fraction.h"
 #include "rowsweep/engine/written_number.h"
 
@@ -17,12 +18,7 @@ QString numberText(double value)
     return numberText(writtenNumber(value));
 }
 
-QString numberText(const mpq_class& value)
-{
-    return numberText(writtenNumber(value));
-}
-
-QString numberText(const SmallFraction& value)
+QString numberText(const Rational& value)
 {
     return numberText(writtenNumber(value));
 }
@@ -32,7 +28,7 @@ QString valueHint(const QString& text)
     const std::string utf8 = text.toStdString();
     const std::optional<WrittenNumber> typed = readWrittenNumber(utf8);
     if (typed && typed->kind == WrittenNumber::Kind::Fraction) {
-        const std::optional<mpq_class> fraction = parseExactCellText(utf8, true);
+        const std::optional<Rational> fraction = parseExactCellText(utf8, true);
         return fraction ? QStringLiteral("= ") + QString::fromStdString(exactDecimalText(*fraction)) : QString();
     }
     const std::optional<double> number = parseCellText(utf8);

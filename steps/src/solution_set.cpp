@@ -24,14 +24,14 @@ QStringList rightHandSide(const PivotUnknown& pivot, UnknownName name, SizeWrite
         else
             terms << (negative ? QStringLiteral(" - ") : QStringLiteral(" + ")) + term;
     };
-    if (sgn(pivot.constant) != 0)
-        append(sgn(pivot.constant) < 0, number(abs(pivot.constant)));
+    if (!pivot.constant.isZero())
+        append(pivot.constant.sign() < 0, number(abs(pivot.constant)));
     for (int unknown = 0; unknown < kUnknowns; ++unknown) {
-        const mpq_class& coefficient = pivot.freeCoefficients[unknown];
-        if (sgn(coefficient) == 0)
+        const Rational& coefficient = pivot.freeCoefficients[unknown];
+        if (coefficient.isZero())
             continue;
-        const mpq_class size = abs(coefficient);
-        append(sgn(coefficient) < 0, size == 1 ? name(unknown) : number(size) + u' ' + name(unknown));
+        const Rational size = abs(coefficient);
+        append(coefficient.sign() < 0, size == 1 ? name(unknown) : number(size) + u' ' + name(unknown));
     }
     return terms.isEmpty() ? QStringList{QStringLiteral("0")} : terms;
 }
@@ -43,7 +43,7 @@ QString plainUnknown(int unknown)
     return QStringLiteral("x%1").arg(unknown + 1);
 }
 
-QString plainNumber(const mpq_class& value)
+QString plainNumber(const Rational& value)
 {
     return numberText(value);
 }

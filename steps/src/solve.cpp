@@ -25,7 +25,7 @@ WorkedSolution solveCells(const CellTexts& texts, Arithmetic arithmetic)
         for (int column = 0; column < kColumns; ++column) {
             const QString& text = texts[row][column];
             const std::string utf8 = text.toStdString();
-            const std::optional<mpq_class> value = parseExactCellText(utf8, exact);
+            const std::optional<Rational> value = parseExactCellText(utf8, exact);
             exactInput[row][column] = value.value_or(0);
             bool read = value.has_value();
             if (!exact) {
@@ -40,24 +40,12 @@ WorkedSolution solveCells(const CellTexts& texts, Arithmetic arithmetic)
         }
 
     // The reduced form goes on from the exact Answer in either arithmetic.
-    const auto decideFrom = [&solution, &inUse](const ExactMatrix& answer) {
-        solution.reducedForm = continueToReducedForm(answer);
-        solution.verdict = readVerdict(solution.reducedForm, inUse);
-        return !solution.verdict.solvable;
-    };
-    if (exact) {
-        if (const std::optional<SmallMatrix> small = inMachineWords(exactInput))
-            if (std::optional<SmallReduction> reduction = reduceInMachineWords(*small)) {
-                solution.warned = decideFrom(exactMatrix(reduction->answer()));
-                solution.solve = BasicSolve<SmallFraction>{*small, std::move(*reduction)};
-                return solution;
-            }
-    }
     ExactReduction exactReduction = reduce(exactInput);
-    const bool unsolvable = decideFrom(exactReduction.answer());
+    solution.reducedForm = continueToReducedForm(exactReduction.answer());
+    solution.verdict = readVerdict(solution.reducedForm, inUse);
     if (exact) {
-        solution.warned = unsolvable;
-        solution.solve = BasicSolve<mpq_class>{exactInput, std::move(exactReduction)};
+        solution.warned = !solution.verdict.solvable;
+        solution.solve = BasicSolve<Rational>{exactInput, std::move(exactReduction)};
     } else {
         const Reduction reduction = reduce(input);
         solution.warned = reduction.thirdRowNotZero;

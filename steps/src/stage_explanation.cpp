@@ -111,13 +111,10 @@ QString noChangeLine(const NoChange& reason)
 }
 
 template bool changesNothing(const BasicRowOperation<double>&);
-template bool changesNothing(const BasicRowOperation<SmallFraction>&);
-template bool changesNothing(const BasicRowOperation<mpq_class>&);
+template bool changesNothing(const BasicRowOperation<Rational>&);
 template QString describeOperation(const BasicRowOperation<double>&);
-template QString describeOperation(const BasicRowOperation<SmallFraction>&);
-template QString describeOperation(const BasicRowOperation<mpq_class>&);
+template QString describeOperation(const BasicRowOperation<Rational>&);
 template QStringList explainStage(const BasicStage<double>&);
-template QStringList explainStage(const BasicStage<SmallFraction>&);
-template QStringList explainStage(const BasicStage<mpq_class>&);
+template QStringList explainStage(const BasicStage<Rational>&);
 
 }  // namespace rowsweep::steps

@@ -1,5 +1,8 @@
 #include "rowsweep/steps/stage_numbers.h"
 
+#include "rowsweep/engine/cell_text.h"
+#include "rowsweep/engine/written_exact.h"
+
 namespace rowsweep::steps {
 
 template<class Number>
@@ -9,8 +12,7 @@ StageNumbers matrixNumbers(const BasicMatrix<Number>& matrix)
 }
 
 template StageNumbers matrixNumbers(const BasicMatrix<double>&);
-template StageNumbers matrixNumbers(const BasicMatrix<SmallFraction>&);
-template StageNumbers matrixNumbers(const BasicMatrix<mpq_class>&);
+template StageNumbers matrixNumbers(const BasicMatrix<Rational>&);
 
 StageNumbers stageNumbers(const WorkedSolution& solution, std::size_t stage)
 {

@@ -15,8 +15,7 @@ CellTexts matrixTexts(const BasicMatrix<Number>& matrix)
 }
 
 template CellTexts matrixTexts(const BasicMatrix<double>&);
-template CellTexts matrixTexts(const BasicMatrix<SmallFraction>&);
-template CellTexts matrixTexts(const BasicMatrix<mpq_class>&);
+template CellTexts matrixTexts(const BasicMatrix<Rational>&);
 
 CellTexts inputTexts(const WorkedSolution& solution)
 {

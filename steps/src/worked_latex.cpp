@@ -50,7 +50,7 @@ QString latexUnknown(int unknown)
     return QStringLiteral("x_%1").arg(unknown + 1);
 }
 
-QString latexSize(const mpq_class& size)
+QString latexSize(const Rational& size)
 {
     return latexCoefficient(size);
 }

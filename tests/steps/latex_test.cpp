@@ -13,6 +13,7 @@
 
 #include "cell_rows.h"
 #include "pdflatex.h"
+#include "rowsweep/engine/exact_text.h"
 #include "rowsweep/steps/latex_layout.h"
 #include "rowsweep/steps/latex_number.h"
 #include "rowsweep/steps/latex_operation.h"
@@ -23,9 +24,9 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-mpq_class exact(const char* text)
+Rational exact(const std::string& text)
 {
-    return mpq_class(text);
+    return parseExactCellText(text, true).value();
 }
 
 TEST(LatexNumber, WritesTheCellsValueInMathNotation)
@@ -145,8 +146,8 @@ TEST(EstimatedWidth, IsNeverBelowWhatPdflatexSets)
     for (int i = 0; i < 40; ++i) {
         const double value = (random() % 2 == 0 ? -1 : 1) * std::stod(digits(1 + static_cast<int>(random() % 15)))
                              * std::pow(10.0, static_cast<int>(random() % 60) - 30);
-        const mpq_class fraction(digits(1 + static_cast<int>(random() % 14)) + '/' + digits(1 + static_cast<int>(random() % 6)));
-        pieces << latexNumber(value) << latexNumber(mpq_class(-fraction))
+        const Rational fraction = exact(digits(1 + static_cast<int>(random() % 14)) + '/' + digits(1 + static_cast<int>(random() % 6)));
+        pieces << latexNumber(value) << latexNumber(-fraction)
                << latexOperation(RowOperation{static_cast<RowOperationKind>(random() % 4), static_cast<int>(random() % 3),
                                               static_cast<int>(random() % 3), value, static_cast<int>(random() % 2)})
                << latexOperation(ExactRowOperation{static_cast<RowOperationKind>(random() % 4), 0, 2, fraction});

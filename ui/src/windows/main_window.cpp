@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/sample_matrix.h"
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/solve.h"

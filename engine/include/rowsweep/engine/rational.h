@@ -171,7 +171,8 @@ private:
         , denominator_(denominator)
     {
     }
-    explicit Rational(detail::BigRational* big) noexcept
+    struct InGmp {};
+    Rational(InGmp, detail::BigRational* big) noexcept
         : denominator_(0)
     {
         value_.big = big;

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <gmpxx.h>
-
 #include <QString>
 
-#include "rowsweep/engine/small_fraction.h"
+#include "rowsweep/engine/rational.h"
 #include "rowsweep/engine/written_number.h"
 
 namespace rowsweep::steps {
@@ -14,8 +12,7 @@ namespace rowsweep::steps {
 // in lowest terms, or a 15-digit decimal when its denominator is large.
 [[nodiscard]] QString numberText(const WrittenNumber& number);
 [[nodiscard]] QString numberText(double value);
-[[nodiscard]] QString numberText(const mpq_class& value);
-[[nodiscard]] QString numberText(const SmallFraction& value);
+[[nodiscard]] QString numberText(const Rational& value);
 
 // A sign for either arithmetic: a row operation with a negative multiple
 // reads as an addition.
@@ -23,13 +20,9 @@ namespace rowsweep::steps {
 {
     return value < 0;
 }
-[[nodiscard]] inline bool isNegative(const mpq_class& value)
+[[nodiscard]] inline bool isNegative(const Rational& value)
 {
-    return sgn(value) < 0;
-}
-[[nodiscard]] inline bool isNegative(const SmallFraction& value)
-{
-    return value.numerator() < 0;
+    return value.sign() < 0;
 }
 
 // What hovering a cell adds to its text: the decimal value of a fraction

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include "rowsweep/engine/exact_reduction.h"
 #include "rowsweep/engine/no_change.h"
 #include "rowsweep/engine/reduction.h"
 

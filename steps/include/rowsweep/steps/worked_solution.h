@@ -5,11 +5,9 @@
 
 #include <QString>
 
-#include "rowsweep/engine/exact_reduction.h"
 #include "rowsweep/engine/matrix.h"
 #include "rowsweep/engine/reduced_form.h"
 #include "rowsweep/engine/reduction.h"
-#include "rowsweep/engine/small_fraction.h"
 #include "rowsweep/engine/verdict.h"
 
 namespace rowsweep::steps {
@@ -26,8 +24,7 @@ struct BasicSolve {
 
 // Everything one Solve worked out, handed down to whatever shows or copies it.
 struct WorkedSolution {
-    // Exact stages come in machine words while their numbers fit them.
-    std::variant<BasicSolve<double>, BasicSolve<SmallFraction>, BasicSolve<mpq_class>> solve;
+    std::variant<BasicSolve<double>, BasicSolve<Rational>> solve;
     CellMask unreadable{};  // held text that is not a number; blank cells do not count
     // Floating point only: unreadable cells that Exact Fractions reads as fractions.
     CellMask fractionsLeftUnread{};
