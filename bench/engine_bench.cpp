@@ -1,8 +1,12 @@
-// How long one "Solve" takes without windows: the 18 input texts read, the
-// reduction, and the 126 texts written (six stages and the result), against
-// the floor of the text conversions alone that a Solve cannot avoid. The
-// same in exact fractions, for everyday cells and for 18 cells as long as a
-// cell can hold, whose memory is measured too.
+// How long one "Solve" takes below the windows, as the program runs it:
+// steps::solveCells reads the 18 input texts and reduces them, the exact
+// verdict and the reduced form included, and then the texts the windows
+// show are written: the 126 cell texts of the six stages and the result,
+// the stages' explanations and the verdict line with its solution. In
+// floating point and in Exact Fractions, for the sample and for thirds and
+// sevenths. Apart: the engine's six stages on exact values already read,
+// the way on to the reduced form with its verdict, and an exact Solve of 18
+// cells as long as a cell can hold, whose GMP memory is measured too.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -11,128 +15,109 @@
 #include <map>
 #include <random>
 #include <string>
-#include <vector>
 
-#include "rowsweep/engine/cell_text.h"
-#include "rowsweep/engine/exact_reduction.h"
+#include <gmp.h>
+
+#include <QStringList>
+
 #include "rowsweep/engine/exact_text.h"
+#include "rowsweep/engine/reduced_form.h"
 #include "rowsweep/engine/reduction.h"
 #include "rowsweep/engine/sample_matrix.h"
 #include "rowsweep/engine/verdict.h"
+#include "rowsweep/steps/solution_set.h"
+#include "rowsweep/steps/solve.h"
+#include "rowsweep/steps/stage_numbers.h"
+#include "rowsweep/steps/stage_texts.h"
 #include "verdict.h"
 
 namespace {
 
 using rowsweep::kColumns;
 using rowsweep::kRows;
-using TextMatrix = std::array<std::array<std::string, kColumns>, kRows>;
+using rowsweep::kStageCount;
+using rowsweep::steps::Arithmetic;
+using rowsweep::steps::CellTexts;
 
-TextMatrix sampleInput()
+CellTexts sampleInput()
 {
-    TextMatrix texts;
+    CellTexts texts;
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
-            texts[row][column] = rowsweep::kSampleMatrix[row][column];
+            texts[row][column] = QString::fromLatin1(rowsweep::kSampleMatrix[row][column]);
     return texts;
 }
 
 // Thirds and sevenths: every stage holds values that need the full 15
-// significant digits.
-TextMatrix thirdsAndSevenths()
+// significant digits, or fractions.
+CellTexts thirdsAndSevenths()
 {
     return {{{"3", "7", "1", "2", "5", "1"}, {"7", "3", "2", "1", "4", "2"}, {"1", "21", "3", "7", "1", "3"}}};
 }
 
-const std::map<std::string, TextMatrix>& inputs()
+const std::map<std::string, CellTexts>& inputs()
 {
-    static const std::map<std::string, TextMatrix> all{{"sample", sampleInput()},
-                                                      {"thirds_sevenths", thirdsAndSevenths()}};
+    static const std::map<std::string, CellTexts> all{{"sample", sampleInput()},
+                                                     {"thirds_sevenths", thirdsAndSevenths()}};
     return all;
 }
 
-// The cells a Solve writes: six stage grids and the result grid.
-using WrittenCells = std::array<std::array<std::array<std::string, kColumns>, kRows>, rowsweep::kStageCount + 1>;
+// What the windows show after a Solve: six stage grids and the result
+// grid, the stages' explanations, the verdict line and its solution.
+struct Shown {
+    std::array<CellTexts, kStageCount + 1> grids;
+    std::array<QString, kStageCount> explanations;
+    QString verdict;
+    QString solution;
+};
 
-rowsweep::Matrix readInput(const TextMatrix& texts)
+bool solve(const CellTexts& input, Arithmetic arithmetic, Shown& shown)
 {
-    rowsweep::Matrix matrix{};
+    using namespace rowsweep::steps;
+    const WorkedSolution solution = solveCells(input, arithmetic);
+    for (std::size_t grid = 0; grid < shown.grids.size(); ++grid) {
+        const auto& numbers = stageNumbers(solution, std::min(grid, kStageCount - 1));
+        for (int row = 0; row < kRows; ++row)
+            for (int column = 0; column < kColumns; ++column)
+                shown.grids[grid][row][column] = QString::fromStdString(rowsweep::writtenText(numbers[row][column]));
+    }
+    for (std::size_t stage = 0; stage < kStageCount; ++stage)
+        shown.explanations[stage] = explainStage(solution, stage).join(u'\n');
+    shown.verdict = verdictLine(solution.verdict);
+    shown.solution = solutionLines(solution.verdict).join(u'\n');
+    return solution.warned;
+}
+
+void solveOnMemoryGrids(benchmark::State& state, const CellTexts& input, Arithmetic arithmetic)
+{
+    Shown shown;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(solve(input, arithmetic, shown));
+}
+
+rowsweep::ExactMatrix readExactly(const CellTexts& texts)
+{
+    rowsweep::ExactMatrix matrix;
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
-            matrix[row][column] = rowsweep::parseCellText(texts[row][column]).value_or(0.0);
+            matrix[row][column] = rowsweep::parseExactCellText(texts[row][column].toStdString(), true).value_or(0);
     return matrix;
 }
 
-bool solve(const TextMatrix& input, WrittenCells& cells)
+// The engine's part of an exact Solve: the six stages on fractions
+// already read, as a computer-algebra rref would be timed.
+void exactReduction(benchmark::State& state, const CellTexts& texts)
 {
-    const rowsweep::Reduction reduction = rowsweep::reduce(readInput(input));
-    rowsweep::CellTextBuffer buffer;
-    for (std::size_t grid = 0; grid < cells.size(); ++grid) {
-        const rowsweep::Matrix& matrix = reduction.stages[std::min(grid, rowsweep::kStageCount - 1)].matrix;
-        for (int row = 0; row < kRows; ++row)
-            for (int column = 0; column < kColumns; ++column)
-                cells[grid][row][column].assign(rowsweep::formatCellText(matrix[row][column], buffer));
-    }
-    return reduction.thirdRowNotZero;
-}
-
-void solveOnMemoryGrids(benchmark::State& state, const std::string& name)
-{
-    const TextMatrix& input = inputs().at(name);
-    WrittenCells cells;
-    solve(input, cells);  // warm the cell texts' capacity
+    const rowsweep::ExactMatrix input = readExactly(texts);
     for (auto _ : state)
-        benchmark::DoNotOptimize(solve(input, cells));
-}
-
-// The floor: the same 144 conversions, of the same texts and values, and
-// six more for reading the third result row back as a user would.
-void conversionsAlone(benchmark::State& state, const std::string& name)
-{
-    const TextMatrix& input = inputs().at(name);
-    const rowsweep::Reduction reduction = rowsweep::reduce(readInput(input));
-    std::vector<double> written;
-    for (std::size_t grid = 0; grid <= rowsweep::kStageCount; ++grid)
-        for (const auto& row : reduction.stages[std::min(grid, rowsweep::kStageCount - 1)].matrix)
-            written.insert(written.end(), row.begin(), row.end());
-    WrittenCells check;
-    solve(input, check);
-    std::vector<std::string> readBack(check.back()[kRows - 1].begin(), check.back()[kRows - 1].end());
-
-    rowsweep::CellTextBuffer buffer;
-    std::string target;
-    for (auto _ : state) {
-        for (const auto& row : input)
-            for (const std::string& text : row)
-                benchmark::DoNotOptimize(rowsweep::parseCellText(text));
-        for (const double value : written) {
-            target.assign(rowsweep::formatCellText(value, buffer));
-            benchmark::DoNotOptimize(target.data());
-        }
-        for (const std::string& text : readBack)
-            benchmark::DoNotOptimize(rowsweep::parseCellText(text));
-    }
-}
-
-// Deciding the sample in exact fractions, for the verdict under the result.
-void decideSample(benchmark::State& state)
-{
-    rowsweep::ExactMatrix input;
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            input[row][column] = mpq_class(std::string(rowsweep::kSampleMatrix[row][column]));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(rowsweep::decideSystem(input));
+        benchmark::DoNotOptimize(rowsweep::reduce(input).thirdRowNotZero);
 }
 
 // After every Solve: from the sample's exact Answer on to its reduced form,
 // and the verdict read from it.
 void reducedFormOfSample(benchmark::State& state)
 {
-    rowsweep::ExactMatrix input;
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            input[row][column] = mpq_class(std::string(rowsweep::kSampleMatrix[row][column]));
-    const rowsweep::ExactMatrix answer = rowsweep::reduce(input).answer();
+    const rowsweep::ExactMatrix answer = rowsweep::reduce(readExactly(sampleInput())).answer();
     for (auto _ : state)
         benchmark::DoNotOptimize(rowsweep::readVerdict(rowsweep::continueToReducedForm(answer)));
 }
@@ -180,89 +165,36 @@ private:
     static inline std::size_t peak_ = 0;
 };
 
-rowsweep::ExactMatrix readExactInput(const TextMatrix& texts)
-{
-    rowsweep::ExactMatrix matrix;
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            if (auto value = rowsweep::parseExactCellText(texts[row][column], true))
-                swap(matrix[row][column], *value);  // a GMP fraction moves by a swap alone
-    return matrix;
-}
-
-template<class Number>
-bool writeStages(const rowsweep::BasicReduction<Number>& reduction, WrittenCells& cells)
-{
-    for (std::size_t grid = 0; grid < cells.size(); ++grid) {
-        const rowsweep::BasicMatrix<Number>& matrix = reduction.stages[std::min(grid, rowsweep::kStageCount - 1)].matrix;
-        for (int row = 0; row < kRows; ++row)
-            for (int column = 0; column < kColumns; ++column)
-                cells[grid][row][column] = rowsweep::formatExactCellText(matrix[row][column]);
-    }
-    return reduction.thirdRowNotZero;
-}
-
-// As a Solve hands the stages on: in machine words where they fit.
-bool solveExactly(const TextMatrix& texts, WrittenCells& cells)
-{
-    const rowsweep::ExactMatrix input = readExactInput(texts);
-    if (const auto small = rowsweep::inMachineWords(input))
-        if (const auto reduction = rowsweep::reduceInMachineWords(*small))
-            return writeStages(*reduction, cells);
-    return writeStages(rowsweep::reduce(input), cells);
-}
-
 // The longest text a cell takes, 32,767 characters: a decimal with every
 // digit after the point significant, different in every cell, so that the
 // fractions grow as long as the stages can make them.
-TextMatrix longestCells()
+CellTexts longestCells()
 {
-    constexpr std::size_t kCellLength = 32767;
+    constexpr qsizetype kCellLength = 32767;
     std::mt19937 random(20261207);
     std::uniform_int_distribution<int> digit(0, 9);
-    TextMatrix texts;
+    CellTexts texts;
     for (auto& row : texts)
-        for (std::string& text : row) {
-            text = {static_cast<char>('1' + digit(random) % 9), '.'};
+        for (QString& text : row) {
+            text = QString(QChar(u'1' + digit(random) % 9)) + u'.';
             while (text.size() < kCellLength)
-                text += static_cast<char>('0' + digit(random));
+                text += QChar(u'0' + digit(random));
         }
     return texts;
 }
 
-void exactSolveOnMemoryGrids(benchmark::State& state, const TextMatrix& input)
+void longestExactSolve(benchmark::State& state, const CellTexts& input)
 {
-    WrittenCells cells;
-    solveExactly(input, cells);  // warm the cell texts' capacity
+    Shown shown;
     const std::size_t before = GmpMemory::live();
     GmpMemory::startPeak();
     for (auto _ : state)
-        benchmark::DoNotOptimize(solveExactly(input, cells));
+        benchmark::DoNotOptimize(solve(input, Arithmetic::Exact, shown));
     state.counters["gmp_peak_MiB"] = static_cast<double>(GmpMemory::peak() - before) / (1024.0 * 1024.0);
 }
 
-// The engine's part of an exact Solve: the six stages on fractions already
-// read, as a computer-algebra rref would be timed; in machine words where
-// they fit, as a Solve runs them.
-bool reduceAsASolveDoes(const rowsweep::ExactMatrix& input)
-{
-    if (const auto small = rowsweep::inMachineWords(input))
-        if (const auto reduction = rowsweep::reduceInMachineWords(*small))
-            return reduction->thirdRowNotZero;
-    return rowsweep::reduce(input).thirdRowNotZero;
-}
-
-void exactReduction(benchmark::State& state, const TextMatrix& texts)
-{
-    const rowsweep::ExactMatrix input = readExactInput(texts);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(reduceAsASolveDoes(input));
-}
-
-constexpr double kMaxRatioToFloor = 1.5;
-constexpr double kMaxDecideNanoseconds = 10000.0;
-constexpr double kMaxSolveNanoseconds = 8000.0;
-constexpr double kMaxExactSolveNanoseconds = 10000.0;
+constexpr double kMaxSolveMicroseconds = 40.0;
+constexpr double kMaxEngineMicroseconds = 10.0;
 constexpr double kMaxLongestExactSolveMilliseconds = 1000.0;
 constexpr double kMaxLongestExactSolveMiB = 32.0;
 
@@ -272,43 +204,28 @@ int main(int argc, char** argv)
 {
     GmpMemory::install();
     for (const auto& [name, input] : inputs()) {
-        benchmark::RegisterBenchmark(("Solve/" + name).c_str(), solveOnMemoryGrids, name);
-        benchmark::RegisterBenchmark(("Conversions/" + name).c_str(), conversionsAlone, name);
-        benchmark::RegisterBenchmark(("ExactSolve/" + name).c_str(), exactSolveOnMemoryGrids, input);
+        benchmark::RegisterBenchmark(("Solve/" + name).c_str(), solveOnMemoryGrids, input, Arithmetic::FloatingPoint);
+        benchmark::RegisterBenchmark(("ExactSolve/" + name).c_str(), solveOnMemoryGrids, input, Arithmetic::Exact);
         benchmark::RegisterBenchmark(("ExactReduction/" + name).c_str(), exactReduction, input);
     }
-    benchmark::RegisterBenchmark("DecideSystem/sample", decideSample);
     benchmark::RegisterBenchmark("ReducedFormAndVerdict/sample", reducedFormOfSample);
-    static const TextMatrix longestInput = longestCells();
-    benchmark::RegisterBenchmark("ExactSolve/longest_cells", exactSolveOnMemoryGrids, longestInput)
+    static const CellTexts longestInput = longestCells();
+    benchmark::RegisterBenchmark("ExactSolve/longest_cells", longestExactSolve, longestInput)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1)
         ->Repetitions(3);
     return rowsweep::bench::runAndJudge(argc, argv, 9, [](const rowsweep::bench::Medians& medians) {
         bool met = true;
+        const auto judge = [&](const std::string& benchmark, const std::string& what, double limit) {
+            if (const double* time = medians.time(benchmark))
+                met &= rowsweep::bench::report(what, *time / 1000.0, limit, "us");
+        };
         for (const auto& [name, input] : inputs()) {
-            const double* solve = medians.time("Solve/" + name);
-            const double* floor = medians.time("Conversions/" + name);
-            if (solve == nullptr || floor == nullptr)
-                continue;  // filtered out
-            std::printf("%s: Solve %.0f ns, conversions alone %.0f ns\n", name.c_str(), *solve, *floor);
-            met &= rowsweep::bench::report(name + ": Solve / conversions alone", *solve / *floor, kMaxRatioToFloor, "x");
-            met &= rowsweep::bench::report(name + ": Solve", *solve / 1000.0, kMaxSolveNanoseconds / 1000.0, "us");
+            judge("Solve/" + name, name + ": Solve", kMaxSolveMicroseconds);
+            judge("ExactSolve/" + name, name + ": exact Solve", kMaxSolveMicroseconds);
+            judge("ExactReduction/" + name, name + ": exact reduction", kMaxEngineMicroseconds);
         }
-        if (const double* decide = medians.time("DecideSystem/sample"))
-            met &= rowsweep::bench::report("sample: decide the system", *decide / 1000.0,
-                                           kMaxDecideNanoseconds / 1000.0, "us");
-        if (const double* reduced = medians.time("ReducedFormAndVerdict/sample"))
-            met &= rowsweep::bench::report("sample: reduced form and verdict", *reduced / 1000.0,
-                                           kMaxDecideNanoseconds / 1000.0, "us");
-        for (const auto& [name, input] : inputs()) {
-            if (const double* engine = medians.time("ExactReduction/" + name))
-                met &= rowsweep::bench::report(name + ": exact reduction", *engine / 1000.0,
-                                               kMaxExactSolveNanoseconds / 1000.0, "us");
-            if (const double* exact = medians.time("ExactSolve/" + name))
-                met &= rowsweep::bench::report(name + ": exact Solve", *exact / 1000.0,
-                                               kMaxExactSolveNanoseconds / 1000.0, "us");
-        }
+        judge("ReducedFormAndVerdict/sample", "sample: reduced form and verdict", kMaxEngineMicroseconds);
         if (const double* longest = medians.time("ExactSolve/longest_cells")) {
             met &= rowsweep::bench::report("longest cells: exact Solve", *longest / 1e6,
                                            kMaxLongestExactSolveMilliseconds, "ms");

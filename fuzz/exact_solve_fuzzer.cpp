@@ -9,8 +9,9 @@
 #include "cell_lines.h"
 #include "fuzz_check.h"
 #include "replay.h"
-#include "rowsweep/engine/exact_reduction.h"
 #include "rowsweep/engine/exact_text.h"
+#include "rowsweep/engine/reduction.h"
+#include "rowsweep/engine/written_exact.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ bool changesNothing(const rowsweep::ExactStageOperations& operations)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const ExactMatrix input = readCellLines<mpq_class>(
+    const ExactMatrix input = readCellLines<rowsweep::Rational>(
         {reinterpret_cast<const char*>(data), size},
         [](std::string_view text) { return rowsweep::parseExactCellText(text, true); });
     const rowsweep::ExactReduction reduction = rowsweep::reduce(input);
@@ -43,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             ROWSWEEP_FUZZ_REQUIRE(stage.matrix == before);
         // Every value is written in a form the cells can show.
         for (const auto& row : stage.matrix)
-            for (const mpq_class& value : row)
-                ROWSWEEP_FUZZ_REQUIRE(!rowsweep::formatExactCellText(value).empty());
+            for (const rowsweep::Rational& value : row)
+                ROWSWEEP_FUZZ_REQUIRE(!rowsweep::writtenText(rowsweep::writtenNumber(value)).empty());
         before = stage.matrix;
     }
     // The last stage leaves column 0 of row 2 as it found it.
@@ -52,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The warning follows the exact third row.
     const auto& thirdRow = reduction.answer()[kRows - 1];
-    const bool thirdRowZero = std::all_of(thirdRow.begin(), thirdRow.end(), [](const mpq_class& v) { return v == 0; });
+    const bool thirdRowZero = std::all_of(thirdRow.begin(), thirdRow.end(), [](const rowsweep::Rational& v) { return v.isZero(); });
     ROWSWEEP_FUZZ_REQUIRE(reduction.thirdRowNotZero == !thirdRowZero);
     return 0;
 }

@@ -14,8 +14,6 @@
 
 namespace {
 
-using rowsweep::CellTextBuffer;
-using rowsweep::formatCellText;
 using rowsweep::parseCellText;
 
 std::string_view trimBlanks(std::string_view text)
@@ -42,8 +40,7 @@ bool sameDouble(double a, double b)
 
 std::string format(double value)
 {
-    CellTextBuffer buffer;
-    return std::string(formatCellText(value, buffer));
+    return rowsweep::writtenText(rowsweep::writtenNumber(value));
 }
 
 // A written value reads back, zero exactly when it was zero, and writing

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "cell_lines.h"
@@ -25,6 +26,11 @@ bool sameBits(const Matrix& a, const Matrix& b)
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
+std::string written(double value)
+{
+    return rowsweep::writtenText(rowsweep::writtenNumber(value));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -32,14 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Matrix input = readCellLines<double>({reinterpret_cast<const char*>(data), size}, rowsweep::parseCellText);
     const rowsweep::Reduction reduction = rowsweep::reduce(input);
 
-    rowsweep::CellTextBuffer buffer;
     Matrix before = input;
     for (const rowsweep::Stage& stage : reduction.stages) {
         // Every value written reads back, or is one of the texts that mark
         // an infinity or NaN.
         for (const auto& row : stage.matrix)
             for (const double value : row) {
-                const std::string_view text = rowsweep::formatCellText(value, buffer);
+                const std::string text = written(value);
                 ROWSWEEP_FUZZ_REQUIRE(rowsweep::parseCellText(text).has_value() || isNonFiniteText(text));
             }
         // What the stage says it ran is what it did.
@@ -52,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The warning follows the third row as the user reads it.
     bool thirdRowZero = true;
     for (const double value : reduction.answer()[kRows - 1]) {
-        const auto readBack = rowsweep::parseCellText(rowsweep::formatCellText(value, buffer));
+        const auto readBack = rowsweep::parseCellText(written(value));
         thirdRowZero = thirdRowZero && readBack && rowsweep::isZero(*readBack);
     }
     ROWSWEEP_FUZZ_REQUIRE(reduction.thirdRowNotZero == !thirdRowZero);

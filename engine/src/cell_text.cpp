@@ -1,156 +1,109 @@
 #include "rowsweep/engine/cell_text.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <limits>
-#include <system_error>
 
 #include "decimal_text.h"
 
 namespace rowsweep {
 
-namespace detail {
-
 namespace {
 
-constexpr bool isBlank(char c) noexcept { return c == ' ' || c == '\t'; }
-constexpr bool isDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+using detail::kSignificantDigits;
 
-constexpr long long kExponentClamp = 100000;  // far beyond any double
+// Decimal digits and power of ten of a finite non-zero value in its
+// shortest form that reads back exactly.
+struct ShortestDigits {
+    char digits[20];
+    int count = 0;
+    int power = 0;
+};
+
+// The digits and power of to_chars' scientific text, "d.ddde+pp".
+ShortestDigits fromScientific(const char* text, const char* end) noexcept
+{
+    ShortestDigits digits;
+    const char* p = text;
+    for (; p != end && *p != 'e'; ++p) {
+        if (*p != '.')
+            digits.digits[digits.count++] = *p;
+    }
+    const bool negativePower = p[1] == '-';
+    for (p += 2; p != end; ++p)
+        digits.power = digits.power * 10 + (*p - '0');
+    if (negativePower)
+        digits.power = -digits.power;
+    return digits;
+}
+
+ShortestDigits shortestDigits(double magnitude) noexcept
+{
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
+    return fromScientific(text, result.ptr);
+}
+
+// Rounds the shortest digits of a normal double to 15 significant digits,
+// which gives what "%.15g" prints: no 16-digit midpoint can lie between the
+// value and its shortest form, or that midpoint would have been the shorter
+// or nearer form. The one exception is a shortest form that is itself the
+// midpoint (a lone dropped 5); the value may then lie on either side, and
+// false tells the caller to round from the exact value instead.
+bool roundToSignificantDigits(ShortestDigits& d) noexcept
+{
+    if (d.count <= kSignificantDigits)
+        return true;
+    const char firstDropped = d.digits[kSignificantDigits];
+    if (firstDropped == '5' && d.count == kSignificantDigits + 1)
+        return false;
+    d.count = kSignificantDigits;
+    if (firstDropped >= '5') {
+        int last = kSignificantDigits - 1;
+        while (last >= 0 && d.digits[last] == '9')
+            --last;
+        if (last < 0) {
+            d.digits[0] = '1';
+            d.count = 1;
+            ++d.power;
+            return true;
+        }
+        ++d.digits[last];
+        d.count = last + 1;
+    }
+    while (d.count > 1 && d.digits[d.count - 1] == '0')
+        --d.count;
+    return true;
+}
+
+// The C library's own rounding of the exact binary value, for denormals
+// and the midpoints the shortest digits cannot decide.
+ShortestDigits roundedByTheLibrary(double magnitude) noexcept
+{
+    char text[32];
+    const auto result =
+        std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, kSignificantDigits - 1);
+    ShortestDigits rounded = fromScientific(text, result.ptr);
+    while (rounded.count > 1 && rounded.digits[rounded.count - 1] == '0')
+        --rounded.count;
+    return rounded;
+}
+
+constexpr double kNearLargestDouble = 1.7976931348623e308;
+
+// Rounded to 15 digits, the few largest doubles would read back as beyond
+// the double range; their exact shortest form reads back.
+bool readsBack(bool negative, const ShortestDigits& digits) noexcept
+{
+    char text[detail::kGeneralLayoutRoom];
+    char* out = text;
+    if (negative)
+        *out++ = '-';
+    out = detail::layOutGeneral(out, {digits.digits, static_cast<std::size_t>(digits.count)}, digits.power);
+    return parseCellText({text, static_cast<std::size_t>(out - text)}).has_value();
+}
 
 }  // namespace
-
-std::string_view trimBlanks(std::string_view text) noexcept
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::optional<DecimalLiteral> scanDecimalLiteral(std::string_view s) noexcept
-{
-    DecimalLiteral literal;
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        literal.negative = s[i] == '-';
-        ++i;
-    }
-    const std::size_t start = i;
-
-    std::size_t integerDigits = 0;
-    std::ptrdiff_t firstNonZero = -1;  // position among all mantissa digits
-    while (i < s.size() && isDigit(s[i])) {
-        if (firstNonZero < 0 && s[i] != '0')
-            firstNonZero = static_cast<std::ptrdiff_t>(integerDigits);
-        ++integerDigits;
-        ++i;
-    }
-    std::size_t fractionDigits = 0;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && isDigit(s[i])) {
-            if (firstNonZero < 0 && s[i] != '0')
-                firstNonZero = static_cast<std::ptrdiff_t>(integerDigits + fractionDigits);
-            ++fractionDigits;
-            ++i;
-        }
-    }
-    if (integerDigits + fractionDigits == 0)
-        return std::nullopt;
-    literal.integerDigits = s.substr(start, integerDigits);
-    literal.fractionDigits = s.substr(i - fractionDigits, fractionDigits);
-
-    long long exponent = 0;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        bool exponentNegative = false;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-            exponentNegative = s[i] == '-';
-            ++i;
-        }
-        if (i == s.size() || !isDigit(s[i]))
-            return std::nullopt;
-        // Zeros in the mantissa shift the power by up to the text's length,
-        // so the clamp must lie that much further out, or a huge power
-        // written after many leading zeros would pass for a tiny one.
-        const long long clamp = kExponentClamp + static_cast<long long>(s.size());
-        while (i < s.size() && isDigit(s[i])) {
-            exponent = std::min(exponent * 10 + (s[i] - '0'), clamp);
-            ++i;
-        }
-        if (exponentNegative)
-            exponent = -exponent;
-    }
-    if (i != s.size())
-        return std::nullopt;
-
-    literal.unsignedPart = s.substr(start);
-    literal.exponent = exponent;
-    literal.allZero = firstNonZero < 0;
-    if (firstNonZero >= 0)
-        literal.leadingDigitPower =
-            static_cast<long long>(integerDigits) - 1 - firstNonZero + exponent;
-    return literal;
-}
-
-std::optional<double> nearestDouble(const DecimalLiteral& literal) noexcept
-{
-    const std::string_view digits = literal.unsignedPart;
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        if (literal.leadingDigitPower >= 0)
-            return std::nullopt;  // beyond the largest double
-        value = 0.0;  // nearer to zero than to the smallest denormal
-    } else if (error != std::errc() || end != digits.data() + digits.size()) {
-        return std::nullopt;
-    }
-    return literal.negative ? -value : value;
-}
-
-char* writeExponent(char* out, long long power) noexcept
-{
-    *out++ = 'e';
-    *out++ = power < 0 ? '-' : '+';
-    const unsigned long long magnitude =
-        power < 0 ? 0ULL - static_cast<unsigned long long>(power) : static_cast<unsigned long long>(power);
-    if (magnitude < 10)
-        *out++ = '0';
-    return std::to_chars(out, out + 20, magnitude).ptr;
-}
-
-char* layOutGeneral(char* out, std::string_view digits, long long power) noexcept
-{
-    const auto count = static_cast<long long>(digits.size());
-    if (takesAnExponent(power)) {
-        *out++ = digits[0];
-        if (count > 1) {
-            *out++ = '.';
-            out = std::copy(digits.begin() + 1, digits.end(), out);
-        }
-        return writeExponent(out, power);
-    }
-    if (power < 0) {
-        *out++ = '0';
-        *out++ = '.';
-        out = std::fill_n(out, -power - 1, '0');
-        return std::copy(digits.begin(), digits.end(), out);
-    }
-    const long long integerDigits = power + 1;
-    if (count <= integerDigits) {
-        out = std::copy(digits.begin(), digits.end(), out);
-        return std::fill_n(out, integerDigits - count, '0');
-    }
-    out = std::copy(digits.begin(), digits.begin() + integerDigits, out);
-    *out++ = '.';
-    return std::copy(digits.begin() + integerDigits, digits.end(), out);
-}
-
-}  // namespace detail
 
 std::optional<double> parseCellText(std::string_view text) noexcept
 {
@@ -160,10 +113,29 @@ std::optional<double> parseCellText(std::string_view text) noexcept
     return detail::nearestDouble(*literal);
 }
 
-std::string_view formatCellText(double value, CellTextBuffer& buffer) noexcept
+WrittenNumber writtenNumber(double value)
 {
-    const char* end = detail::writeNumber(buffer.data(), detail::viewOf(detail::partsOf(value)));
-    return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
+    using Kind = WrittenNumber::Kind;
+    if (std::isnan(value))
+        return {Kind::NotANumber, false, {}, {}, 0};
+    if (std::isinf(value))
+        return {Kind::Infinity, value < 0, {}, {}, 0};
+    if (value == 0.0)
+        return {Kind::Decimal, false, "0", {}, 0};  // minus zero too: a sign on zero only puzzles a reader
+
+    const double magnitude = std::fabs(value);
+    ShortestDigits digits;
+    if (!(magnitude >= std::numeric_limits<double>::min() && roundToSignificantDigits(digits = shortestDigits(magnitude))))
+        digits = roundedByTheLibrary(magnitude);
+    if (magnitude > kNearLargestDouble && !readsBack(value < 0, digits))
+        digits = shortestDigits(magnitude);
+    return {Kind::Decimal, value < 0, std::string(digits.digits, static_cast<std::size_t>(digits.count)), {},
+            digits.power};
+}
+
+bool readsBackAsZero(double value) noexcept
+{
+    return std::isfinite(value) && isZero(value);
 }
 
 }  // namespace rowsweep

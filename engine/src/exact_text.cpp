@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
-#include <system_error>
 #include <limits>
+#include <system_error>
+
+#include <gmpxx.h>
 
 #include "decimal_text.h"
-#include "rowsweep/engine/cell_text.h"
+#include "rational_gmp.h"
 
 namespace rowsweep {
 
@@ -94,26 +95,19 @@ void setToExactValue(mpq_class& value, const detail::DecimalLiteral& literal)
 constexpr long long kWellInRange = 307;
 
 // One number of the cell grammar, with the double's verdict on range.
-std::optional<mpq_class> readExactNumber(std::string_view text)
+std::optional<Rational> readExactNumber(std::string_view text)
 {
-    // One result object, built in place and returned as it is: moving a
-    // GMP fraction costs an allocation.
-    std::optional<mpq_class> value;
     const std::string_view trimmed = detail::trimBlanks(text);
     // Most cells hold a plain integer that fits a machine word; reading it
     // directly spares taking it apart as a decimal, the larger part of
     // reading a cell. The decimal reading gives the same value.
-    long whole = 0;
+    long long whole = 0;
     const auto [end, error] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), whole);
-    if (error == std::errc() && end == trimmed.data() + trimmed.size()) {
-        value.emplace();
-        if (whole != 0)
-            mpz_set_si(value->get_num_mpz_t(), whole);
-        return value;
-    }
+    if (error == std::errc() && end == trimmed.data() + trimmed.size())
+        return Rational(whole);
     const auto literal = detail::scanDecimalLiteral(trimmed);
     if (!literal)
-        return value;
+        return std::nullopt;
     // Only a literal near the ends of the double range needs the double
     // itself to tell whether it is in range or too small.
     const bool wellInRange = !literal->allZero && literal->leadingDigitPower >= -kWellInRange
@@ -121,61 +115,28 @@ std::optional<mpq_class> readExactNumber(std::string_view text)
     if (!wellInRange) {
         const auto nearest = detail::nearestDouble(*literal);
         if (!nearest)
-            return value;  // beyond the double range
+            return std::nullopt;  // beyond the double range
         if (*nearest == 0.0)  // zero, or too small for a double
-            return value.emplace();
+            return Rational();
     }
-    value.emplace();
-    setToExactValue(*value, *literal);
-    return value;
+    mpq_class value;
+    setToExactValue(value, *literal);
+    return detail::RationalGmp::fromGmp(std::move(value));
 }
 
 }  // namespace
 
-std::optional<mpq_class> parseExactCellText(std::string_view text, bool fractions)
+std::optional<Rational> parseExactCellText(std::string_view text, bool fractions)
 {
     const auto slash = text.find('/');
     if (!fractions || slash == std::string_view::npos)
         return readExactNumber(text);
     // A second slash is not part of the denominator's grammar.
-    std::optional<mpq_class> quotient = readExactNumber(text.substr(0, slash));
-    const auto denominator = readExactNumber(text.substr(slash + 1));
-    if (quotient && denominator && sgn(*denominator) != 0)
-        *quotient /= *denominator;
-    else
-        quotient.reset();
-    return quotient;
-}
-
-namespace {
-
-template<class Exact>
-std::string exactCellText(const Exact& value)
-{
-    // Nearly every cell of a Solve holds such a value; writing it straight
-    // into the text spares taking it apart first, a third of the time.
-    if (const std::optional<detail::WordParts> word = detail::wordPartsOf(value)) {
-        char text[detail::kWordPartsRoom];
-        return {text, detail::writeWordParts(text, *word)};
-    }
-    return detail::textOf(detail::viewOf(detail::partsOf(value)));
-}
-
-}  // namespace
-
-std::string formatExactCellText(const mpq_class& value)
-{
-    return exactCellText(value);
-}
-
-std::string formatExactCellText(const SmallFraction& value)
-{
-    return exactCellText(value);
-}
-
-std::string exactDecimalText(const mpq_class& value)
-{
-    return detail::textOf(detail::viewOf(detail::decimalPartsOf(value)));
+    const std::optional<Rational> numerator = readExactNumber(text.substr(0, slash));
+    const std::optional<Rational> denominator = readExactNumber(text.substr(slash + 1));
+    if (!numerator || !denominator || denominator->isZero())
+        return std::nullopt;
+    return *numerator / *denominator;
 }
 
 }  // namespace rowsweep

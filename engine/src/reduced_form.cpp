@@ -13,7 +13,7 @@ bool needsWork(const ExactMatrix& matrix, int column, int pivotRow, int found)
     if (found != pivotRow || matrix[pivotRow][column] != 1)
         return true;
     for (int row = 0; row < kRows; ++row)
-        if (row != pivotRow && sgn(matrix[row][column]) != 0)
+        if (row != pivotRow && !matrix[row][column].isZero())
             return true;
     return false;
 }
@@ -28,12 +28,10 @@ ReducedForm continueToReducedForm(const ExactMatrix& answer)
     // per row, so the one before never moves.
     form.steps.reserve(kRows);
     const ExactMatrix* before = &form.start;
-    // One scratch number for every product.
-    mpq_class product;
     int pivotRow = 0;
     for (int column = 0; column < kColumns && pivotRow < kRows; ++column) {
         int found = pivotRow;
-        while (found < kRows && sgn((*before)[found][column]) == 0)
+        while (found < kRows && (*before)[found][column].isZero())
             ++found;
         if (found == kRows)
             continue;
@@ -43,34 +41,31 @@ ReducedForm continueToReducedForm(const ExactMatrix& answer)
             continue;
         }
 
-        ReducedFormStep& step = form.steps.emplace_back(ReducedFormStep{column, {}, *before});
+        ReducedFormStep& step = form.steps.emplace_back(ReducedFormStep{{}, *before});
         ExactMatrix& matrix = step.matrix;
         ExactStageOperations& operations = step.operations;
         if (found != pivotRow) {
-            operations.add(RowOperationKind::Exchange, pivotRow, found, mpq_class(0));
+            operations.add({RowOperationKind::Exchange, pivotRow, found});
             std::swap(matrix[pivotRow], matrix[found]);
         }
         // Left of the pivot the pivot row holds only zeros: the columns
         // before it were cleared or had nothing from this row down.
         auto& pivotEntries = matrix[pivotRow];
         if (pivotEntries[column] != 1) {
-            const mpq_class& divisor =
-                operations.add(RowOperationKind::Divide, pivotRow, pivotRow, pivotEntries[column]).factor;
+            const Rational& divisor =
+                operations.add({RowOperationKind::Divide, pivotRow, pivotRow, pivotEntries[column]}).factor;
             for (int c = column; c < kColumns; ++c)
-                if (sgn(pivotEntries[c]) != 0)
+                if (!pivotEntries[c].isZero())
                     pivotEntries[c] /= divisor;
         }
         for (int row = 0; row < kRows; ++row) {
-            if (row == pivotRow || sgn(matrix[row][column]) == 0)
+            if (row == pivotRow || matrix[row][column].isZero())
                 continue;
-            const mpq_class& factor =
-                operations.add(RowOperationKind::SubtractMultiple, row, pivotRow, matrix[row][column]).factor;
-            for (int c = column; c < kColumns; ++c) {
-                if (sgn(pivotEntries[c]) == 0)
-                    continue;
-                product = factor * pivotEntries[c];
-                matrix[row][c] -= product;
-            }
+            const Rational& factor =
+                operations.add({RowOperationKind::SubtractMultiple, row, pivotRow, matrix[row][column]}).factor;
+            for (int c = column; c < kColumns; ++c)
+                if (!pivotEntries[c].isZero())
+                    matrix[row][c] -= factor * pivotEntries[c];
         }
         before = &matrix;
         ++pivotRow;

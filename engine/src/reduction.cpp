@@ -1,37 +1,51 @@
 #include "rowsweep/engine/reduction.h"
 
 #include <algorithm>
-#include <climits>
-#include <cmath>
-#include <optional>
 #include <utility>
 
 #include "rowsweep/engine/cell_text.h"
-#include "rowsweep/engine/exact_reduction.h"
 
 namespace rowsweep {
 
 namespace {
 
+// The two arithmetics' own rules. In fractions some work is known to
+// change nothing and is skipped: a 0 entry stays 0 when divided and adds 0
+// when multiplied, and a division by 1 leaves a row as it is. Doubles
+// compute everything, as 0 times an infinity is NaN and a zero takes its
+// sign from a division; their zero test counts NaN as zero, and the
+// warning reads the third row as a cell writes it.
+template<class N>
+struct Rules;
 
-// In fractions some work is known to change nothing and is skipped: a 0
-// entry stays 0 when divided and adds 0 when multiplied, and a division by
-// 1 leaves a row as it is. Doubles compute everything, as 0 times an
-// infinity is NaN and a zero takes its sign from a division.
-constexpr bool isKnownZero(double) noexcept { return false; }
-bool isKnownZero(const mpq_class& value) noexcept { return sgn(value) == 0; }
-constexpr bool isKnownOne(double) noexcept { return false; }
-bool isKnownOne(const mpq_class& value) noexcept { return value == 1; }
-bool isKnownZero(const SmallFraction& value) noexcept { return value.numerator() == 0; }
-bool isKnownOne(const SmallFraction& value) noexcept { return value == SmallFraction(1); }
+template<>
+struct Rules<double> {
+    static bool isZero(double value) noexcept { return rowsweep::isZero(value); }
+    static bool isKnownZero(double) noexcept { return false; }
+    static bool isKnownOne(double) noexcept { return false; }
+    static bool warnsOf(double value) noexcept { return !readsBackAsZero(value); }
+};
+
+template<>
+struct Rules<Rational> {
+    static bool isZero(const Rational& value) noexcept { return value.isZero(); }
+    static bool isKnownZero(const Rational& value) noexcept { return value.isZero(); }
+    static bool isKnownOne(const Rational& value) noexcept { return value == 1; }
+    static bool warnsOf(const Rational& value) noexcept { return !value.isZero(); }
+};
+
+template<class N>
+bool isZero(const N& value) noexcept
+{
+    return Rules<N>::isZero(value);
+}
 
 // Runs the operations of one stage after another on the stage's own
 // matrix, which starts as the one before it, and records them. Each
 // operation records its factor before it touches the row and works with
 // that copy, so an entry of the row that changes on the way does not
 // change the factor. Products and quotients are formed as numbers of their
-// own before the sum, which in doubles fixes every rounding; in fractions
-// one scratch number serves every column of every stage.
+// own before the sum, which in doubles fixes every rounding.
 template<class N>
 class StageWork {
 public:
@@ -48,47 +62,42 @@ public:
         const N& divisor = record(Kind::Divide, 0, 0, a[other][0]);
         for (int c = 0; c < kColumns; ++c) {
             std::swap(a[0][c], a[other][c]);
-            if (!isKnownZero(a[0][c]))
+            if (!Rules<N>::isKnownZero(a[0][c]))
                 a[0][c] = a[0][c] / divisor;
         }
     }
 
-    template<class Divisor>
-    void divide(int row, Divisor&& by)
+    void divide(int row, const N& by)
     {
         BasicMatrix<N>& a = stage_->matrix;
-        const N& divisor = record(Kind::Divide, row, row, std::forward<Divisor>(by));
-        if (isKnownOne(divisor))
+        const N& divisor = record(Kind::Divide, row, row, by);
+        if (Rules<N>::isKnownOne(divisor))
             return;
         for (int c = 0; c < kColumns; ++c)
-            if (!isKnownZero(a[row][c]))
+            if (!Rules<N>::isKnownZero(a[row][c]))
                 a[row][c] = a[row][c] / divisor;
     }
 
-    template<class Factor>
-    void subtractMultiple(int target, int source, Factor&& by, int firstColumn = 0)
+    void subtractMultiple(int target, int source, const N& by, int firstColumn = 0)
     {
         BasicMatrix<N>& a = stage_->matrix;
-        const N& factor = record(Kind::SubtractMultiple, target, source, std::forward<Factor>(by), firstColumn);
-        N& product = scratch_;
+        const N& factor = record(Kind::SubtractMultiple, target, source, by, firstColumn);
         for (int c = firstColumn; c < kColumns; ++c) {
-            if (isKnownZero(a[source][c]))
+            if (Rules<N>::isKnownZero(a[source][c]))
                 continue;
-            product = a[source][c] * factor;
+            const N product = a[source][c] * factor;
             a[target][c] = a[target][c] - product;
         }
     }
 
-    template<class Divisor>
-    void addQuotient(int target, int source, Divisor&& by)
+    void addQuotient(int target, int source, const N& by)
     {
         BasicMatrix<N>& a = stage_->matrix;
-        const N& divisor = record(Kind::AddQuotient, target, source, std::forward<Divisor>(by));
-        N& quotient = scratch_;
+        const N& divisor = record(Kind::AddQuotient, target, source, by);
         for (int c = 0; c < kColumns; ++c) {
-            if (isKnownZero(a[source][c]))
+            if (Rules<N>::isKnownZero(a[source][c]))
                 continue;
-            quotient = a[source][c] / divisor;
+            const N quotient = a[source][c] / divisor;
             a[target][c] = quotient + a[target][c];
         }
     }
@@ -105,14 +114,12 @@ public:
     }
 
 private:
-    template<class Factor>
-    const N& record(Kind kind, int target, int source, Factor&& factor, int firstColumn = 0)
+    const N& record(Kind kind, int target, int source, N factor, int firstColumn = 0)
     {
-        return stage_->operations.add(kind, target, source, std::forward<Factor>(factor), firstColumn).factor;
+        return stage_->operations.add({kind, target, source, std::move(factor), firstColumn}).factor;
     }
 
     BasicStage<N>* stage_ = nullptr;
-    N scratch_{};
 };
 
 template<class N>
@@ -174,46 +181,6 @@ void clearBelowSecondPivot(BasicMatrix<N>& a, StageWork<N>& work)
         work.unchangedBecause(NoChange::alreadyZero(2, 1));
 }
 
-// What the warning looks at: a double that would not read back as zero,
-// or a fraction that is not exactly zero.
-bool answerEntryIsZero(double value) noexcept
-{
-    return readsBackAsZero(value);
-}
-
-bool answerEntryIsZero(const mpq_class& value) noexcept
-{
-    return isZero(value);
-}
-
-bool answerEntryIsZero(const SmallFraction& value) noexcept
-{
-    return isZero(value);
-}
-
-// A stage's matrix starts as a copy of the one before it.
-template<class N>
-void startFrom(BasicMatrix<N>& stage, const BasicMatrix<N>& before) noexcept
-{
-    stage = before;
-}
-
-// The entries are fresh, their numerators without room of their own. Each
-// gets room for two limbs, which the first product or quotient written to
-// it needs anyway: else GMP would allocate one limb now and reallocate it
-// then.
-void startFrom(ExactMatrix& stage, const ExactMatrix& before)
-{
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column) {
-            mpq_class& entry = stage[row][column];
-            const mpq_class& value = before[row][column];
-            if (sgn(value) != 0)
-                mpz_realloc2(entry.get_num_mpz_t(), 2 * GMP_NUMB_BITS);
-            entry = value;
-        }
-}
-
 template<class N>
 BasicReduction<N> reduceIn(const BasicMatrix<N>& input)
 {
@@ -232,118 +199,26 @@ BasicReduction<N> reduceIn(const BasicMatrix<N>& input)
     const BasicMatrix<N>* before = &input;
     for (std::size_t i = 0; i < kStageCount; ++i) {
         BasicStage<N>& stage = reduction.stages[i];
-        startFrom(stage.matrix, *before);
+        stage.matrix = *before;
         work.begin(stage);
         kSteps[i](stage.matrix, work);
         before = &stage.matrix;
     }
-    for (const N& value : reduction.answer()[kRows - 1])
-        if (!answerEntryIsZero(value))
-            reduction.thirdRowNotZero = true;
+    const auto& thirdRow = reduction.answer()[kRows - 1];
+    reduction.thirdRowNotZero = std::any_of(thirdRow.begin(), thirdRow.end(), Rules<N>::warnsOf);
     return reduction;
-}
-
-void setExactly(mpq_class& entry, const SmallFraction& value)
-{
-    if (value.numerator() != 0)
-        mpz_set_si(entry.get_num_mpz_t(), value.numerator());
-    if (value.denominator() != 1)
-        mpz_set_si(entry.get_den_mpz_t(), value.denominator());
-}
-
-// Made in place as a recorded factor, through the implicit conversion:
-// moving a GMP fraction allocates.
-struct ExactFactor {
-    const SmallFraction& value;
-    operator mpq_class() const { return exactValue(value); }
-};
-
-// The fresh entries of `exact` are all 0; only the others are written.
-ExactReduction inGmpFractions(const SmallReduction& small)
-{
-    ExactReduction exact;
-    for (std::size_t i = 0; i < kStageCount; ++i) {
-        const BasicStage<SmallFraction>& from = small.stages[i];
-        ExactStage& to = exact.stages[i];
-        for (int row = 0; row < kRows; ++row)
-            for (int column = 0; column < kColumns; ++column)
-                setExactly(to.matrix[row][column], from.matrix[row][column]);
-        for (const BasicRowOperation<SmallFraction>& op : from.operations)
-            to.operations.add(op.kind, op.target, op.source, ExactFactor{op.factor}, op.firstColumn);
-        to.noChange = from.noChange;
-    }
-    exact.thirdRowNotZero = small.thirdRowNotZero;
-    return exact;
 }
 
 }  // namespace
 
-Reduction reduce(const Matrix& input) noexcept
+Reduction reduce(const Matrix& input)
 {
     return reduceIn(input);
-}
-
-std::optional<SmallMatrix> inMachineWords(const ExactMatrix& input)
-{
-    SmallMatrix small;
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column) {
-            const mpq_class& value = input[row][column];
-            if (!value.get_num().fits_slong_p() || !value.get_den().fits_slong_p()
-                || value.get_num().get_si() == LONG_MIN)
-                return std::nullopt;
-            small[row][column] = SmallFraction::inLowestTerms(value.get_num().get_si(), value.get_den().get_si());
-        }
-    return small;
-}
-
-std::optional<SmallReduction> reduceInMachineWords(const SmallMatrix& input)
-{
-    try {
-        return reduceIn(input);
-    } catch (const SmallFraction::Overflow&) {
-        return std::nullopt;
-    }
-}
-
-mpq_class exactValue(const SmallFraction& value)
-{
-    mpq_class exact;
-    setExactly(exact, value);
-    return exact;
-}
-
-ExactMatrix exactMatrix(const SmallMatrix& small)
-{
-    ExactMatrix exact;
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            setExactly(exact[row][column], small[row][column]);
-    return exact;
 }
 
 ExactReduction reduce(const ExactMatrix& input)
 {
-    // Everyday matrices stay within machine words all the way; the few
-    // that outgrow them are reduced again in GMP from the start.
-    if (const std::optional<SmallMatrix> small = inMachineWords(input))
-        if (const std::optional<SmallReduction> reduction = reduceInMachineWords(*small))
-            return inGmpFractions(*reduction);
     return reduceIn(input);
-}
-
-namespace detail {
-
-ExactReduction reduceInGmpFractions(const ExactMatrix& input)
-{
-    return reduceIn(input);
-}
-
-}  // namespace detail
-
-bool readsBackAsZero(double value) noexcept
-{
-    return std::isfinite(value) && isZero(value);
 }
 
 }  // namespace rowsweep

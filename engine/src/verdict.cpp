@@ -41,20 +41,4 @@ Verdict readVerdict(const ReducedForm& form, const UnknownsInUse& inUse)
     return verdict;
 }
 
-Verdict decideSystem(const ExactMatrix& input)
-{
-    // GMP's arithmetic, equality and even its copy expect lowest terms with
-    // a positive denominator, which a fraction read as text ("2/-4") need
-    // not have: take numerator and denominator apart, then reduce.
-    ExactMatrix canonical;
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column) {
-            mpq_ptr entry = canonical[row][column].get_mpq_t();
-            mpz_set(mpq_numref(entry), mpq_numref(input[row][column].get_mpq_t()));
-            mpz_set(mpq_denref(entry), mpq_denref(input[row][column].get_mpq_t()));
-            mpq_canonicalize(entry);
-        }
-    return readVerdict(continueToReducedForm(canonical));
-}
-
 }  // namespace rowsweep

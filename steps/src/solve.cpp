@@ -1,13 +1,36 @@
 #include "rowsweep/steps/solve.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
-#include <utility>
 
 #include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/exact_text.h"
+#include "rowsweep/steps/written_stage.h"
 
 namespace rowsweep::steps {
+
+namespace {
+
+template<class Number>
+void writeStages(WorkedSolution& solution, const BasicMatrix<Number>& input, const BasicReduction<Number>& reduction)
+{
+    solution.input = writtenMatrix(input);
+    for (std::size_t stage = 0; stage < kStageCount; ++stage)
+        solution.stages[stage] = writtenStage(reduction.stages[stage]);
+}
+
+// What the floating-point warning looked at in row 3 of the Answer.
+void markResidue(WorkedSolution& solution, const Reduction& reduction)
+{
+    const auto& thirdRow = reduction.answer()[kRows - 1];
+    for (int column = 0; column < kColumns; ++column)
+        solution.residue[kRows - 1][column] = !readsBackAsZero(thirdRow[column]);
+    solution.residueBeyondRange =
+        std::any_of(thirdRow.begin(), thirdRow.end(), [](double value) { return !std::isfinite(value); });
+}
+
+}  // namespace
 
 bool isBlankCell(const QString& text)
 {
@@ -18,6 +41,7 @@ WorkedSolution solveCells(const CellTexts& texts, Arithmetic arithmetic)
 {
     const bool exact = arithmetic == Arithmetic::Exact;
     WorkedSolution solution;
+    solution.arithmetic = arithmetic;
     ExactMatrix exactInput;
     Matrix input{};
     UnknownsInUse inUse{};
@@ -25,7 +49,7 @@ WorkedSolution solveCells(const CellTexts& texts, Arithmetic arithmetic)
         for (int column = 0; column < kColumns; ++column) {
             const QString& text = texts[row][column];
             const std::string utf8 = text.toStdString();
-            const std::optional<mpq_class> value = parseExactCellText(utf8, exact);
+            const std::optional<Rational> value = parseExactCellText(utf8, exact);
             exactInput[row][column] = value.value_or(0);
             bool read = value.has_value();
             if (!exact) {
@@ -40,29 +64,20 @@ WorkedSolution solveCells(const CellTexts& texts, Arithmetic arithmetic)
         }
 
     // The reduced form goes on from the exact Answer in either arithmetic.
-    const auto decideFrom = [&solution, &inUse](const ExactMatrix& answer) {
-        solution.reducedForm = continueToReducedForm(answer);
-        solution.verdict = readVerdict(solution.reducedForm, inUse);
-        return !solution.verdict.solvable;
-    };
+    const ExactReduction exactReduction = reduce(exactInput);
+    solution.reducedForm = continueToReducedForm(exactReduction.answer());
+    solution.verdict = readVerdict(solution.reducedForm, inUse);
+    solution.exactAnswer = writtenMatrix(solution.reducedForm.start);
+    solution.exactSteps = writtenSteps(solution.reducedForm);
     if (exact) {
-        if (const std::optional<SmallMatrix> small = inMachineWords(exactInput))
-            if (std::optional<SmallReduction> reduction = reduceInMachineWords(*small)) {
-                solution.warned = decideFrom(exactMatrix(reduction->answer()));
-                solution.solve = BasicSolve<SmallFraction>{*small, std::move(*reduction)};
-                return solution;
-            }
-    }
-    ExactReduction exactReduction = reduce(exactInput);
-    const bool unsolvable = decideFrom(exactReduction.answer());
-    if (exact) {
-        solution.warned = unsolvable;
-        solution.solve = BasicSolve<mpq_class>{exactInput, std::move(exactReduction)};
+        solution.warned = !solution.verdict.solvable;
+        writeStages(solution, exactInput, exactReduction);
     } else {
         const Reduction reduction = reduce(input);
         solution.warned = reduction.thirdRowNotZero;
         solution.warningFromRounding = solution.warned && !exactReduction.thirdRowNotZero;
-        solution.solve = BasicSolve<double>{input, reduction};
+        markResidue(solution, reduction);
+        writeStages(solution, input, reduction);
     }
     return solution;
 }

@@ -2,20 +2,9 @@
 
 namespace rowsweep::steps {
 
-template<class Number>
-StageNumbers matrixNumbers(const BasicMatrix<Number>& matrix)
+const StageNumbers& stageNumbers(const WorkedSolution& solution, std::size_t stage)
 {
-    return entryWise(matrix, [](const Number& value) { return writtenNumber(value); });
-}
-
-template StageNumbers matrixNumbers(const BasicMatrix<double>&);
-template StageNumbers matrixNumbers(const BasicMatrix<SmallFraction>&);
-template StageNumbers matrixNumbers(const BasicMatrix<mpq_class>&);
-
-StageNumbers stageNumbers(const WorkedSolution& solution, std::size_t stage)
-{
-    return std::visit([stage](const auto& solve) { return matrixNumbers(solve.reduction.stages[stage].matrix); },
-                      solution.solve);
+    return solution.stages[stage].matrix;
 }
 
 }  // namespace rowsweep::steps

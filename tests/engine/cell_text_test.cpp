@@ -13,7 +13,6 @@
 
 #include "process_locale.h"
 #include "rowsweep/engine/exact_text.h"
-#include "rowsweep/engine/reduction.h"
 
 namespace rowsweep {
 namespace {
@@ -26,8 +25,7 @@ constexpr double kMinDenormal = std::numeric_limits<double>::denorm_min();
 
 std::string format(double value)
 {
-    CellTextBuffer buffer;
-    return std::string(formatCellText(value, buffer));
+    return writtenText(writtenNumber(value));
 }
 
 std::string printfGeneral15(double value)

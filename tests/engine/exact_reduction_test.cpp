@@ -1,22 +1,26 @@
-#include "rowsweep/engine/exact_reduction.h"
+#include "rowsweep/engine/reduction.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "exact_worked_examples.h"
+#include "rational_gmp.h"
 #include "replay.h"
 #include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/exact_text.h"
+#include "rowsweep/engine/written_exact.h"
 
 namespace rowsweep {
 namespace {
 
 using Kind = RowOperationKind;
+using detail::RationalGmp;
 using testing::Rows;
 
 // As "Solve" reads the input grid exactly: text that is not a number is 0.
@@ -46,11 +50,11 @@ TEST(ExactReduce, WorkedExamplesGiveEveryStageAndTheWarning)
         const ExactReduction reduction = reduce(before);
         for (std::size_t stage = 0; stage < kStageCount; ++stage) {
             const ExactStage& after = reduction.stages[stage];
-            EXPECT_EQ(testing::replay(before, after.operations), after.matrix) << name << ", stage " << stage + 1;
+            EXPECT_TRUE(testing::replay(before, after.operations) == after.matrix) << name << ", stage " << stage + 1;
             before = after.matrix;
             for (int row = 0; example && row < kRows; ++row)
                 for (int column = 0; column < kColumns; ++column)
-                    EXPECT_EQ(formatExactCellText(after.matrix[row][column]), example->snapshots[stage][row][column])
+                    EXPECT_EQ(writtenText(writtenNumber(after.matrix[row][column])), example->snapshots[stage][row][column])
                         << name << ", stage " << stage + 1 << ", row " << row << ", column " << column;
         }
         EXPECT_TRUE(!example || reduction.thirdRowNotZero == example->warns) << name;
@@ -82,34 +86,34 @@ TEST(ExactReduce, WhatDoublesLeaveAsResidueCancelsExactly)
                 doubles[row][column] = parseCellText(input[row][column]).value_or(0.0);
         const Reduction inDoubles = reduce(doubles);
         EXPECT_TRUE(inDoubles.thirdRowNotZero) << name;
-        CellTextBuffer buffer;
         for (int column = 0; residue && column < kColumns; ++column)
-            EXPECT_EQ(formatCellText(inDoubles.answer()[2][column], buffer), column == 5 ? residue : "0") << name;
+            EXPECT_EQ(writtenText(writtenNumber(inDoubles.answer()[2][column])), column == 5 ? residue : "0") << name;
         const ExactReduction exact = reduce(readExact(input));
         EXPECT_FALSE(exact.thirdRowNotZero) << name;
-        for (const mpq_class& value : exact.answer()[2])
-            EXPECT_EQ(value, 0) << name;
+        for (const Rational& value : exact.answer()[2])
+            EXPECT_TRUE(value.isZero()) << name;
     }
 
     // No stage touches row 2 here; a value far below what a double can
     // hold still warns.
-    mpq_class tiny(1);
-    mpz_ui_pow_ui(tiny.get_den().get_mpz_t(), 10, 400);
-    for (const mpq_class& value : {mpq_class(0), mpq_class(-5), tiny}) {
+    Rational tiny(1);
+    for (int power = 0; power < 400; ++power)
+        tiny /= 10;
+    for (const Rational& value : {Rational(0), Rational(-5), tiny}) {
         ExactMatrix input{};
         input[0][0] = input[1][1] = 1;
         input[2][4] = value;
-        EXPECT_EQ(reduce(input).thirdRowNotZero, value != 0) << value.get_str();
+        EXPECT_EQ(reduce(input).thirdRowNotZero, !value.isZero());
     }
 }
 
 // A double that holds the fraction exactly, with room for the products a
 // row operation forms on the way.
-bool isSmallDyadic(const mpq_class& value)
+bool isSmallDyadic(const Rational& value)
 {
-    const mpz_class& denominator = value.get_den();
-    return mpz_popcount(denominator.get_mpz_t()) == 1 && mpz_sizeinbase(denominator.get_mpz_t(), 2) <= 21
-           && mpz_sizeinbase(value.get_num().get_mpz_t(), 2) <= 20;
+    const std::optional<Rational::Words> words = value.inWords();
+    return words && std::has_single_bit(static_cast<unsigned long long>(words->denominator))
+           && words->denominator <= (1LL << 20) && words->numerator < (1LL << 20) && words->numerator > -(1LL << 20);
 }
 
 bool roundsNowhere(const ExactReduction& reduction)
@@ -137,8 +141,11 @@ TEST(ExactReduce, AgreesWithDoublesWhereNothingRounds)
         Matrix input{};
         ExactMatrix exactInput;
         for (int row = 0; row < kRows; ++row)
-            for (int column = 0; column < kColumns; ++column)
-                exactInput[row][column] = input[row][column] = column < 2 ? pivots[pivot(random)] : entry(random);
+            for (int column = 0; column < kColumns; ++column) {
+                const int value = column < 2 ? pivots[pivot(random)] : entry(random);
+                input[row][column] = value;
+                exactInput[row][column] = value;
+            }
         const ExactReduction exact = reduce(exactInput);
         if (!roundsNowhere(exact))
             continue;
@@ -151,13 +158,13 @@ TEST(ExactReduce, AgreesWithDoublesWhereNothingRounds)
             const ExactStage& inFractions = exact.stages[stage];
             for (int row = 0; row < kRows; ++row)
                 for (int column = 0; column < kColumns; ++column)
-                    ASSERT_EQ(mpq_class(inDoubles.matrix[row][column]), inFractions.matrix[row][column]);
+                    ASSERT_EQ(inDoubles.matrix[row][column], inFractions.matrix[row][column].toDouble());
             ASSERT_EQ(inDoubles.operations.size(), inFractions.operations.size());
             for (std::size_t i = 0; i < inDoubles.operations.size(); ++i) {
                 const RowOperation& a = inDoubles.operations[i];
                 const ExactRowOperation& b = inFractions.operations[i];
                 ASSERT_TRUE(a.kind == b.kind && a.target == b.target && a.source == b.source
-                            && a.firstColumn == b.firstColumn && mpq_class(a.factor) == b.factor)
+                            && a.firstColumn == b.firstColumn && a.factor == b.factor.toDouble())
                     << "operation " << i;
                 exchanges += a.kind == Kind::Exchange;
                 additions += a.kind == Kind::AddQuotient;
@@ -170,59 +177,64 @@ TEST(ExactReduce, AgreesWithDoublesWhereNothingRounds)
     EXPECT_GT(additions, 100);
 }
 
-TEST(ExactReduce, MachineWordsAgreeWithGmpFractions)
+BasicMatrix<mpq_class> inGmp(const ExactMatrix& matrix)
+{
+    return entryWise(matrix, [](const Rational& value) { return RationalGmp::gmpValue(value); });
+}
+
+TEST(ExactReduce, EveryStageIsGmpsToTheBitNearTheWordLimits)
 {
     // Entries from a few bits to the edges of a 64-bit word, fractions
     // among them: many stay within machine words to the end, many outgrow
-    // them halfway, and either way every stage is GMP's to the bit.
+    // them halfway. What each stage says it ran, done again in GMP's own
+    // fractions on the stage before, gives the stage.
     std::mt19937_64 random(20261208);
-    const mpz_class edges[] = {mpz_class(LONG_MAX), mpz_class(LONG_MIN), mpz_class(LONG_MIN) + 1,
-                               mpz_class(1) << 62, mpz_class(3037000499L), mpz_class(3037000500L)};
-    const auto inWords = [](const mpq_class& value) {
-        return mpz_sizeinbase(value.get_num_mpz_t(), 2) < 62 && mpz_sizeinbase(value.get_den_mpz_t(), 2) < 62;
-    };
+    const long long edges[] = {LLONG_MAX, LLONG_MIN, LLONG_MIN + 1, 1LL << 62, 3037000499, 3037000500};
     int withinWords = 0;
     for (int trial = 0; trial < 3000; ++trial) {
         std::uniform_int_distribution<int> bits(1, 1 + trial % 66);
         ExactMatrix input;
         for (auto& row : input)
-            for (mpq_class& entry : row) {
+            for (Rational& entry : row) {
                 const int size = bits(random);
-                mpz_class numerator = size > 64 ? edges[random() % std::size(edges)]
-                                                : mpz_class(static_cast<long>(random() >> (64 - size)));
-                if (random() % 2)
+                long long numerator = size > 64 ? edges[random() % std::size(edges)]
+                                                : static_cast<long long>(random() >> (64 - size));
+                if (random() % 2 && numerator != LLONG_MIN)
                     numerator = -numerator;
-                const long denominator = random() % 3 ? 1 : static_cast<long>(random() >> (64 - std::max(1, size / 2))) + 1;
-                entry = mpq_class(numerator, denominator);
-                entry.canonicalize();
-                if (random() % 5 == 0)
-                    entry = 0;
+                const long long denominator =
+                    random() % 3 ? 1 : static_cast<long long>(random() >> (64 - std::max(1, size / 2))) + 1;
+                entry = random() % 5 == 0 ? Rational() : Rational(numerator, denominator);
             }
         if (trial == 0) {
             // Stage 2 forms 2 * -2^62, the one product whose sign cannot change.
             input = ExactMatrix{};
             input[0][0] = input[0][2] = 1;
-            input[0][1] = mpq_class(mpz_class(-1) << 62);
+            input[0][1] = -(1LL << 62);
             input[1][0] = 2;
         } else if (trial == 1) {
             // Stage 6 forms it as the last number of all, which nothing after would catch.
             input = ExactMatrix{};
             input[0][0] = input[1][1] = 1;
-            input[1][5] = mpq_class(mpz_class(-1) << 62);
+            input[1][5] = -(1LL << 62);
             input[2][1] = 2;
         }
-        const ExactReduction fast = reduce(input);
-        const ExactReduction gmp = detail::reduceInGmpFractions(input);
-        ASSERT_EQ(fast.thirdRowNotZero, gmp.thirdRowNotZero) << "trial " << trial;
+        const ExactReduction reduction = reduce(input);
+        BasicMatrix<mpq_class> before = inGmp(input);
+        bool inWords = true;
         for (std::size_t stage = 0; stage < kStageCount; ++stage) {
-            ASSERT_EQ(fast.stages[stage].matrix, gmp.stages[stage].matrix) << "trial " << trial << ", " << stage;
-            ASSERT_TRUE(fast.stages[stage].operations == gmp.stages[stage].operations) << "trial " << trial;
-            ASSERT_EQ(fast.stages[stage].noChange, gmp.stages[stage].noChange) << "trial " << trial;
+            BasicStageOperations<mpq_class> operations;
+            for (const ExactRowOperation& op : reduction.stages[stage].operations)
+                operations.add({op.kind, op.target, op.source, RationalGmp::gmpValue(op.factor), op.firstColumn});
+            const BasicMatrix<mpq_class> after = inGmp(reduction.stages[stage].matrix);
+            ASSERT_EQ(testing::replay(before, operations), after) << "trial " << trial << ", stage " << stage + 1;
+            before = after;
+            for (const auto& row : reduction.stages[stage].matrix)
+                inWords = inWords && std::all_of(row.begin(), row.end(), [](const Rational& v) { return v.inWords(); });
         }
-        withinWords += std::all_of(gmp.stages.begin(), gmp.stages.end(), [&](const ExactStage& stage) {
-            return std::all_of(stage.matrix.begin(), stage.matrix.end(),
-                               [&](const auto& row) { return std::all_of(row.begin(), row.end(), inWords); });
-        });
+        ASSERT_EQ(reduction.thirdRowNotZero, std::any_of(before[2].begin(), before[2].end(), [](const mpq_class& v) {
+                      return v != 0;
+                  })) << "trial " << trial;
+        withinWords += inWords;
     }
     EXPECT_GT(withinWords, 300);
     EXPECT_LT(withinWords, 2700);

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "rowsweep/engine/cell_text.h"
-#include "rowsweep/engine/exact_reduction.h"
 #include "rowsweep/engine/exact_text.h"
+#include "rowsweep/engine/reduction.h"
 #include "worked_examples.h"
 
 namespace rowsweep {

@@ -24,8 +24,7 @@ const char* const kStageNames[kStageCount] = {"Step 1", "Step 2", "Step 3", "Ste
 
 std::string written(double value)
 {
-    CellTextBuffer buffer;
-    return std::string(formatCellText(value, buffer));
+    return writtenText(writtenNumber(value));
 }
 
 RowOperation exchange(int a, int b) { return {Kind::Exchange, a, b, 0.0}; }

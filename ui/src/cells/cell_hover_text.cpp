@@ -5,6 +5,7 @@
 
 #include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/exact_text.h"
+#include "rowsweep/engine/written_exact.h"
 #include "rowsweep/steps/number_text.h"
 
 namespace rowsweep::ui {
@@ -22,7 +23,7 @@ QString fractionLeftUnread(const QString& text)
     const std::string utf8 = text.toStdString();
     if (parseCellText(utf8))
         return {};
-    const std::optional<mpq_class> exact = parseExactCellText(utf8, true);
+    const std::optional<Rational> exact = parseExactCellText(utf8, true);
     if (!exact)
         return {};
     return QCoreApplication::translate("CellHover", "(%1 in Exact Fractions)")

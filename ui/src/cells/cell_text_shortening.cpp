@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include <gmpxx.h>
-
 namespace rowsweep::ui {
 
 namespace {
@@ -14,71 +12,9 @@ const QChar kEllipsis(0x2026);
 // No cell, even at its smallest text, shows more characters than this; a
 // whole 32,767-character cell is not measured.
 constexpr int kMostShownCharacters = 200;
-// Significant digits worked out for an integer or a fraction: more than a
-// cell shows.
-constexpr int kQuotientDigits = 20;
 // At least these many significant digits show, so that no two values far
 // apart look alike.
 constexpr int kLeastSignificantDigits = 2;
-
-// A value that is not zero as its significant digits and the decimal power
-// of the first. Complete: the digits are all there are.
-struct Significant {
-    bool negative = false;
-    std::string digits;
-    long long power = 0;
-    bool complete = true;
-};
-
-mpz_class powerOfTen(long long exponent)
-{
-    mpz_class power;
-    mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(exponent));
-    return power;
-}
-
-void dropTrailingZeros(std::string& digits)
-{
-    digits.erase(std::max<std::size_t>(digits.find_last_not_of('0') + 1, 1));
-}
-
-// The leading digits of numerator / denominator, cut (not rounded), so
-// that every digit shown is a digit of the value.
-Significant quotient(const WrittenNumber& fraction)
-{
-    const mpz_class numerator(fraction.digits);
-    const mpz_class denominator(fraction.denominator);
-    long long power = static_cast<long long>(fraction.digits.size()) - static_cast<long long>(fraction.denominator.size());
-    if (numerator * powerOfTen(std::max(0LL, -power)) < denominator * powerOfTen(std::max(0LL, power)))
-        --power;
-    const long long shift = kQuotientDigits - 1 - power;
-    const mpz_class digits = shift >= 0 ? mpz_class(numerator * powerOfTen(shift) / denominator)
-                                        : mpz_class(numerator / (denominator * powerOfTen(-shift)));
-    Significant value{fraction.negative, digits.get_str(), power, false};
-    dropTrailingZeros(value.digits);
-    return value;
-}
-
-std::optional<Significant> significantOf(const WrittenNumber& number)
-{
-    if (number.digits == "0")
-        return std::nullopt;
-    switch (number.kind) {
-    case WrittenNumber::Kind::Decimal:
-        return Significant{number.negative, number.digits, number.power, true};
-    case WrittenNumber::Kind::Integer: {
-        Significant value{number.negative, number.digits, static_cast<long long>(number.digits.size()) - 1, true};
-        dropTrailingZeros(value.digits);
-        return value;
-    }
-    case WrittenNumber::Kind::Fraction:
-        return quotient(number);
-    case WrittenNumber::Kind::Infinity:
-    case WrittenNumber::Kind::NotANumber:
-        break;
-    }
-    return std::nullopt;
-}
 
 QString exponentText(long long power)
 {
@@ -111,12 +47,12 @@ int cappedSize(std::size_t size)
 // Fixed notation, as "%.15g" writes powers -4 to 14: the whole integer part
 // and some of the fraction, at least as many of its digits as make two
 // significant ones.
-bool writtenFixed(const Significant& value)
+bool writtenFixed(const SignificantDigits& value)
 {
     return value.power >= -4 && value.power <= 14;
 }
 
-std::optional<QString> fixedForm(const Significant& value, const FitsRoom& fits, QString& shortest)
+std::optional<QString> fixedForm(const SignificantDigits& value, const FitsRoom& fits, QString& shortest)
 {
     if (!writtenFixed(value))
         return std::nullopt;
@@ -154,7 +90,7 @@ qsizetype widestLine(const QString& text)
 // The plus of a positive exponent tells nothing the missing minus does
 // not: it is left out only where the exponent, on a line of its own, does
 // not fit with it.
-std::optional<QString> scientificForm(const Significant& value, const FitsRoom& fits, QString& shortest)
+std::optional<QString> scientificForm(const SignificantDigits& value, const FitsRoom& fits, QString& shortest)
 {
     const QString sign = value.negative ? QStringLiteral("-") : QString();
     const QString all = QString::fromStdString(value.digits);
@@ -199,7 +135,7 @@ QString cutText(const QString& text, const FitsRoom& fits)
 
 QString shortenedCellText(const QString& text, const std::optional<WrittenNumber>& number, const FitsRoom& fits)
 {
-    const std::optional<Significant> value = number ? significantOf(*number) : std::nullopt;
+    const std::optional<SignificantDigits> value = number ? significantDigits(*number) : std::nullopt;
     if (!value)
         return cutText(text, fits);
     QString shortest;

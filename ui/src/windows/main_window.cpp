@@ -137,7 +137,7 @@ void MainWindow::showSolve(const Session::Solution& solution)
     result_->showNumbers(steps::stageNumbers(*solution, kStageCount - 1));
     const QString hints = resultHints(*solution).join(u'\n');
     result_->setToolTip(hints);
-    result_->setCellHint(residueCells(*solution), hints);
+    result_->setCellHint(solution->residue, hints);
     verdict_->showLine(steps::verdictLine(solution->verdict), steps::solutionLines(solution->verdict).join(u'\n'));
     // One created just now was not there to observe this Solve.
     if (solving_.loaded() == nullptr)

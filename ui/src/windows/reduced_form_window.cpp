@@ -93,14 +93,13 @@ ReducedFormWindow::ReducedFormWindow(Session& session, const QPixmap& mainPictur
 void ReducedFormWindow::showSolution(const steps::WorkedSolution& solution)
 {
     const std::vector<steps::WrittenStep> steps = steps::reducedFormSteps(solution);
-    showStage(*grids_[0], steps::matrixNumbers(solution.reducedForm.start), {});
+    showStage(*grids_[0], solution.exactAnswer, {});
     for (std::size_t i = 0; i < steps.size() && i + 1 < kFrames; ++i)
-        showStage(*grids_[i + 1], steps::matrixNumbers(solution.reducedForm.steps[i].matrix),
-                  steps[i].operations.join(u'\n'));
+        showStage(*grids_[i + 1], solution.exactSteps[i].matrix, steps[i].operations.join(u'\n'));
     const std::size_t last = std::min(steps.size(), kFrames - 1);
     boldPivots(grids_, last, solution.reducedForm.pivotColumns);
 
-    note_->setText(solution.arithmetic() == steps::Arithmetic::FloatingPoint ? steps::exactContinuationNote()
+    note_->setText(solution.arithmetic == steps::Arithmetic::FloatingPoint ? steps::exactContinuationNote()
                                                                               : QString());
     QStringList lines{steps::verdictLine(solution.verdict)};
     lines << steps::solutionLines(solution.verdict);

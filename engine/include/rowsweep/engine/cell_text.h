@@ -1,8 +1,11 @@
 #pragma once
 
-#include <array>
+// A double and the text of its cell, both ways.
+
 #include <optional>
 #include <string_view>
+
+#include "rowsweep/engine/written_number.h"
 
 namespace rowsweep {
 
@@ -14,17 +17,14 @@ namespace rowsweep {
 // represent reads as the nearest double, which may be a signed zero.
 [[nodiscard]] std::optional<double> parseCellText(std::string_view text) noexcept;
 
-// Room for the longest text formatCellText writes ("-1.23456789012345e-308").
-using CellTextBuffer = std::array<char, 32>;
-
-// Number to the text of a cell: up to 15 significant digits in the style of
-// "%.15g" in the C locale, except that minus zero is "0" and the non-finite
-// values are "Infinity", "-Infinity" and "NaN", none of which read back as a
-// number. Every finite value reads back as a number, zero exactly when it is
-// zero: the few largest doubles, which would round to 15 digits beyond the
-// double range, are written with the digits they need.
-// The returned view stays valid as long as the buffer does.
-[[nodiscard]] std::string_view formatCellText(double value, CellTextBuffer& buffer) noexcept;
+// A double as its cell writes it: up to 15 significant digits in the style
+// of "%.15g" in the C locale, always a Decimal, except that minus zero is
+// "0" and the non-finite values are Infinity and NotANumber ("Infinity",
+// "-Infinity", "NaN"), none of which read back as a number. Every finite
+// value reads back as a number, zero exactly when it is zero: the few
+// largest doubles, which would round to 15 digits beyond the double range,
+// are written with the digits they need.
+[[nodiscard]] WrittenNumber writtenNumber(double value);
 
 // The zero test of every decision: equal to zero, or unordered with it.
 // So minus zero and NaN both count as zero.
@@ -32,5 +32,9 @@ using CellTextBuffer = std::array<char, 32>;
 {
     return !(value < 0.0 || value > 0.0);
 }
+
+// Whether a value, written into a cell, reads back as zero: only a finite
+// zero does ("Infinity" and "NaN" are not numbers).
+[[nodiscard]] bool readsBackAsZero(double value) noexcept;
 
 }  // namespace rowsweep

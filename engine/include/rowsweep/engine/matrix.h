@@ -10,7 +10,7 @@ inline constexpr int kRows = 3;
 inline constexpr int kColumns = 6;
 
 // Indexed [row][column], both counted from 0. The reduction runs on doubles
-// (Matrix) or on exact rationals (ExactMatrix, in exact_reduction.h).
+// (Matrix) or on exact rationals (ExactMatrix, in reduction.h).
 template<class Number>
 using BasicMatrix = std::array<std::array<Number, kColumns>, kRows>;
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "rowsweep/engine/exact_reduction.h"
+#include "rowsweep/engine/reduction.h"
 
 namespace rowsweep {
 
@@ -13,7 +13,6 @@ namespace rowsweep {
 // pivot row divided to a leading 1, the column cleared in the other rows
 // top to bottom; and the matrix after it. Rows and columns from 0.
 struct ReducedFormStep {
-    int pivotColumn;
     ExactStageOperations operations;
     ExactMatrix matrix;
 };
@@ -33,8 +32,7 @@ struct ReducedForm {
 // Gauss-Jordan elimination: for each column 0 .. 5 in turn, while a row is
 // left to take a pivot, the first non-zero entry at or below the next
 // pivot row is the pivot. The result is what rref of the augmented matrix
-// gives in any computer algebra system. Every entry must be in lowest
-// terms with a positive denominator, as GMP's own arithmetic leaves it.
+// gives in any computer algebra system.
 [[nodiscard]] ReducedForm continueToReducedForm(const ExactMatrix& answer);
 
 }  // namespace rowsweep

@@ -2,13 +2,12 @@
 
 #include <array>
 #include <cstddef>
-#include <new>
 #include <optional>
-#include <type_traits>
 #include <utility>
 
 #include "rowsweep/engine/matrix.h"
 #include "rowsweep/engine/no_change.h"
+#include "rowsweep/engine/rational.h"
 
 namespace rowsweep {
 
@@ -25,10 +24,10 @@ template<class Number>
 struct BasicRowOperation {
     using Kind = RowOperationKind;
 
-    Kind kind;
-    int target;
-    int source;  // the same as `target` for Divide
-    Number factor;
+    Kind kind = Kind::Exchange;
+    int target = 0;
+    int source = 0;  // the same as `target` for Divide
+    Number factor{};
     // Columns before this one are left as they were (the last stage never
     // touches column 0 of row 2).
     int firstColumn = 0;
@@ -40,93 +39,28 @@ struct BasicRowOperation {
 // stage's tests found nothing to do. The first stage runs the most: in
 // doubles, when the exchange with row 1 brings up an infinite entry, 0/0
 // leaves NaN at the top and the exchange with row 2 follows, then the
-// scaling. Exact arithmetic has no such detour. Room for an operation is
-// kept inline but only filled when one runs: a GMP fraction allocates as
-// soon as it exists.
+// scaling. Exact arithmetic has no such detour.
 template<class Number>
 class BasicStageOperations {
 public:
     using Operation = BasicRowOperation<Number>;
     static constexpr std::size_t kCapacity = 5;
 
-    BasicStageOperations() noexcept {}
-    BasicStageOperations(const BasicStageOperations& other) { append(other); }
-    BasicStageOperations(BasicStageOperations&& other) noexcept(std::is_nothrow_move_constructible_v<Operation>)
+    // Records an operation and returns it.
+    const Operation& add(Operation operation)
     {
-        for (std::size_t i = 0; i < other.size_; ++i)
-            emplaceOperation(std::move(other.data()[i]));
-    }
-    BasicStageOperations& operator=(const BasicStageOperations& other)
-    {
-        if (this != &other) {
-            clear();
-            append(other);
-        }
-        return *this;
-    }
-    BasicStageOperations& operator=(BasicStageOperations&& other) noexcept(
-        std::is_nothrow_move_constructible_v<Operation>)
-    {
-        if (this != &other) {
-            clear();
-            for (std::size_t i = 0; i < other.size_; ++i)
-                emplaceOperation(std::move(other.data()[i]));
-        }
-        return *this;
-    }
-    ~BasicStageOperations() { clear(); }
-
-    void add(const Operation& operation) noexcept(std::is_nothrow_copy_constructible_v<Operation>)
-    {
-        emplaceOperation(operation);
-    }
-
-    // Records an operation, its factor made in place, and returns it.
-    template<class Factor>
-    const Operation& add(RowOperationKind kind, int target, int source, Factor&& factor, int firstColumn = 0)
-    {
-        return emplaceOperation(kind, target, source, std::forward<Factor>(factor), firstColumn);
+        operations_[size_] = std::move(operation);
+        return operations_[size_++];
     }
 
     [[nodiscard]] std::size_t size() const noexcept { return size_; }
     [[nodiscard]] bool empty() const noexcept { return size_ == 0; }
-    [[nodiscard]] const Operation& operator[](std::size_t index) const noexcept { return data()[index]; }
-    [[nodiscard]] const Operation* begin() const noexcept { return data(); }
-    [[nodiscard]] const Operation* end() const noexcept { return data() + size_; }
-
-    friend bool operator==(const BasicStageOperations& a, const BasicStageOperations& b)
-    {
-        for (std::size_t i = 0; i < a.size_ && i < b.size_; ++i)
-            if (!(a[i] == b[i]))
-                return false;
-        return a.size_ == b.size_;
-    }
+    [[nodiscard]] const Operation& operator[](std::size_t index) const noexcept { return operations_[index]; }
+    [[nodiscard]] const Operation* begin() const noexcept { return operations_.data(); }
+    [[nodiscard]] const Operation* end() const noexcept { return operations_.data() + size_; }
 
 private:
-    template<class... Parts>
-    const Operation& emplaceOperation(Parts&&... parts)
-    {
-        Operation* made = ::new (static_cast<void*>(data() + size_)) Operation{std::forward<Parts>(parts)...};
-        ++size_;
-        return *made;
-    }
-    void append(const BasicStageOperations& other)
-    {
-        for (const Operation& operation : other)
-            emplaceOperation(operation);
-    }
-    void clear() noexcept
-    {
-        while (size_ > 0)
-            data()[--size_].~Operation();
-    }
-    [[nodiscard]] Operation* data() noexcept { return std::launder(reinterpret_cast<Operation*>(storage_)); }
-    [[nodiscard]] const Operation* data() const noexcept
-    {
-        return std::launder(reinterpret_cast<const Operation*>(storage_));
-    }
-
-    alignas(Operation) std::byte storage_[kCapacity * sizeof(Operation)];
+    std::array<Operation, kCapacity> operations_{};
     std::size_t size_ = 0;
 };
 
@@ -135,7 +69,7 @@ inline constexpr std::size_t kStageCount = 6;
 
 template<class Number>
 struct BasicStage {
-    BasicMatrix<Number> matrix;  // the matrix after the stage
+    BasicMatrix<Number> matrix{};  // the matrix after the stage
     BasicStageOperations<Number> operations;
     // Set when the stage left the matrix as it was: no operation ran, or
     // only a division by exactly 1.
@@ -157,6 +91,14 @@ using StageOperations = BasicStageOperations<double>;
 using Stage = BasicStage<double>;
 using Reduction = BasicReduction<double>;
 
+// The same in exact fractions: nothing is rounded and no infinity or NaN
+// can arise.
+using ExactMatrix = BasicMatrix<Rational>;
+using ExactRowOperation = BasicRowOperation<Rational>;
+using ExactStageOperations = BasicStageOperations<Rational>;
+using ExactStage = BasicStage<Rational>;
+using ExactReduction = BasicReduction<Rational>;
+
 // Brings column 0 to (1, 0, 0) and column 1 to (0, 1, 0) where the zero
 // tests allow, by a fixed order of six stages without pivot search:
 //   1. a non-zero entry to the top of column 0 (exchanging rows 0 and 1,
@@ -166,13 +108,11 @@ using Reduction = BasicReduction<double>;
 //   5. row 1 scaled to a 1 in column 1, or, when it has 0 there, row 2
 //      scaled to a 1 added to it instead of an exchange;
 //   6. column 1 cleared in row 2 with row 1, leaving its column 0 alone.
-// Every decision uses isZero, so NaN counts as zero; infinities and NaN are
-// kept as computed. Every divisor is tested non-zero before it is used.
-// The same procedure runs on exact rationals (exact_reduction.h).
-[[nodiscard]] Reduction reduce(const Matrix& input) noexcept;
-
-// Whether a value, written into a cell, reads back as zero: only a finite
-// zero does ("Infinity" and "NaN" are not numbers).
-[[nodiscard]] bool readsBackAsZero(double value) noexcept;
+// Every divisor is tested non-zero before it is used. In doubles every
+// decision uses isZero, so NaN counts as zero, infinities and NaN are kept
+// as computed, and the warning reads the third row as written; exactly,
+// zero is zero and the warning is due when the third row is not.
+[[nodiscard]] Reduction reduce(const Matrix& input);
+[[nodiscard]] ExactReduction reduce(const ExactMatrix& input);
 
 }  // namespace rowsweep

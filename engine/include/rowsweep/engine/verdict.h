@@ -3,9 +3,7 @@
 #include <array>
 #include <vector>
 
-#include <gmpxx.h>
-
-#include "rowsweep/engine/exact_reduction.h"
+#include "rowsweep/engine/rational.h"
 #include "rowsweep/engine/reduced_form.h"
 
 namespace rowsweep {
@@ -26,8 +24,8 @@ inline constexpr UnknownsInUse kAllUnknowns{true, true, true, true, true};
 // coefficient 0 (the pivot's own column and the other pivot columns).
 struct PivotUnknown {
     int unknown;  // its column, counted from 0
-    mpq_class constant;
-    std::array<mpq_class, kUnknowns> freeCoefficients;
+    Rational constant;
+    std::array<Rational, kUnknowns> freeCoefficients;
 };
 
 struct Verdict {
@@ -42,7 +40,7 @@ struct Verdict {
     // No solution: the row of the reduced form that reads 0 = 1, counted
     // from 0, and its right-hand side. -1 and 0 when solvable.
     int contradictionRow = -1;
-    mpq_class contradictionValue;
+    Rational contradictionValue;
 
     // Solvable, with no unknown in use: nothing was typed but right-hand
     // sides of 0.
@@ -56,10 +54,5 @@ struct Verdict {
 // right-hand side is a contradiction, every other pivot fixes its unknown,
 // and the unknowns in use without a pivot are free.
 [[nodiscard]] Verdict readVerdict(const ReducedForm& form, const UnknownsInUse& inUse = kAllUnknowns);
-
-// The verdict straight from an input matrix, reduced to its reduced form.
-// Entries need not be in lowest terms nor have a positive denominator, but
-// every denominator must be non-zero.
-[[nodiscard]] Verdict decideSystem(const ExactMatrix& input);
 
 }  // namespace rowsweep

@@ -9,10 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include <gmpxx.h>
-
-#include "rowsweep/engine/small_fraction.h"
-
 namespace rowsweep {
 
 struct WrittenNumber {
@@ -40,29 +36,11 @@ struct DecimalLayout {
 
 // The bounds of an exact value written as "p" or "p/q": |p| below 10^15,
 // as many digits as a floating-point cell shows, and q at most 1,000,000.
-inline constexpr unsigned long kWrittenNumeratorBound = 1000000000000000UL;
-static_assert(sizeof(unsigned long) >= 8, "a written numerator fits one limb");
-inline constexpr unsigned long kLargestWrittenDenominator = 1000000;
-
-// What formatCellText writes for a double: always a Decimal (zero
-// included) or Infinity or NaN.
-
-[[nodiscard]] WrittenNumber writtenNumber(double value);
-// What formatExactCellText writes for an exact value: "p" or "p/q" in
-// lowest terms while |p| < 10^15 and q <= 1,000,000, otherwise the value
-// rounded to 15 significant digits, which is exact for a value of 15
-// significant digits or fewer ("1e+300").
-[[nodiscard]] WrittenNumber writtenNumber(const mpq_class& value);
-[[nodiscard]] WrittenNumber writtenNumber(const SmallFraction& value);
-// The value rounded (half to even) to 15 significant digits.
-[[nodiscard]] WrittenNumber writtenDecimal(const mpq_class& value);
+inline constexpr long long kWrittenNumeratorBound = 1000000000000000;
+inline constexpr long long kLargestWrittenDenominator = 1000000;
 
 // The text a cell shows for it: "-7/4", "1e+300", "Infinity".
 [[nodiscard]] std::string writtenText(const WrittenNumber& number);
-
-}  // namespace rowsweep
-
-namespace rowsweep {
 
 // A cell text as the user typed it, taken apart without changing its value:
 // an integer keeps all its digits, a decimal all its significant digits
@@ -71,5 +49,24 @@ namespace rowsweep {
 // around allowed, without its limits on range; none for anything else,
 // a fraction of decimals included.
 [[nodiscard]] std::optional<WrittenNumber> readWrittenNumber(std::string_view text);
+
+// The value of a finite number that is not zero as decimal digits, for
+// drawing it shortened: a decimal's own digits, an integer's without its
+// trailing zeros, and the leading digits of a fraction's quotient, cut
+// rather than rounded so that every digit shown is one of the value.
+struct SignificantDigits {
+    bool negative = false;
+    std::string digits;    // no leading or trailing zeros
+    long long power = 0;   // the decimal power of the first digit
+    bool complete = true;  // the digits are all the value has
+};
+[[nodiscard]] std::optional<SignificantDigits> significantDigits(const WrittenNumber& number);
+
+// 1 over a number written whole, without a point or a power of ten, as a
+// student writes it: "1/4" for 4, "-1" for -1. None for anything else.
+[[nodiscard]] std::optional<WrittenNumber> oneOver(const WrittenNumber& whole);
+
+// Written as 1 or -1, which scales a row or an unknown without a number.
+[[nodiscard]] bool isWrittenOne(const WrittenNumber& number) noexcept;
 
 }  // namespace rowsweep
