@@ -15,7 +15,7 @@
 
 #include "rowsweep/engine/sample_matrix.h"
 #include "rowsweep/steps/solve.h"
-#include "rowsweep/steps/worked_document.h"
+#include "rowsweep/document/worked_document.h"
 #include "private_settings.h"
 #include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/desktop/message_boxes.h"
@@ -192,7 +192,7 @@ void BM_SamplePdf(benchmark::State& state)
     for (auto _ : state) {
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
-        benchmark::DoNotOptimize(rowsweep::steps::writeWorkedSolutionPdf(solution, pdf, QPageSize(QPageSize::A4),
+        benchmark::DoNotOptimize(rowsweep::document::writeWorkedSolutionPdf(solution, pdf, QPageSize(QPageSize::A4),
                                                                          QDate(2026, 12, 8)));
     }
 }

@@ -2,10 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "rowsweep/engine/cell_text.h"
-#include "rowsweep/engine/written_exact.h"
-#include "rowsweep/steps/latex_number.h"
-#include "rowsweep/steps/number_text.h"
+#include "rowsweep/engine/latex_number.h"
 
 namespace rowsweep::steps {
 
@@ -19,18 +16,16 @@ QString latexRow(int row)
 // A row times a number: "R_1", "-R_1", "\tfrac{3}{2} R_1", "-4 R_1". A
 // power of ten is parenthesised with its sign, "(-1 \times 10^{300}) R_1",
 // so that it does not read as a power of the row.
-template<class Number>
-QString scaledRow(int row, const Number& factor)
+QString scaledRow(int row, const WrittenNumber& factor, bool unit)
 {
-    const WrittenNumber written = writtenNumber(factor);
-    if (hasPowerOfTen(written))
-        return latexFactor(written) + u' ' + latexRow(row);
-    const QString sign = written.negative ? QStringLiteral("-") : QString();
-    if (factor == 1 || factor == -1)
+    if (hasPowerOfTen(factor))
+        return latex(latexFactor(factor)) + u' ' + latexRow(row);
+    const QString sign = factor.negative ? QStringLiteral("-") : QString();
+    if (unit)
         return sign + latexRow(row);
-    WrittenNumber size = written;
+    WrittenNumber size = factor;
     size.negative = false;
-    return sign + latexCoefficient(size) + u' ' + latexRow(row);
+    return sign + latex(latexCoefficient(size)) + u' ' + latexRow(row);
 }
 
 // A row divided by a number, its sign apart where the operation can take it
@@ -40,69 +35,62 @@ struct Quotient {
     QString size;
 };
 
-// "\tfrac{1}{4} R_1" for a whole divisor, "R_1 / 0.5" otherwise; the sign
-// of a whole divisor goes apart, any other stays in its parentheses.
-Quotient dividedRow(int row, double divisor)
+// "\tfrac{4}{7} R_2" where the reciprocal is written, "R_1 / 0.5"
+// otherwise; the sign of a reciprocal goes apart, any other stays in its
+// parentheses.
+Quotient dividedRow(int row, const WrittenOperation& op)
 {
-    const WrittenNumber written = writtenNumber(divisor);
-    const DecimalLayout layout = written.kind == WrittenNumber::Kind::Decimal ? layOutDecimal(written) : DecimalLayout{};
-    if (written.kind != WrittenNumber::Kind::Decimal || layout.exponent || !layout.fractionPart.empty())
-        return {false, latexRow(row) + QStringLiteral(" / ") + latexFactor(written)};
-    const QString whole = QString::fromLatin1(layout.integerPart.data(), static_cast<qsizetype>(layout.integerPart.size()));
-    return {written.negative,
-            (whole == u'1' ? QString() : QStringLiteral("\\tfrac{1}{") + whole + QStringLiteral("} ")) + latexRow(row)};
+    if (!op.reciprocal)
+        return {false, latexRow(row) + QStringLiteral(" / ") + latex(latexFactor(op.factor))};
+    WrittenNumber size = *op.reciprocal;
+    size.negative = false;
+    return {op.reciprocal->negative, scaledRow(row, size, isWrittenOne(size))};
 }
 
-// Exactly, a row divided by p/q is q/p times the row: "\tfrac{4}{7} R_2".
-Quotient dividedRow(int row, const Rational& divisor)
+QString dividedRowAlone(int row, const WrittenOperation& op)
 {
-    return {divisor.sign() < 0, scaledRow(row, abs(divisor).reciprocal())};
-}
-
-QString dividedRowAlone(int row, double divisor)
-{
-    const Quotient quotient = dividedRow(row, divisor);
-    return quotient.negative ? u'-' + quotient.size : quotient.size;
-}
-
-QString dividedRowAlone(int row, const Rational& divisor)
-{
-    return scaledRow(row, divisor.reciprocal());
+    if (op.reciprocal)
+        return scaledRow(row, *op.reciprocal, isWrittenOne(*op.reciprocal));
+    return dividedRow(row, op).size;
 }
 
 // "R_2 - 4 R_1", "R_2 + 4 R_1", "R_2 - R_1".
-template<class Number>
-QString rowMinusMultiple(int target, int source, const Number& factor)
+QString rowMinusMultiple(const WrittenOperation& op)
 {
-    const bool add = isNegative(factor);
-    return latexRow(target) + (add ? QStringLiteral(" + ") : QStringLiteral(" - "))
-           + scaledRow(source, add ? Number(-factor) : factor);
+    const bool add = op.factor.negative;
+    WrittenNumber size = op.factor;
+    size.negative = false;
+    return latexRow(op.target) + (add ? QStringLiteral(" + ") : QStringLiteral(" - "))
+           + scaledRow(op.source, size, op.unitFactor);
 }
 
-template<class Number>
-QString rowPlusQuotient(int target, int source, const Number& divisor)
+QString rowPlusQuotient(const WrittenOperation& op)
 {
-    const Quotient quotient = dividedRow(source, divisor);
-    return latexRow(target) + (quotient.negative ? QStringLiteral(" - ") : QStringLiteral(" + ")) + quotient.size;
+    const Quotient quotient = dividedRow(op.source, op);
+    return latexRow(op.target) + (quotient.negative ? QStringLiteral(" - ") : QStringLiteral(" + ")) + quotient.size;
 }
 
 }  // namespace
 
-template<class Number>
-QString latexOperation(const BasicRowOperation<Number>& op)
+QString latex(const std::string& number)
+{
+    return QString::fromStdString(number);
+}
+
+QString latexOperation(const WrittenOperation& op)
 {
     QString text;
     switch (op.kind) {
     case RowOperationKind::Exchange:
         return latexRow(op.target) + QStringLiteral(" \\leftrightarrow ") + latexRow(op.source);
     case RowOperationKind::Divide:
-        text = dividedRowAlone(op.target, op.factor);
+        text = dividedRowAlone(op.target, op);
         break;
     case RowOperationKind::SubtractMultiple:
-        text = rowMinusMultiple(op.target, op.source, op.factor);
+        text = rowMinusMultiple(op);
         break;
     case RowOperationKind::AddQuotient:
-        text = rowPlusQuotient(op.target, op.source, op.factor);
+        text = rowPlusQuotient(op);
         break;
     }
     text = latexRow(op.target) + QStringLiteral(" \\to ") + text;
@@ -112,8 +100,5 @@ QString latexOperation(const BasicRowOperation<Number>& op)
             QCoreApplication::translate("Latex", " from column %1 on").arg(op.firstColumn + 1));
     return text;
 }
-
-template QString latexOperation(const BasicRowOperation<double>&);
-template QString latexOperation(const BasicRowOperation<Rational>&);
 
 }  // namespace rowsweep::steps

@@ -2,9 +2,8 @@
 
 #include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/exact_text.h"
-#include "rowsweep/engine/written_exact.h"
 #include "rowsweep/engine/fraction.h"
-#include "rowsweep/engine/written_number.h"
+#include "rowsweep/engine/written_exact.h"
 
 namespace rowsweep::steps {
 
@@ -13,27 +12,17 @@ QString numberText(const WrittenNumber& number)
     return QString::fromStdString(writtenText(number));
 }
 
-QString numberText(double value)
-{
-    return numberText(writtenNumber(value));
-}
-
-QString numberText(const Rational& value)
-{
-    return numberText(writtenNumber(value));
-}
-
 QString valueHint(const QString& text)
 {
     const std::string utf8 = text.toStdString();
     const std::optional<WrittenNumber> typed = readWrittenNumber(utf8);
-    if (typed && typed->kind == WrittenNumber::Kind::Fraction) {
+    if (typed && !typed->denominator.empty()) {
         const std::optional<Rational> fraction = parseExactCellText(utf8, true);
         return fraction ? QStringLiteral("= ") + QString::fromStdString(exactDecimalText(*fraction)) : QString();
     }
     const std::optional<double> number = parseCellText(utf8);
     const std::optional<Fraction> near = number ? nearbyFraction(*number) : std::nullopt;
-    if (!near || numberText(static_cast<double>(near->numerator) / near->denominator) != text.trimmed())
+    if (!near || numberText(writtenNumber(static_cast<double>(near->numerator) / near->denominator)) != text.trimmed())
         return {};
     return QStringLiteral("\u2248 %1/%2").arg(near->numerator).arg(near->denominator);
 }

@@ -10,11 +10,11 @@ namespace rowsweep::steps {
 std::vector<WrittenStep> reducedFormSteps(const WorkedSolution& solution)
 {
     std::vector<WrittenStep> written;
-    const std::vector<ReducedFormStep>& steps = solution.reducedForm.steps;
+    const std::vector<WrittenStage>& steps = solution.exactSteps;
     written.reserve(steps.size());
     for (std::size_t i = 0; i < steps.size(); ++i) {
         QStringList operations;
-        for (const ExactRowOperation& operation : steps[i].operations)
+        for (const WrittenOperation& operation : steps[i].operations)
             operations << describeOperation(operation);
         //: A stage of the reduction, as its frame and the copied steps name it.
         written.push_back({QCoreApplication::translate("Steps", "Step %1").arg(kStageCount + 1 + i), operations,
@@ -25,7 +25,7 @@ std::vector<WrittenStep> reducedFormSteps(const WorkedSolution& solution)
 
 CellTexts exactAnswerTexts(const WorkedSolution& solution)
 {
-    return matrixTexts(solution.reducedForm.start);
+    return matrixTexts(solution.exactAnswer);
 }
 
 QString exactContinuationNote()

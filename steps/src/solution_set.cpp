@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "rowsweep/engine/written_exact.h"
 #include "rowsweep/steps/number_text.h"
 
 namespace rowsweep::steps {
@@ -25,13 +26,13 @@ QStringList rightHandSide(const PivotUnknown& pivot, UnknownName name, SizeWrite
             terms << (negative ? QStringLiteral(" - ") : QStringLiteral(" + ")) + term;
     };
     if (!pivot.constant.isZero())
-        append(pivot.constant.sign() < 0, number(abs(pivot.constant)));
+        append(pivot.constant.sign() < 0, number(writtenNumber(abs(pivot.constant))));
     for (int unknown = 0; unknown < kUnknowns; ++unknown) {
         const Rational& coefficient = pivot.freeCoefficients[unknown];
         if (coefficient.isZero())
             continue;
         const Rational size = abs(coefficient);
-        append(coefficient.sign() < 0, size == 1 ? name(unknown) : number(size) + u' ' + name(unknown));
+        append(coefficient.sign() < 0, size == 1 ? name(unknown) : number(writtenNumber(size)) + u' ' + name(unknown));
     }
     return terms.isEmpty() ? QStringList{QStringLiteral("0")} : terms;
 }
@@ -43,17 +44,12 @@ QString plainUnknown(int unknown)
     return QStringLiteral("x%1").arg(unknown + 1);
 }
 
-QString plainNumber(const Rational& value)
-{
-    return numberText(value);
-}
-
 // "x1 = -1 + 17 x3 - 2 x4 + 28 x5", a line per pivot unknown.
 QStringList pivotLines(const Verdict& verdict)
 {
     QStringList lines;
     for (const PivotUnknown& pivot : verdict.pivots)
-        lines << plainUnknown(pivot.unknown) + QStringLiteral(" = ") + rightHandSide(pivot, plainUnknown, plainNumber).join(QString());
+        lines << plainUnknown(pivot.unknown) + QStringLiteral(" = ") + rightHandSide(pivot, plainUnknown, numberText).join(QString());
     return lines;
 }
 
@@ -83,7 +79,7 @@ QStringList solutionLines(const Verdict& verdict)
         //: Why there is no solution: row %1 of the reduced form is the equation 0 = %2, %2 not 0.
         return {QCoreApplication::translate("Verdict", "Row %1 reads 0 = %2")
                     .arg(verdict.contradictionRow + 1)
-                    .arg(numberText(verdict.contradictionValue))};
+                    .arg(numberText(writtenNumber(verdict.contradictionValue)))};
     QStringList lines = pivotLines(verdict);
     const QStringList free = freeUnknowns(verdict, plainUnknown);
     const int freeCount = static_cast<int>(free.size());

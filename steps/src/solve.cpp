@@ -1,13 +1,36 @@
 #include "rowsweep/steps/solve.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
-#include <utility>
 
 #include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/exact_text.h"
+#include "rowsweep/steps/written_stage.h"
 
 namespace rowsweep::steps {
+
+namespace {
+
+template<class Number>
+void writeStages(WorkedSolution& solution, const BasicMatrix<Number>& input, const BasicReduction<Number>& reduction)
+{
+    solution.input = writtenMatrix(input);
+    for (std::size_t stage = 0; stage < kStageCount; ++stage)
+        solution.stages[stage] = writtenStage(reduction.stages[stage]);
+}
+
+// What the floating-point warning looked at in row 3 of the Answer.
+void markResidue(WorkedSolution& solution, const Reduction& reduction)
+{
+    const auto& thirdRow = reduction.answer()[kRows - 1];
+    for (int column = 0; column < kColumns; ++column)
+        solution.residue[kRows - 1][column] = !readsBackAsZero(thirdRow[column]);
+    solution.residueBeyondRange =
+        std::any_of(thirdRow.begin(), thirdRow.end(), [](double value) { return !std::isfinite(value); });
+}
+
+}  // namespace
 
 bool isBlankCell(const QString& text)
 {
@@ -18,6 +41,7 @@ WorkedSolution solveCells(const CellTexts& texts, Arithmetic arithmetic)
 {
     const bool exact = arithmetic == Arithmetic::Exact;
     WorkedSolution solution;
+    solution.arithmetic = arithmetic;
     ExactMatrix exactInput;
     Matrix input{};
     UnknownsInUse inUse{};
@@ -40,17 +64,20 @@ WorkedSolution solveCells(const CellTexts& texts, Arithmetic arithmetic)
         }
 
     // The reduced form goes on from the exact Answer in either arithmetic.
-    ExactReduction exactReduction = reduce(exactInput);
+    const ExactReduction exactReduction = reduce(exactInput);
     solution.reducedForm = continueToReducedForm(exactReduction.answer());
     solution.verdict = readVerdict(solution.reducedForm, inUse);
+    solution.exactAnswer = writtenMatrix(solution.reducedForm.start);
+    solution.exactSteps = writtenSteps(solution.reducedForm);
     if (exact) {
         solution.warned = !solution.verdict.solvable;
-        solution.solve = BasicSolve<Rational>{exactInput, std::move(exactReduction)};
+        writeStages(solution, exactInput, exactReduction);
     } else {
         const Reduction reduction = reduce(input);
         solution.warned = reduction.thirdRowNotZero;
         solution.warningFromRounding = solution.warned && !exactReduction.thirdRowNotZero;
-        solution.solve = BasicSolve<double>{input, reduction};
+        markResidue(solution, reduction);
+        writeStages(solution, input, reduction);
     }
     return solution;
 }

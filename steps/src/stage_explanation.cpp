@@ -24,14 +24,7 @@ QString stageName(std::size_t stage)
                                    : QCoreApplication::translate("Steps", "Answer");
 }
 
-template<class Number>
-bool changesNothing(const BasicRowOperation<Number>& operation)
-{
-    return operation.kind == RowOperationKind::Divide && operation.factor == 1;
-}
-
-template<class Number>
-QString describeOperation(const BasicRowOperation<Number>& op)
+QString describeOperation(const WrittenOperation& op)
 {
     switch (op.kind) {
     case RowOperationKind::Exchange:
@@ -44,8 +37,9 @@ QString describeOperation(const BasicRowOperation<Number>& op)
         return QCoreApplication::translate("Explanation", "Divide row %1 by %2")
             .arg(QString::number(counted(op.target)), numberText(op.factor));
     case RowOperationKind::SubtractMultiple:
-        if (isNegative(op.factor)) {
-            const Number size = -op.factor;
+        if (op.factor.negative) {
+            WrittenNumber size = op.factor;
+            size.negative = false;
             //: %1 is a number written as a cell writes it ("4", "4/3"); %2 and %3 are row numbers.
             return QCoreApplication::translate("Explanation", "Add %1 × row %2 to row %3")
                 .arg(numberText(size), QString::number(counted(op.source)), QString::number(counted(op.target)));
@@ -61,12 +55,11 @@ QString describeOperation(const BasicRowOperation<Number>& op)
     return {};
 }
 
-template<class Number>
-QStringList explainStage(const BasicStage<Number>& stage)
+QStringList explainStage(const WrittenStage& stage)
 {
     QStringList lines;
-    for (const BasicRowOperation<Number>& operation : stage.operations) {
-        if (changesNothing(operation))
+    for (const WrittenOperation& operation : stage.operations) {
+        if (operation.changesNothing)
             continue;
         lines << describeOperation(operation);
         if (operation.firstColumn > 0)
@@ -109,12 +102,5 @@ QString noChangeLine(const NoChange& reason)
     }
     return {};
 }
-
-template bool changesNothing(const BasicRowOperation<double>&);
-template bool changesNothing(const BasicRowOperation<Rational>&);
-template QString describeOperation(const BasicRowOperation<double>&);
-template QString describeOperation(const BasicRowOperation<Rational>&);
-template QStringList explainStage(const BasicStage<double>&);
-template QStringList explainStage(const BasicStage<Rational>&);
 
 }  // namespace rowsweep::steps

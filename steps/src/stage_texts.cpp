@@ -8,30 +8,24 @@
 
 namespace rowsweep::steps {
 
-template<class Number>
-CellTexts matrixTexts(const BasicMatrix<Number>& matrix)
+CellTexts matrixTexts(const WrittenMatrix& matrix)
 {
-    return entryWise(matrix, [](const Number& value) { return numberText(value); });
+    return entryWise(matrix, [](const WrittenNumber& number) { return numberText(number); });
 }
-
-template CellTexts matrixTexts(const BasicMatrix<double>&);
-template CellTexts matrixTexts(const BasicMatrix<Rational>&);
 
 CellTexts inputTexts(const WorkedSolution& solution)
 {
-    return std::visit([](const auto& solve) { return matrixTexts(solve.input); }, solution.solve);
+    return matrixTexts(solution.input);
 }
 
 CellTexts stageTexts(const WorkedSolution& solution, std::size_t stage)
 {
-    return std::visit([stage](const auto& solve) { return matrixTexts(solve.reduction.stages[stage].matrix); },
-                      solution.solve);
+    return matrixTexts(solution.stages[stage].matrix);
 }
 
 QStringList explainStage(const WorkedSolution& solution, std::size_t stage)
 {
-    QStringList lines = std::visit(
-        [stage](const auto& solve) { return explainStage(solve.reduction.stages[stage]); }, solution.solve);
+    QStringList lines = explainStage(solution.stages[stage]);
     if (stage + 1 == kStageCount && solution.warningFromRounding)
         lines << misleadingWarningHint(solution);
     return lines;

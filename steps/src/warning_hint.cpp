@@ -1,20 +1,14 @@
 #include "rowsweep/steps/warning_hint.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QCoreApplication>
 
 namespace rowsweep::steps {
 
 QString misleadingWarningHint(const WorkedSolution& solution)
 {
-    const auto* floating = std::get_if<BasicSolve<double>>(&solution.solve);
-    if (floating == nullptr || !solution.warningFromRounding)
+    if (!solution.warningFromRounding)
         return {};
-    const auto& row3 = floating->reduction.answer()[kRows - 1];
-    const bool outOfRange = std::any_of(row3.begin(), row3.end(), [](double value) { return !std::isfinite(value); });
-    return outOfRange ? rangeHint() : roundingHint();
+    return solution.residueBeyondRange ? rangeHint() : roundingHint();
 }
 
 QString roundingHint()

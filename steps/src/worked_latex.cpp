@@ -3,31 +3,31 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "rowsweep/engine/latex_number.h"
+#include "rowsweep/engine/written_exact.h"
 #include "rowsweep/steps/latex_layout.h"
-#include "rowsweep/steps/latex_number.h"
 #include "rowsweep/steps/latex_operation.h"
+#include "rowsweep/steps/latex_width.h"
 #include "rowsweep/steps/reduced_form_steps.h"
 #include "rowsweep/steps/solution_set.h"
-#include "rowsweep/steps/stage_explanation.h"
 
 namespace rowsweep::steps {
 
 namespace {
 
-template<class Number>
-LatexMatrix latexMatrix(const BasicMatrix<Number>& matrix)
+LatexMatrix latexMatrix(const WrittenMatrix& matrix)
 {
-    return entryWise(matrix, [](const Number& value) { return latexNumber(value); });
+    return entryWise(matrix, [](const WrittenNumber& number) { return latex(latexNumber(number)); });
 }
 
-template<class Number>
-LatexChain latexChain(const BasicSolve<Number>& solve)
+// The six stages; a stage that changed nothing has no arrow.
+LatexChain latexChain(const WorkedSolution& solution)
 {
-    LatexChain chain{latexMatrix(solve.input), {}};
-    for (const BasicStage<Number>& stage : solve.reduction.stages) {
+    LatexChain chain{latexMatrix(solution.input), {}};
+    for (const WrittenStage& stage : solution.stages) {
         QStringList operations;
-        for (const BasicRowOperation<Number>& operation : stage.operations)
-            if (!changesNothing(operation))
+        for (const WrittenOperation& operation : stage.operations)
+            if (!operation.changesNothing)
                 operations << latexOperation(operation);
         if (!operations.isEmpty())
             chain.steps.push_back({operations, latexMatrix(stage.matrix)});
@@ -35,11 +35,11 @@ LatexChain latexChain(const BasicSolve<Number>& solve)
     return chain;
 }
 
-void appendReducedFormSteps(LatexChain& chain, const ReducedForm& form)
+void appendReducedFormSteps(LatexChain& chain, const std::vector<WrittenStage>& steps)
 {
-    for (const ReducedFormStep& step : form.steps) {
+    for (const WrittenStage& step : steps) {
         QStringList operations;
-        for (const ExactRowOperation& operation : step.operations)
+        for (const WrittenOperation& operation : step.operations)
             operations << latexOperation(operation);
         chain.steps.push_back({operations, latexMatrix(step.matrix)});
     }
@@ -50,9 +50,9 @@ QString latexUnknown(int unknown)
     return QStringLiteral("x_%1").arg(unknown + 1);
 }
 
-QString latexSize(const Rational& size)
+QString latexSize(const WrittenNumber& size)
 {
-    return latexCoefficient(size);
+    return latex(latexCoefficient(size));
 }
 
 QString displayed(const QString& math)
@@ -67,19 +67,18 @@ QString displayed(const QString& math)
 // Answer, after a line that says so.
 QString workedSolutionLatex(const WorkedSolution& solution)
 {
-    LatexChain chain = std::visit([](const auto& solve) { return latexChain(solve); }, solution.solve);
-    const ReducedForm& form = solution.reducedForm;
-    QString latex;
-    if (solution.arithmetic() == Arithmetic::Exact || form.steps.empty()) {
-        appendReducedFormSteps(chain, form);
-        latex = layOutChain(chain);
+    LatexChain chain = latexChain(solution);
+    QString chains;
+    if (solution.arithmetic == Arithmetic::Exact || solution.exactSteps.empty()) {
+        appendReducedFormSteps(chain, solution.exactSteps);
+        chains = layOutChain(chain);
     } else {
-        LatexChain exact{latexMatrix(form.start), {}};
-        appendReducedFormSteps(exact, form);
-        latex = layOutChain(chain) + QStringLiteral("\\noindent ") + exactContinuationNote() + u'\n'
-                + layOutChain(exact);
+        LatexChain exact{latexMatrix(solution.exactAnswer), {}};
+        appendReducedFormSteps(exact, solution.exactSteps);
+        chains = layOutChain(chain) + QStringLiteral("\\noindent ") + exactContinuationNote() + u'\n'
+                 + layOutChain(exact);
     }
-    return latex + solutionLatex(solution.verdict);
+    return chains + solutionLatex(solution.verdict);
 }
 
 QString solutionLatex(const Verdict& verdict)
@@ -88,7 +87,7 @@ QString solutionLatex(const Verdict& verdict)
         //: LaTeX words before the contradiction "0 = 1"; %1 is the row's number.
         const QString words = QCoreApplication::translate("Latex", "No solution: row %1 reads");
         return displayed(QStringLiteral("\\text{%1 } 0 = %2")
-                             .arg(words.arg(verdict.contradictionRow + 1), latexNumber(verdict.contradictionValue)));
+                             .arg(words.arg(verdict.contradictionRow + 1), latex(latexNumber(writtenNumber(verdict.contradictionValue)))));
     }
     if (verdict.nothingToSolve())
         return displayed(QStringLiteral("\\text{%1}").arg(verdictLine(verdict)));

@@ -30,7 +30,7 @@ WorkedOutline workedOutline(const WorkedSolution& solution)
                               .arg(QCoreApplication::translate(kMathErrorContext, kMathErrorTitle),
                                    QCoreApplication::translate(kMathErrorContext, kMathErrorText));
     outline.continuation = reducedFormSteps(solution);
-    if (!outline.continuation.empty() && solution.arithmetic() == Arithmetic::FloatingPoint)
+    if (!outline.continuation.empty() && solution.arithmetic == Arithmetic::FloatingPoint)
         outline.continuation.insert(outline.continuation.begin(),
                                     {exactAnswerTitle(), {exactContinuationNote()}, exactAnswerTexts(solution)});
     //: Title of the verdict and the general solution at the end of the copied steps.

@@ -12,6 +12,7 @@
 #include "rowsweep/steps/number_text.h"
 #include "rowsweep/steps/stage_explanation.h"
 #include "rowsweep/steps/stage_texts.h"
+#include "rowsweep/steps/written_stage.h"
 
 namespace rowsweep::steps::testing {
 namespace {
@@ -142,11 +143,11 @@ TEST(DescribeOperation, SaysWhatTheOperationDidInWords)
         {{Kind::AddQuotient, 1, 2, -4.0}, "Add row 3 divided by -4 to row 2"},
     };
     for (const Described& described : cases)
-        EXPECT_EQ(describeOperation(described.operation), QString::fromUtf8(described.words));
+        EXPECT_EQ(describeOperation(writtenOperation(described.operation)), QString::fromUtf8(described.words));
 
     Stage divisions{};
     divisions.operations.add({Kind::Divide, 1, 1, -1.0});
-    EXPECT_EQ(explainStage(divisions), QStringList{QStringLiteral("Divide row 2 by -1")});
+    EXPECT_EQ(explainStage(writtenStage(divisions)), QStringList{QStringLiteral("Divide row 2 by -1")});
 }
 
 // What hovering adds to a cell's text; a "≈" only where it reads true.

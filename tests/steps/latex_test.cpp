@@ -13,11 +13,15 @@
 
 #include "cell_rows.h"
 #include "pdflatex.h"
+#include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/exact_text.h"
+#include "rowsweep/engine/latex_number.h"
+#include "rowsweep/engine/written_exact.h"
 #include "rowsweep/steps/latex_layout.h"
-#include "rowsweep/steps/latex_number.h"
 #include "rowsweep/steps/latex_operation.h"
+#include "rowsweep/steps/latex_width.h"
 #include "rowsweep/steps/worked_latex.h"
+#include "rowsweep/steps/written_stage.h"
 
 namespace rowsweep::steps::testing {
 namespace {
@@ -27,6 +31,19 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 Rational exact(const std::string& text)
 {
     return parseExactCellText(text, true).value();
+}
+
+// As the worked solution writes them, from the numbers of a Solve.
+template<class Number>
+QString latexOf(const Number& value)
+{
+    return latex(latexNumber(writtenNumber(value)));
+}
+
+template<class Number>
+QString latexOf(const BasicRowOperation<Number>& operation)
+{
+    return latexOperation(writtenOperation(operation));
 }
 
 TEST(LatexNumber, WritesTheCellsValueInMathNotation)
@@ -43,7 +60,7 @@ TEST(LatexNumber, WritesTheCellsValueInMathNotation)
         {std::nan(""), "\\mathrm{NaN}"},
     };
     for (const auto& [value, latex] : doubles)
-        EXPECT_EQ(latexNumber(value), QString::fromLatin1(latex)) << value;
+        EXPECT_EQ(latexOf(value), QString::fromLatin1(latex)) << value;
     const std::pair<const char*, const char*> fractions[] = {
         {"-7/4", "-\\frac{7}{4}"},
         {"123/1000000", "\\frac{123}{1000000}"},
@@ -52,7 +69,7 @@ TEST(LatexNumber, WritesTheCellsValueInMathNotation)
         {"1/3000001", "3.33333222222259 \\times 10^{-7}"},
     };
     for (const auto& [value, latex] : fractions)
-        EXPECT_EQ(latexNumber(exact(value)), QString::fromLatin1(latex)) << value;
+        EXPECT_EQ(latexOf(exact(value)), QString::fromLatin1(latex)) << value;
 }
 
 // A negative multiple is added and a negative whole divisor subtracts its
@@ -76,7 +93,7 @@ TEST(LatexOperation, WritesFactorsWithTheirSignsAndPowersOfTen)
         {{Kind::SubtractMultiple, 2, 1, 0.3, 1}, "R_3 \\to R_3 - 0.3 R_2\\text{ from column 2 on}"},
     };
     for (const auto& [operation, latex] : doubles)
-        EXPECT_EQ(latexOperation(operation), QString::fromLatin1(latex)) << latex;
+        EXPECT_EQ(latexOf(operation), QString::fromLatin1(latex)) << latex;
     const std::pair<ExactRowOperation, const char*> fractions[] = {
         {{Kind::Divide, 1, 1, exact("-40/3")}, "R_2 \\to -\\tfrac{3}{40} R_2"},
         {{Kind::Divide, 2, 2, exact("-1/1000000000000000000000000000000")},
@@ -89,7 +106,7 @@ TEST(LatexOperation, WritesFactorsWithTheirSignsAndPowersOfTen)
         {{Kind::AddQuotient, 1, 2, exact("2/3")}, "R_2 \\to R_2 + \\tfrac{3}{2} R_3"},
     };
     for (const auto& [operation, latex] : fractions)
-        EXPECT_EQ(latexOperation(operation), QString::fromLatin1(latex)) << latex;
+        EXPECT_EQ(latexOf(operation), QString::fromLatin1(latex)) << latex;
 }
 
 struct SolutionLatexCase {
@@ -147,12 +164,12 @@ TEST(EstimatedWidth, IsNeverBelowWhatPdflatexSets)
         const double value = (random() % 2 == 0 ? -1 : 1) * std::stod(digits(1 + static_cast<int>(random() % 15)))
                              * std::pow(10.0, static_cast<int>(random() % 60) - 30);
         const Rational fraction = exact(digits(1 + static_cast<int>(random() % 14)) + '/' + digits(1 + static_cast<int>(random() % 6)));
-        pieces << latexNumber(value) << latexNumber(-fraction)
-               << latexOperation(RowOperation{static_cast<RowOperationKind>(random() % 4), static_cast<int>(random() % 3),
+        pieces << latexOf(value) << latexOf(-fraction)
+               << latexOf(RowOperation{static_cast<RowOperationKind>(random() % 4), static_cast<int>(random() % 3),
                                               static_cast<int>(random() % 3), value, static_cast<int>(random() % 2)})
-               << latexOperation(ExactRowOperation{static_cast<RowOperationKind>(random() % 4), 0, 2, fraction});
+               << latexOf(ExactRowOperation{static_cast<RowOperationKind>(random() % 4), 0, 2, fraction});
     }
-    pieces << latexNumber(kInfinity) << latexNumber(std::nan("")) << QStringLiteral("x_1 = \\tfrac{3}{2} x_3 \\text{ free}");
+    pieces << latexOf(kInfinity) << latexOf(std::nan("")) << QStringLiteral("x_1 = \\tfrac{3}{2} x_3 \\text{ free}");
 
     QString body;
     for (qsizetype i = 0; i < pieces.size(); ++i)

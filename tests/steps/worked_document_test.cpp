@@ -12,12 +12,17 @@
 #include <QTemporaryDir>
 
 #include "cell_rows.h"
-#include "rowsweep/steps/worked_document.h"
-#include "rowsweep/steps/worked_outline.h"
+#include "rowsweep/document/paper.h"
+#include "rowsweep/document/worked_document.h"
 #include "rowsweep/steps/plain_text.h"
+#include "rowsweep/steps/worked_outline.h"
 
 namespace rowsweep::steps::testing {
 namespace {
+
+using document::documentTitle;
+using document::paperFor;
+using document::writeWorkedSolutionPdf;
 
 const QDate kDate{2026, 12, 8};
 constexpr double kMarginPoints = 20 / 25.4 * 72;

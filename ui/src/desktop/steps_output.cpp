@@ -11,7 +11,8 @@
 #include <QShortcut>
 #include <QStandardPaths>
 
-#include "rowsweep/steps/worked_document.h"
+#include "rowsweep/document/paper.h"
+#include "rowsweep/document/worked_document.h"
 #include "rowsweep/ui/desktop/message_boxes.h"
 
 namespace rowsweep::ui {
@@ -80,7 +81,7 @@ void saveStepsAsPdf(QWidget* parent, const steps::WorkedSolution& solution)
         return;
     }
     const bool written =
-        steps::writeWorkedSolutionPdf(solution, file, steps::paperFor(QLocale()), QDate::currentDate());
+        document::writeWorkedSolutionPdf(solution, file, document::paperFor(QLocale()), QDate::currentDate());
     if (!written || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();
@@ -95,7 +96,7 @@ void printSteps(QWidget* parent, const steps::WorkedSolution& solution)
     printer.setDocName(QFileInfo(proposedPdfPath()).completeBaseName());
     const bool chosen = printerSetup() ? printerSetup()(printer, parent) : askForPrinter(printer, parent);
     // A printer that went away, or a file it cannot write, refuses the painter.
-    if (chosen && steps::paintWorkedSolution(solution, printer, QDate::currentDate()) == 0)
+    if (chosen && document::paintWorkedSolution(solution, printer, QDate::currentDate()) == 0)
         showPrintFailure(parent, printer.outputFileName().isEmpty() ? printer.printerName()
                                                                     : QDir::toNativeSeparators(printer.outputFileName()));
 }

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/sample_matrix.h"
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/solve.h"
@@ -83,11 +82,7 @@ QStringList resultHints(const steps::WorkedSolution& solution)
 // not zero (an infinity or NaN among them): the residue it comes from.
 CellMask residueCells(const steps::WorkedSolution& solution)
 {
-    CellMask cells{};
-    if (const auto* solve = std::get_if<steps::BasicSolve<double>>(&solution.solve))
-        for (int column = 0; column < kColumns; ++column)
-            cells[kRows - 1][column] = !readsBackAsZero(solve->reduction.answer()[kRows - 1][column]);
-    return cells;
+    return solution.residue;
 }
 
 // A window beside this one, without an owner, so the user may switch

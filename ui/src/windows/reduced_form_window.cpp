@@ -9,7 +9,6 @@
 
 #include "rowsweep/steps/reduced_form_steps.h"
 #include "rowsweep/steps/solution_set.h"
-#include "rowsweep/steps/stage_numbers.h"
 #include "rowsweep/ui/cells/cell_grid_view.h"
 #include "rowsweep/ui/desktop/steps_output.h"
 #include "rowsweep/ui/look/layout.h"
@@ -104,10 +103,10 @@ ReducedFormWindow::ReducedFormWindow(const QPixmap& mainPicture, ArithmeticSetti
 void ReducedFormWindow::showSolution(std::shared_ptr<const steps::WorkedSolution> solution)
 {
     const std::vector<steps::WrittenStep> steps = steps::reducedFormSteps(*solution);
-    grids_[0]->showNumbers(steps::matrixNumbers(solution->reducedForm.start));
+    grids_[0]->showNumbers(solution->exactAnswer);
     for (std::size_t i = 0; i < steps.size() && i + 1 < kFrames; ++i) {
         CellGridView& view = *grids_[i + 1];
-        view.showNumbers(steps::matrixNumbers(solution->reducedForm.steps[i].matrix));
+        view.showNumbers(solution->exactSteps[i].matrix);
         const QString operations = steps[i].operations.join(u'\n');
         view.setToolTip(operations);
         view.setAccessibleDescription(operations);
@@ -124,7 +123,7 @@ void ReducedFormWindow::showSolution(std::shared_ptr<const steps::WorkedSolution
     for (CellGridView* view : grids_)
         view->holdSolution(solution);
 
-    note_->setText(solution->arithmetic() == steps::Arithmetic::FloatingPoint ? steps::exactContinuationNote()
+    note_->setText(solution->arithmetic == steps::Arithmetic::FloatingPoint ? steps::exactContinuationNote()
                                                                                : QString());
     QStringList lines{steps::verdictLine(solution->verdict)};
     lines << steps::solutionLines(solution->verdict);

@@ -29,11 +29,4 @@ struct LatexChain {
 // each matrix on its own line.
 [[nodiscard]] QString layOutChain(const LatexChain& chain);
 
-// Whether a line of display math fits a default article page.
-[[nodiscard]] bool fitsTheLine(const QString& latex);
-
-// How wide a piece of math is set in a 10 pt text, in points: never less
-// than pdflatex sets it, and not much more.
-[[nodiscard]] double estimatedWidth(const QString& latex);
-
 }  // namespace rowsweep::steps

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "rowsweep/engine/reduction.h"
+#include "rowsweep/steps/worked_solution.h"
 
 namespace rowsweep::steps {
 
@@ -10,7 +10,9 @@ namespace rowsweep::steps {
 // "R_1 \leftrightarrow R_3", "R_1 \to \tfrac{1}{3} R_1", "R_2 \to R_2 - 4 R_1",
 // "R_2 \to R_2 + R_3 / (-0.5)", "R_3 \to (-1 \times 10^{300}) R_3".
 // A negative multiple or quotient is added or subtracted by its size.
-template<class Number>
-[[nodiscard]] QString latexOperation(const BasicRowOperation<Number>& operation);
+[[nodiscard]] QString latexOperation(const WrittenOperation& operation);
+
+// A number of the worked solution in LaTeX, from rowsweep/engine/latex_number.h.
+[[nodiscard]] QString latex(const std::string& number);
 
 }  // namespace rowsweep::steps

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "rowsweep/engine/verdict.h"
+#include "rowsweep/engine/written_number.h"
 
 namespace rowsweep::steps {
 
@@ -23,7 +24,7 @@ namespace rowsweep::steps {
 // How a form of the solution names an unknown ("x3", "x_3") and writes the
 // size of a number.
 using UnknownName = QString (*)(int unknown);
-using SizeWriter = QString (*)(const Rational& size);
+using SizeWriter = QString (*)(const WrittenNumber& size);
 
 // A pivot unknown's right-hand side, a term each: "2", " - 3/2 x3",
 // " + x5". The constant comes first, left out when it is 0 and a term

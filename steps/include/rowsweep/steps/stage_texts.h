@@ -5,14 +5,12 @@
 #include <QString>
 #include <QStringList>
 
-#include "rowsweep/engine/matrix.h"
 #include "rowsweep/steps/worked_solution.h"
 
 namespace rowsweep::steps {
 
-// A matrix as cells of its arithmetic write it.
-template<class Number>
-[[nodiscard]] CellTexts matrixTexts(const BasicMatrix<Number>& matrix);
+// A matrix's texts as its cells write them.
+[[nodiscard]] CellTexts matrixTexts(const WrittenMatrix& matrix);
 // The input as read, written as cells of the solution's arithmetic write numbers.
 [[nodiscard]] CellTexts inputTexts(const WorkedSolution& solution);
 

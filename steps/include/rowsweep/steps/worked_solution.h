@@ -1,44 +1,76 @@
 #pragma once
 
 #include <array>
-#include <variant>
+#include <optional>
+#include <vector>
 
 #include <QString>
 
 #include "rowsweep/engine/matrix.h"
+#include "rowsweep/engine/no_change.h"
 #include "rowsweep/engine/reduced_form.h"
 #include "rowsweep/engine/reduction.h"
 #include "rowsweep/engine/verdict.h"
+#include "rowsweep/engine/written_number.h"
 
 namespace rowsweep::steps {
 
 // How the six stages compute: IEEE doubles, or exact fractions.
 enum class Arithmetic { FloatingPoint, Exact };
 
-// The input as read and the reduction of it, in one arithmetic.
-template<class Number>
-struct BasicSolve {
-    BasicMatrix<Number> input{};  // a cell that is not a number counts as 0
-    BasicReduction<Number> reduction{};
+// A matrix as the cells of its arithmetic write it.
+using WrittenMatrix = BasicMatrix<WrittenNumber>;
+
+// One row operation as every writer shows it, rows counted from 0, its
+// factor written as the cells of its arithmetic write numbers.
+struct WrittenOperation {
+    RowOperationKind kind = RowOperationKind::Exchange;
+    int target = 0;
+    int source = 0;
+    int firstColumn = 0;
+    WrittenNumber factor;
+    // Exactly 1 or -1: a row scaled by it needs no number.
+    bool unitFactor = false;
+    // A division by exactly 1, which a student is not told about.
+    bool changesNothing = false;
+    // Divide and AddQuotient: 1 / factor where it is written exactly, in
+    // exact arithmetic or for a divisor written as a whole number; a row
+    // divided by q is then 1/q times the row.
+    std::optional<WrittenNumber> reciprocal;
 };
 
-// Everything one Solve worked out, handed down to whatever shows or copies it.
+// A stage, or a step on to the reduced form, as every writer shows it.
+struct WrittenStage {
+    WrittenMatrix matrix;  // after it
+    std::vector<WrittenOperation> operations;
+    // Why a stage left the matrix as it was.
+    std::optional<NoChange> noChange;
+};
+
+// Everything one Solve worked out, written once and handed down to
+// whatever shows, copies or prints it.
 struct WorkedSolution {
-    std::variant<BasicSolve<double>, BasicSolve<Rational>> solve;
+    Arithmetic arithmetic = Arithmetic::FloatingPoint;
+    WrittenMatrix input;  // as read: a cell that is not a number counts as 0
+    std::array<WrittenStage, kStageCount> stages;
     CellMask unreadable{};  // held text that is not a number; blank cells do not count
     // Floating point only: unreadable cells that Exact Fractions reads as fractions.
     CellMask fractionsLeftUnread{};
     bool warned = false;  // the "Math error" warning is shown
     // Floating point warned, but exact arithmetic leaves row 3 all zero.
     bool warningFromRounding = false;
-    // From the exact Answer on, whatever the arithmetic of the stages.
+    // Floating point: the cells of row 3 of the Answer the warning counts
+    // as not zero, an infinity or NaN among them.
+    CellMask residue{};
+    // The residue holds an infinity or NaN: the numbers went beyond the
+    // range of floating point.
+    bool residueBeyondRange = false;
+    // From the exact Answer on, whatever the arithmetic of the stages, and
+    // its steps written as exact cells write them.
     ReducedForm reducedForm;
+    WrittenMatrix exactAnswer;
+    std::vector<WrittenStage> exactSteps;
     Verdict verdict;  // read from the reduced form
-
-    [[nodiscard]] Arithmetic arithmetic() const
-    {
-        return std::holds_alternative<BasicSolve<double>>(solve) ? Arithmetic::FloatingPoint : Arithmetic::Exact;
-    }
 };
 
 // The texts of one grid, [row][column].
