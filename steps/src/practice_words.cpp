@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "rowsweep/engine/written_exact.h"
 #include "rowsweep/steps/number_text.h"
 #include "rowsweep/steps/solution_set.h"
 
@@ -18,14 +19,20 @@ QString row(int index)
     return QStringLiteral("R%1").arg(index + 1);
 }
 
+QString written(const Rational& value)
+{
+    return numberText(writtenNumber(value));
+}
+
 // A factor's size before a row: nothing for 1, "4" for a whole number,
-// "(1/3)" for anything else.
+// "(1/3)" for a fraction or a decimal.
 QString sizeBefore(const Rational& size)
 {
     if (size == 1)
         return {};
-    const QString written = numberText(size);
-    return size.isInteger() ? written : u'(' + written + u')';
+    const WrittenNumber number = writtenNumber(size);
+    const QString text = numberText(number);
+    return number.kind == WrittenNumber::Kind::Integer ? text : u'(' + text + u')';
 }
 
 // A signed factor before a row: "−2", "(−1/2)", "−" for -1.
@@ -55,9 +62,9 @@ QString phrase(const PracticeOperation& operation)
         const Rational divisor = operation.factor.reciprocal();
         if (divisor.isInteger())
             //: Inside the hint's parentheses; %1 is a row number, %2 a number as a cell writes it.
-            return QCoreApplication::translate("Practice", "divide row %1 by %2").arg(target, numberText(divisor));
+            return QCoreApplication::translate("Practice", "divide row %1 by %2").arg(target, written(divisor));
         //: Inside the hint's parentheses; %1 is a row number, %2 a number as a cell writes it.
-        return QCoreApplication::translate("Practice", "multiply row %1 by %2").arg(target, numberText(operation.factor));
+        return QCoreApplication::translate("Practice", "multiply row %1 by %2").arg(target, written(operation.factor));
     }
     case Kind::AddMultiple:
         break;
@@ -72,9 +79,9 @@ QString phrase(const PracticeOperation& operation)
                    : QCoreApplication::translate("Practice", "add row %1 to row %2").arg(source, target);
     return subtract
                //: Inside the hint's parentheses; %1 is a number as a cell writes it, %2 and %3 row numbers.
-               ? QCoreApplication::translate("Practice", "subtract %1 × row %2 from row %3").arg(numberText(size), source, target)
+               ? QCoreApplication::translate("Practice", "subtract %1 × row %2 from row %3").arg(written(size), source, target)
                //: Inside the hint's parentheses; %1 is a number as a cell writes it, %2 and %3 row numbers.
-               : QCoreApplication::translate("Practice", "add %1 × row %2 to row %3").arg(numberText(size), source, target);
+               : QCoreApplication::translate("Practice", "add %1 × row %2 to row %3").arg(written(size), source, target);
 }
 
 // A column that became done on its own.
