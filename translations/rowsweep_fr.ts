@@ -290,6 +290,149 @@
     </message>
 </context>
 <context>
+    <name>Practice</name>
+    <message>
+        <source>Exercise %1</source>
+        <extracomment>The number that fixes a generated practice exercise; it is never grouped.</extracomment>
+        <translation>Exercice %1</translation>
+    </message>
+    <message>
+        <source>Operation %1</source>
+        <extracomment>A student&apos;s operation in the handed-in practice, counted from 1.</extracomment>
+        <translation>Opération %1</translation>
+    </message>
+    <message>
+        <source>exchange rows %1 and %2</source>
+        <extracomment>Inside the hint&apos;s parentheses, lower-case where the language allows; %1 and %2 are row numbers.</extracomment>
+        <translation>échanger les lignes %1 et %2</translation>
+    </message>
+    <message>
+        <source>divide row %1 by %2</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 is a row number, %2 a number as a cell writes it.</extracomment>
+        <translation>diviser la ligne %1 par %2</translation>
+    </message>
+    <message>
+        <source>multiply row %1 by %2</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 is a row number, %2 a number as a cell writes it.</extracomment>
+        <translation>multiplier la ligne %1 par %2</translation>
+    </message>
+    <message>
+        <source>subtract row %1 from row %2</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 and %2 are row numbers.</extracomment>
+        <translation>soustraire la ligne %1 de la ligne %2</translation>
+    </message>
+    <message>
+        <source>add row %1 to row %2</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 and %2 are row numbers.</extracomment>
+        <translation>ajouter la ligne %1 à la ligne %2</translation>
+    </message>
+    <message>
+        <source>subtract %1 × row %2 from row %3</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 is a number as a cell writes it, %2 and %3 row numbers.</extracomment>
+        <translation>soustraire %1 × ligne %2 de la ligne %3</translation>
+    </message>
+    <message>
+        <source>add %1 × row %2 to row %3</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 is a number as a cell writes it, %2 and %3 row numbers.</extracomment>
+        <translation>ajouter %1 × ligne %2 à la ligne %3</translation>
+    </message>
+    <message>
+        <source>Column %1 is done: its pivot is 1 and every other entry is 0</source>
+        <extracomment>Practice feedback; %1 is a column number.</extracomment>
+        <translation>La colonne %1 est terminée : son pivot vaut 1 et tous les autres coefficients valent 0</translation>
+    </message>
+    <message>
+        <source>Column %1 is done: every entry is 0</source>
+        <extracomment>Practice feedback for a column that needs no pivot; %1 is a column number.</extracomment>
+        <translation>La colonne %1 est terminée : tous ses coefficients valent 0</translation>
+    </message>
+    <message>
+        <source>Column %1 is done: it takes no pivot, and below row %2 every entry is 0</source>
+        <extracomment>Practice feedback for a column that needs no pivot; %1 is a column number, %2 the last row with a pivot.</extracomment>
+        <translation>La colonne %1 est terminée : elle ne prend pas de pivot, et sous la ligne %2 tous ses coefficients valent 0</translation>
+    </message>
+    <message>
+        <source>There is no row %1: the matrix has rows 1 to 3</source>
+        <extracomment>A refused row operation; %1 is the row number typed.</extracomment>
+        <translation>Il n’y a pas de ligne %1 : la matrice a les lignes 1 à 3</translation>
+    </message>
+    <message>
+        <source>Multiplying a row by 0 is not a row operation: the equation would be lost</source>
+        <translation>Multiplier une ligne par 0 n’est pas une opération sur les lignes : l’équation serait perdue</translation>
+    </message>
+    <message>
+        <source>Change one row at a time: Ri -&gt; Ri + c Rk, Ri -&gt; c Ri or Ri &lt;-&gt; Rk</source>
+        <extracomment>The notation after the colon (R, -&gt;, c) stays as it is.</extracomment>
+        <translation>Changez une seule ligne à la fois : Ri -&gt; Ri + c Rk, Ri -&gt; c Ri ou Ri &lt;-&gt; Rk</translation>
+    </message>
+    <message>
+        <source>Exchanging row %1 with itself changes nothing</source>
+        <extracomment>A refused row operation; %1 is a row number.</extracomment>
+        <translation>Échanger la ligne %1 avec elle-même ne change rien</translation>
+    </message>
+    <message>
+        <source>Write an operation such as R2 -&gt; R2 - 4R1, R1 &lt;-&gt; R3 or R3 -&gt; 1/2 R3</source>
+        <extracomment>The notation after &quot;such as&quot; stays as it is.</extracomment>
+        <translation>Écrivez une opération telle que R2 -&gt; R2 - 4R1, R1 &lt;-&gt; R3 ou R3 -&gt; 1/2 R3</translation>
+    </message>
+    <message>
+        <source>Columns %1 to %2 are done</source>
+        <extracomment>Practice feedback when one step completed several columns; %1 and %2 are column numbers.</extracomment>
+        <translation>Les colonnes %1 à %2 sont terminées</translation>
+    </message>
+    <message>
+        <source>This step undid column %1, which was already done</source>
+        <extracomment>Practice feedback: a legal step, but a wrong turn; %1 is a column number.</extracomment>
+        <translation>Cette étape a défait la colonne %1, qui était déjà terminée</translation>
+    </message>
+    <message>
+        <source>This step undid columns %1 to %2, which were already done</source>
+        <extracomment>Practice feedback: a legal step, but a wrong turn; %1 and %2 are column numbers.</extracomment>
+        <translation>Cette étape a défait les colonnes %1 à %2, qui étaient déjà terminées</translation>
+    </message>
+    <message>
+        <source>A legal step; no column is done yet</source>
+        <translation>Une étape permise ; aucune colonne n’est encore terminée</translation>
+    </message>
+    <message>
+        <source>A legal step; columns 1 to %1 stay done</source>
+        <extracomment>Practice feedback; %1 is the last column done.</extracomment>
+        <translation>Une étape permise ; les colonnes 1 à %1 restent terminées</translation>
+    </message>
+    <message>
+        <source>Columns done: none of 6</source>
+        <extracomment>The practice&apos;s progress: no leading column is in reduced row echelon form yet.</extracomment>
+        <translation>Colonnes terminées : aucune sur 6</translation>
+    </message>
+    <message>
+        <source>Columns done: 1 to %1 of 6</source>
+        <extracomment>The practice&apos;s progress; %1 is the last column done, of the six of the augmented matrix.</extracomment>
+        <translation>Colonnes terminées : 1 à %1 sur 6</translation>
+    </message>
+    <message>
+        <source>Reduced row echelon form reached in 1 operation (the Gauss–Jordan way from the start takes %1)</source>
+        <extracomment>%1 is the number of operations the Gauss–Jordan elimination takes from the same start.</extracomment>
+        <translation>Forme échelonnée réduite atteinte en 1 opération (la méthode de Gauss-Jordan en demande %1 depuis le départ)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reduced row echelon form reached in %n operations (the Gauss–Jordan way from the start takes %1)</source>
+        <extracomment>%n operations taken by the student; %1 the operations the Gauss–Jordan elimination takes.</extracomment>
+        <translation>
+            <numerusform>Forme échelonnée réduite atteinte en %n opération (la méthode de Gauss-Jordan en demande %1 depuis le départ)</numerusform>
+            <numerusform>Forme échelonnée réduite atteinte en %n opérations (la méthode de Gauss-Jordan en demande %1 depuis le départ)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing left to do: this is the reduced row echelon form</source>
+        <translation>Plus rien à faire : c’est la forme échelonnée réduite</translation>
+    </message>
+    <message>
+        <source>Next: %1 (%2)</source>
+        <extracomment>The hint; %1 is the operation in the notation, %2 the same in words.</extracomment>
+        <translation>Ensuite : %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>ReducedFormWindow</name>
     <message>
         <source>Reduced Form</source>
