@@ -24,6 +24,19 @@ void applyOperation(const PracticeOperation& operation, ExactMatrix& matrix)
     }
 }
 
+ExactRowOperation asRowOperation(const PracticeOperation& operation)
+{
+    switch (operation.kind) {
+    case PracticeOperation::Kind::Exchange:
+        return {RowOperationKind::Exchange, operation.target, operation.source, 1};
+    case PracticeOperation::Kind::Multiply:
+        return {RowOperationKind::Divide, operation.target, operation.target, operation.factor.reciprocal()};
+    case PracticeOperation::Kind::AddMultiple:
+        break;
+    }
+    return {RowOperationKind::SubtractMultiple, operation.target, operation.source, -operation.factor};
+}
+
 std::optional<PracticeOperation> nextGaussJordanOperation(const ExactMatrix& matrix)
 {
     const ReducedForm form = continueToReducedForm(matrix);

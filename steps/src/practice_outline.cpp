@@ -4,9 +4,11 @@
 
 #include "rowsweep/engine/progress.h"
 #include "rowsweep/engine/reduced_form.h"
+#include "rowsweep/steps/latex_operation.h"
 #include "rowsweep/steps/practice_words.h"
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/stage_texts.h"
+#include "rowsweep/steps/worked_latex.h"
 #include "rowsweep/steps/written_stage.h"
 
 namespace rowsweep::steps {
@@ -52,6 +54,21 @@ WorkedOutline practiceOutline(const PracticeState& state)
         outline.solution = solutionLines(verdict);
     }
     return outline;
+}
+
+QString practiceLatex(const PracticeState& state)
+{
+    LatexChain chain{latexMatrix(writtenMatrix(state.start)), {}};
+    ExactMatrix matrix = state.start;
+    for (const PracticeOperation& operation : state.operations) {
+        applyOperation(operation, matrix);
+        chain.steps.push_back({{latexOperation(writtenOperation(asRowOperation(operation)))},
+                               latexMatrix(writtenMatrix(matrix))});
+    }
+    QString latex = layOutChain(chain);
+    if (progressOf(matrix).reduced())
+        latex += solutionLatex(readVerdict(continueToReducedForm(matrix), state.inUse));
+    return latex;
 }
 
 }  // namespace rowsweep::steps

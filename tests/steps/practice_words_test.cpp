@@ -6,8 +6,16 @@
 #include <variant>
 #include <vector>
 
+#include <QBuffer>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "pdflatex.h"
 #include "qstring_printer.h"
+#include "rowsweep/document/worked_document.h"
 #include "rowsweep/engine/reduced_form.h"
+#include "rowsweep/steps/plain_text.h"
+#include "rowsweep/steps/practice_outline.h"
 
 namespace rowsweep::steps {
 namespace {
@@ -124,6 +132,46 @@ TEST(PracticeWords, HintsTheOperationAndSaysItInWords)
     };
     for (const auto& [next, expected] : table)
         EXPECT_EQ(hintLine(next), expected);
+}
+
+// The sample's practice, handed in as text, LaTeX and PDF, up to the
+// reduced form and its verdict.
+TEST(PracticeWords, HandsInTheStartEachOperationAndTheVerdict)
+{
+    using Kind = PracticeOperation::Kind;
+    PracticeState state;
+    state.start = {{{1, -2, 3, 0, 4, 1}, {4, -7, 2, 1, 0, 3}, {3, -5, -1, 1, -4, 2}}};
+    state.inUse = kAllUnknowns;
+    state.exercise = 4711;
+    state.operations = {{Kind::AddMultiple, 1, 0, -4}, {Kind::Exchange, 1, 2, 1},
+                        {Kind::AddMultiple, 1, 0, -3}, {Kind::Multiply, 2, 2, Rational(-1, 2)},
+                        {Kind::AddMultiple, 2, 1, Rational(1, 2)}, {Kind::AddMultiple, 0, 1, 2}};
+    const QString text = outlineText(practiceOutline(state));
+    EXPECT_TRUE(text.startsWith("Exercise 4711\n1  -2   3  0   4  |  1\n4  -7   2  1   0  |  3\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\n\nOperation 4\nR3 \u2192 (\u22121/2)R3\n")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith("\n\nSolution\nInfinitely many solutions: x3, x4, x5 free\nx1 = -1 + 17 x3 - 2 x4 + 28 x5\n"
+                              "x2 = -1 + 10 x3 - x4 + 16 x5\nx3, x4, x5 free\n"))
+        << text.toStdString();
+    state.operations.pop_back();
+    EXPECT_FALSE(outlineText(practiceOutline(state)).contains("Solution")) << "no verdict before the reduced form";
+
+    const QString latex = practiceLatex(state);
+    for (const char* arrow : {"R_2 \\to R_2 - 4 R_1", "R_2 \\leftrightarrow R_3", "R_3 \\to -\\tfrac{1}{2} R_3",
+                              "R_3 \\to R_3 + \\tfrac{1}{2} R_2"})
+        EXPECT_TRUE(latex.contains(QString::fromUtf8(arrow))) << arrow << '\n' << latex.toStdString();
+    EXPECT_FALSE(testing::pdflatexLog(latex).isEmpty());
+
+    QTemporaryDir folder;
+    QFile pdf(folder.filePath(QStringLiteral("practice.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(document::writeOutlinePdf(practiceOutline(state), pdf, QPageSize(QPageSize::A4), QDate(2026, 12, 9)));
+    pdf.close();
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf.fileName(), QStringLiteral("-")});
+    ASSERT_TRUE(reader.waitForFinished(30000));
+    const QString read = QString::fromUtf8(reader.readAllStandardOutput());
+    for (const char* words : {"Exercise 4711", "Operation 5", "R3 \u2192 R3 + (1/2)R2"})
+        EXPECT_TRUE(read.contains(QString::fromUtf8(words))) << words << '\n' << read.toStdString();
 }
 
 }  // namespace

@@ -25,6 +25,11 @@ struct PracticeOperation {
 // The matrix after the operation, in exact arithmetic.
 void applyOperation(const PracticeOperation& operation, ExactMatrix& matrix);
 
+// The same as the reduction records an operation, for the writers of its
+// steps: a multiplication as a division by the reciprocal, an addition as
+// the subtraction of the negative multiple.
+[[nodiscard]] ExactRowOperation asRowOperation(const PracticeOperation& operation);
+
 // The first operation of the Gauss-Jordan continuation from the matrix,
 // as the Reduced Form window takes it (an exchange, a division written as
 // a multiplication by the reciprocal, a subtraction written as adding the

@@ -38,4 +38,9 @@ struct PracticeState {
 // verdict and the solution.
 [[nodiscard]] WorkedOutline practiceOutline(const PracticeState& state);
 
+// The same as Copy All Steps as LaTeX writes a Solve: the chain of
+// matrices with each operation on its arrow, and the solution once the
+// reduced row echelon form is reached.
+[[nodiscard]] QString practiceLatex(const PracticeState& state);
+
 }  // namespace rowsweep::steps
