@@ -5,7 +5,9 @@
 // such a block dropped, and a Ctrl+V over each cell's whole text. Each is
 // a step of the grid's undo history, which would grow without end if its
 // way slipped past the history's bound. Fails when resident memory grew by
-// 16 MiB or more over the four runs.
+// 16 MiB or more over the four runs, or when one paste of 16 Mi characters
+// of short values, far more than a grid holds, took 64 MiB or more at its
+// peak: it is cut to what a grid holds before it is split.
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,9 +34,12 @@ namespace names = rowsweep::ui::names;
 
 constexpr int kRounds = 100;
 constexpr long kMaxGrowthKiB = 16 * 1024;
+constexpr long kMaxOversizedPastePeakKiB = 64 * 1024;
+constexpr int kOversizedPasteValues = 8 * 1024 * 1024;
 // A block of values smaller than a full cell's.
 constexpr int kSmallValueLength = 400;
 
+using rowsweep::bench::peakResidentKiB;
 using rowsweep::bench::residentKiB;
 using rowsweep::bench::settle;
 
@@ -111,6 +116,19 @@ void pasteRound(const std::vector<QLineEdit*>& cells, int round)
         paste(cell, filled(cell, round));
 }
 
+// What one paste of "1 1 1 ..." far beyond a grid takes at its peak,
+// beyond the memory resident before it.
+long oversizedPastePeakKiB(QLineEdit* cell)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("1 ").repeated(kOversizedPasteValues));
+    settle();
+    const long before = residentKiB();
+    cell->setFocus();
+    press(cell, QKeySequence::Paste);
+    settle();
+    return peakResidentKiB() - before;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -122,6 +140,7 @@ int main(int argc, char** argv)
 
     long startKiB = 0;
     long endKiB = 0;
+    long oversizedPeakKiB = 0;
     bool filled = true;
     {
         rowsweep::ui::MainWindow form;
@@ -147,6 +166,7 @@ int main(int argc, char** argv)
 
         for (const QLineEdit* cell : cells)
             filled = filled && cell->text() == ::filled(cell, kRounds + 1);
+        oversizedPeakKiB = oversizedPastePeakKiB(cells.front());
     }
 
     const long growth = endKiB - startKiB;
@@ -155,7 +175,9 @@ int main(int argc, char** argv)
     std::printf("resident memory: %ld KiB at start, %ld KiB at end, growth %ld KiB (limit below %ld KiB)\n",
                 startKiB, endKiB, growth, kMaxGrowthKiB);
     std::printf("every cell holds the last paste: %s\n", filled ? "yes" : "NO");
-    const bool ok = startKiB > 0 && growth < kMaxGrowthKiB && filled;
+    std::printf("a paste of %d values took %ld KiB at its peak (limit below %ld KiB)\n", kOversizedPasteValues,
+                oversizedPeakKiB, kMaxOversizedPastePeakKiB);
+    const bool ok = startKiB > 0 && growth < kMaxGrowthKiB && filled && oversizedPeakKiB < kMaxOversizedPastePeakKiB;
     std::printf("paste soak: %s\n", ok ? "ok" : "FAILED");
     return ok ? 0 : 1;
 }

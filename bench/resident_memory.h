@@ -12,14 +12,25 @@
 
 namespace rowsweep::bench {
 
-inline long residentKiB()
+inline long statusKiB(const std::string& field)
 {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
+        if (line.rfind(field, 0) == 0)
+            return std::strtol(line.c_str() + field.size(), nullptr, 10);
     return -1;
+}
+
+inline long residentKiB()
+{
+    return statusKiB("VmRSS:");
+}
+
+// The most the process has held resident so far.
+inline long peakResidentKiB()
+{
+    return statusKiB("VmHWM:");
 }
 
 inline void settle()

@@ -128,6 +128,11 @@
         <extracomment>What a screen reader calls a cell: %1 is its frame&apos;s caption (&quot;Matrix&quot;, &quot;Step 4&quot;), %2 its row, %3 its column.</extracomment>
         <translation>%1, Zeile %2, Spalte %3</translation>
     </message>
+    <message>
+        <source>Pasted text cut: a grid holds 18 values of at most 32,767 characters.</source>
+        <extracomment>Hover text of a grid after a paste too long for it: what was left out. 18 cells of 32,767 characters each.</extracomment>
+        <translation>Eingefügter Text gekürzt: Eine Matrix fasst 18 Werte mit je höchstens 32.767 Zeichen.</translation>
+    </message>
 </context>
 <context>
     <name>CellHover</name>

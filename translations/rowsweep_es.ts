@@ -128,6 +128,11 @@
         <extracomment>What a screen reader calls a cell: %1 is its frame&apos;s caption (&quot;Matrix&quot;, &quot;Step 4&quot;), %2 its row, %3 its column.</extracomment>
         <translation>%1, fila %2, columna %3</translation>
     </message>
+    <message>
+        <source>Pasted text cut: a grid holds 18 values of at most 32,767 characters.</source>
+        <extracomment>Hover text of a grid after a paste too long for it: what was left out. 18 cells of 32,767 characters each.</extracomment>
+        <translation>Texto pegado recortado: una matriz admite 18 valores de 32 767 caracteres como máximo.</translation>
+    </message>
 </context>
 <context>
     <name>CellHover</name>

@@ -11,7 +11,7 @@ namespace rowsweep::app {
 
 namespace {
 
-constexpr int kNoDisplay = 1;
+constexpr int kCannotStart = 1;
 
 struct HeldBackMessage {
     QtMsgType type;
@@ -25,18 +25,45 @@ struct Report {
     QByteArray displayName;
     QtMessageHandler qtHandler = nullptr;
     std::vector<HeldBackMessage> heldBack;
+    bool displayRefused = false;
 };
 Report g_report;
 
+// How the platform plugins say that the display would not connect: X11's
+// "could not connect to display :55", Wayland's "Failed to create wl_display".
+bool saysDisplayRefused(const QString& message)
+{
+    return message.contains(QLatin1String("connect to display")) || message.contains(QLatin1String("wl_display"));
+}
+
+QByteArray displayFailureLine()
+{
+    if (g_report.displayName.isEmpty())
+        return "rowsweep: cannot open display (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
+    return "rowsweep: cannot open display " + g_report.displayName + "\n";
+}
+
+// Anything else is said in Qt's words, on one line: the platform plugin's
+// own account when it gave one (a plugin not found, a library it lacks),
+// else the fatal message, whose advice about reinstalling is left out.
+QByteArray startFailureLine(const QString& fatal)
+{
+    QString cause = fatal;
+    for (const HeldBackMessage& held : g_report.heldBack)
+        if (held.type != QtDebugMsg && held.type != QtInfoMsg) {
+            cause = held.message;
+            break;
+        }
+    return "rowsweep: " + cause.section(u'\n', 0, 0).trimmed().toLocal8Bit() + "\n";
+}
+
 void reportingHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
+    g_report.displayRefused = g_report.displayRefused || saysDisplayRefused(message);
     if (type == QtFatalMsg) {
-        if (g_report.displayName.isEmpty())
-            std::fputs("rowsweep: cannot open display (neither DISPLAY nor WAYLAND_DISPLAY is set)\n", stderr);
-        else
-            std::fprintf(stderr, "rowsweep: cannot open display %s\n", g_report.displayName.constData());
+        std::fputs((g_report.displayRefused ? displayFailureLine() : startFailureLine(message)).constData(), stderr);
         std::fflush(stderr);
-        std::_Exit(kNoDisplay);
+        std::_Exit(kCannotStart);
     }
     // The platform plugin's own account of a failure, which the line above
     // replaces; held back until the application is up, then passed on.

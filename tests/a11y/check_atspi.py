@@ -90,6 +90,8 @@ try:
                         f"a window {title!r} with the role {role}")
 
     main = window("Rowsweep", pyatspi.ROLE_FRAME)
+    check(not [node for node in walk(main) if node.getRole() == pyatspi.ROLE_LINK and not node.name],
+          "no unnamed link before a Solve")
     picture = one(main, "Maker's web page")
     press(picture)
     wait_for(opened, "the picture to open the maker's page")
@@ -104,6 +106,11 @@ try:
           "the 144 cells carry their names")
     for frame in FRAMES:
         check(len(named(main, frame) + named(solving, frame)) == 1, f"only the frame is named {frame!r}")
+
+    press(one(main, "Sample"))
+    press(one(main, "Solve"))
+    verdict = wait_for(lambda: one(main, "Infinitely many solutions: x3, x4, x5 free"), "the verdict line")
+    check(verdict.getRole() == pyatspi.ROLE_LINK, "the verdict line is a link once it holds a verdict")
 
     press(one(main, "About"))
     about = window("About", pyatspi.ROLE_DIALOG)

@@ -49,6 +49,8 @@ TEST(Program, AnswersOrSaysWhyInOneLine)
         {{}, ":55", 1, "", "rowsweep: cannot open display :55\n"},
         {{}, "127.0.0.1:55", 1, "", "rowsweep: cannot open display 127.0.0.1:55\n"},
         {{"-display", ":55"}, nullptr, 1, "", "rowsweep: cannot open display :55\n"},
+        // Any other failure to start is said in Qt's own words.
+        {{"-platform", "nosuchplugin"}, ":55", 1, "", "rowsweep: Could not find the Qt platform plugin \"nosuchplugin\" in \"\"\n"},
         {{"-platform", "offscreen", "-style", "Fusion"}, nullptr, kKeepsRunning, "", ""},
     };
     for (const Case& c : cases) {

@@ -47,7 +47,6 @@ TEST_F(AccessibilityTest, EveryCellNamesItsGridAndPlace)
     ASSERT_NE(solving, nullptr);
 
     std::set<QString> names;
-    int cells = 0;
     for (const NamedGrid& grid : kNamedGrids) {
         QWidget& window = grid.window == '1' ? static_cast<QWidget&>(*form_) : *solving;
         for (int row = 0; row < kRows; ++row)
@@ -56,12 +55,9 @@ TEST_F(AccessibilityTest, EveryCellNamesItsGridAndPlace)
                 const QString name = cell(window, objectName).accessibleName();
                 EXPECT_EQ(name, QStringLiteral("%1, row %2, column %3").arg(grid.caption).arg(row + 1).arg(column + 1))
                     << objectName.toStdString();
-                names.insert(name);
-                ++cells;
+                EXPECT_TRUE(names.insert(name).second) << "spoken twice: " << name.toStdString();
             }
     }
-    EXPECT_EQ(cells, 144);
-    EXPECT_EQ(names.size(), 144u) << "two cells share a spoken name";
 }
 
 TEST_F(AccessibilityTest, PictureAndLinkSayWhatTheyOpen)

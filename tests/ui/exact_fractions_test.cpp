@@ -9,8 +9,8 @@
 
 #include "grids.h"
 #include "rowsweep/steps/warning_hint.h"
-#include "rowsweep/ui/desktop/arithmetic_setting.h"
 #include "rowsweep/steps/plain_text.h"
+#include "rowsweep/ui/session/session.h"
 #include "rowsweep/ui/windows/solving_window.h"
 
 namespace rowsweep::ui::testing {
@@ -75,25 +75,25 @@ TEST_F(ExactFractionsTest, EveryCellSwitchesTheWholeProgramAndTheChoiceIsRemembe
     EXPECT_FALSE(checkedIn(cell(third, QStringLiteral("Text1(0)"))));
 }
 
-using ArithmeticSettingTest = UiTest;
+using ArithmeticTest = UiTest;
 
 // A choice that changes the arithmetic is announced, the very first too,
 // before anything read the remembered one; choosing it again is not.
-TEST_F(ArithmeticSettingTest, EveryChangeIsSignalledOnce)
+TEST_F(ArithmeticTest, EveryChangeIsSignalledOnce)
 {
     for (const bool readFirst : {false, true}) {
         QSettings().remove(QStringLiteral("arithmetic"));
-        ArithmeticSetting setting;
-        QSignalSpy changed(&setting, &ArithmeticSetting::changed);
+        Session session;
+        QSignalSpy changed(&session, &Session::arithmeticChanged);
         if (readFirst) {
-            EXPECT_EQ(setting.value(), steps::Arithmetic::FloatingPoint);
+            EXPECT_EQ(session.arithmetic(), steps::Arithmetic::FloatingPoint);
         }
-        setting.choose(steps::Arithmetic::Exact);
-        setting.choose(steps::Arithmetic::Exact);
+        session.setArithmetic(steps::Arithmetic::Exact);
+        session.setArithmetic(steps::Arithmetic::Exact);
         EXPECT_EQ(changed.count(), 1) << "read first: " << readFirst;
-        setting.choose(steps::Arithmetic::FloatingPoint);
+        session.setArithmetic(steps::Arithmetic::FloatingPoint);
         EXPECT_EQ(changed.count(), 2) << "read first: " << readFirst;
-        EXPECT_EQ(setting.value(), steps::Arithmetic::FloatingPoint);
+        EXPECT_EQ(session.arithmetic(), steps::Arithmetic::FloatingPoint);
     }
 }
 
@@ -110,22 +110,6 @@ TEST_F(ExactFractionsTest, AnArithmeticForThisRunLeavesTheRememberedChoiceAlone)
 
     MainWindow next;
     EXPECT_TRUE(checkedIn(cell(next, QStringLiteral("Text1(0)")))) << "still remembered";
-}
-
-TEST_F(ExactFractionsTest, SwitchingWhileResultsAreShownSolvesAgain)
-{
-    solve(texts(kThirds), false);
-    EXPECT_EQ(readGrid(*form_, kResultRows)[1][5], QStringLiteral("0.666666666666667"));
-
-    toggle(at(*form_, "Text5(0)"));
-    EXPECT_EQ(readGrid(*form_, kResultRows)[0][5], QStringLiteral("1/9"));
-    EXPECT_EQ(readGrid(*form_, kResultRows)[1][5], QStringLiteral("2/3"));
-    EXPECT_EQ(readGrid(solving(), kSnapshotRows[0])[0][1], QStringLiteral("1/3"));
-
-    // After Clear nothing is on show, and nothing is solved again.
-    click(*form_, names::kClearButton);
-    toggle(at(*form_, "Text5(0)"));
-    EXPECT_EQ(readGrid(*form_, kResultRows), uniform(""));
 }
 
 // Exact Fractions warns only when the system has no solution; the hint
@@ -162,17 +146,24 @@ TEST_F(ExactFractionsTest, ResultTooltipsPointFromAMisleadingWarning)
 }
 
 // A fraction typed in floating point counts as 0 and says where it would
-// be read; in Exact Fractions it is a number like any other.
+// be read; in Exact Fractions it is a number like any other. Solved again
+// in it, the input the Solve read is marked anew, but not a cell edited
+// since.
 TEST_F(ExactFractionsTest, AFractionIsMarkedOnlyInFloatingPointWithAPointerToTheMode)
 {
     QLineEdit& half = at(*form_, "Text1(0)");
+    QLineEdit& edited = at(*form_, "Text2(1)");
     half.setText(QStringLiteral("1/2"));
+    edited.setText(QStringLiteral("x"));
     click(*form_, names::kSolveButton);
     EXPECT_EQ(half.accessibleDescription(),
               QStringLiteral("Not read in floating point: counted as 0"));
+    EXPECT_EQ(edited.accessibleDescription(), QStringLiteral("Not a number: counted as 0"));
+    edited.setText(QStringLiteral("2"));
 
     toggle(half);  // solves again
     EXPECT_TRUE(half.accessibleDescription().isEmpty());
+    EXPECT_TRUE(edited.accessibleDescription().isEmpty()) << "edited since the Solve read it";
     EXPECT_EQ(readGrid(*form_, kResultRows)[0][0], QStringLiteral("1"));
 }
 

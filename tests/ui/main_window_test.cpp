@@ -85,32 +85,9 @@ std::vector<WorkedExample> shownExamples()
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, SolveTest, ::testing::ValuesIn(shownExamples()),
                          [](const auto& example) { return std::string(example.param.name); });
 
-TEST_F(MainWindowCommandsTest, ClearBeforeTheSolvingWindowExistsCreatesItHiddenAndEmptiesEveryCell)
-{
-    fillGrid(*form_, kInputRows, uniform("7"));
-    fillGrid(*form_, kResultRows, uniform("8"));
-    const auto visibleWindows = [] {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        return std::count_if(windows.begin(), windows.end(), [](const QWidget* widget) { return widget->isVisible(); });
-    };
-    const auto visibleBefore = visibleWindows();
-
-    click(*form_, names::kClearButton);
-
-    ASSERT_NE(solving(), nullptr);
-    EXPECT_FALSE(solving()->isVisible());
-    EXPECT_FALSE(solving()->windowIcon().isNull()) << "its load step ran";
-    EXPECT_EQ(visibleWindows(), visibleBefore) << "nothing new becomes visible";
-    int emptied = 0;
-    for (QWidget* window : {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(solving())})
-        for (const QLineEdit* edit : window->findChildren<QLineEdit*>())
-            emptied += edit->text().isEmpty() ? 1 : 0;
-    EXPECT_EQ(emptied, 144);
-}
-
 // Shown before any Solve, the Solving window is empty and carries the main
 // window's picture; Solve writes into it in place, Sample leaves it alone,
-// closing it loses its snapshots, and Clear empties it at once.
+// and closing it loses its snapshots. The session's test follows it on.
 TEST_F(MainWindowCommandsTest, TheShownSolvingWindowFollowsTheCommandsUntilItIsClosed)
 {
     click(*form_, names::kWatchButton);
@@ -143,17 +120,8 @@ TEST_F(MainWindowCommandsTest, TheShownSolvingWindowFollowsTheCommandsUntilItIsC
     flushDeferredDeletes();
     EXPECT_TRUE(shown.isNull()) << "closing destroys the window";
     ASSERT_NE(solving(), nullptr);
-    EXPECT_TRUE(solving()->isVisible());
     expectAllSnapshots(uniform(""));
     EXPECT_EQ(solving()->windowIcon().pixmap(32).toImage(), picture) << "the icon is set again";
-    EXPECT_EQ(readGrid(*form_, kResultRows), result) << "the main window is not touched";
-
-    click(*form_, names::kSolveButton);
-    click(*form_, names::kClearButton);
-    expectAllSnapshots(uniform(""));
-    EXPECT_TRUE(solving()->isVisible());
-    EXPECT_EQ(readGrid(*form_, kInputRows), uniform(""));
-    EXPECT_EQ(readGrid(*form_, kResultRows), uniform(""));
 }
 
 // Exit

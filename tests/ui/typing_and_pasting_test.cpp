@@ -2,7 +2,6 @@
 // after each value, moving with the arrow keys, pasting or dropping a
 // block and taking it back with Ctrl+Z.
 
-#include <functional>
 #include <random>
 
 #include <QApplication>
@@ -248,34 +247,62 @@ TEST_F(TypingAndPastingTest, ABlockIsOneStepWhateverIsTypedOrPastedAroundIt)
     EXPECT_EQ(again.text(), "-11");
 }
 
-// The history keeps 100 steps and about 4 MiB of text, yet even the
-// largest paste a cell takes stays undoable.
-TEST_F(TypingAndPastingTest, TheHistoryIsBoundedInStepsAndTextButKeepsTheLastFullPaste)
+// The history keeps the last 100 steps and about 4 MiB of text, each step
+// the text before and after it, and drops only whole steps, the oldest
+// first: undoing all leads back to the paste before the earliest kept.
+TEST_F(TypingAndPastingTest, TheHistoryIsBoundedInStepsAndText)
 {
+    constexpr int kPastes = 110;
+    constexpr qsizetype kTextBytes = 4 * 1024 * 1024;
     QLineEdit& into = inputCell(0, 0);
-    const auto pasteOver = [&](const QString& value) {
-        into.selectAll();
-        paste(into, value);
-    };
-    const auto full = [&](int paste) { return QString(into.maxLength(), QChar(u'0' + paste % 10)); };
+    for (const qsizetype length : {qsizetype(1), qsizetype(into.maxLength())}) {
+        const auto value = [&](int paste) { return QString(length, QChar(u'0' + paste % 10)); };
+        click(*form_, names::kClearButton);
+        for (int paste = 1; paste <= kPastes; ++paste) {
+            into.selectAll();
+            this->paste(into, value(paste));
+        }
+        int stepsBack = 0;
+        for (QString before = into.text(); press(into, QKeySequence::Undo), into.text() != before; before = into.text())
+            ++stepsBack;
+        const qsizetype stepBytes = 2 * length * qsizetype(sizeof(QChar));
+        EXPECT_EQ(into.text(), value(kPastes - stepsBack)) << length;
+        EXPECT_LE(stepsBack, 100) << length;
+        EXPECT_LE(stepsBack * stepBytes, kTextBytes) << length;
+        EXPECT_TRUE(stepsBack == 100 || (stepsBack + 1) * stepBytes > kTextBytes) << stepsBack << " of " << length;
+    }
+}
+
+// A paste or a drop is read up to what a full grid holds, 18 full cells
+// with their separators, before it is split into values; the cut is said
+// on hover while the paste is the grid's latest step.
+TEST_F(TypingAndPastingTest, APasteBeyondWhatTheGridHoldsIsCutBeforeItIsSplitAndSaysSo)
+{
+    QLineEdit& corner = inputCell(0, 0);
+    const QString full(corner.maxLength(), u'7');
+    const QString row = QStringList(kColumns, full).join(u'\t') + QStringLiteral("\r\n");
+    const QString grid = row + row + row;
     const struct {
-        int pastes;
-        std::function<QString(int)> value;
-        int earliest;  // the paste undoing all leads back to
-    } bounds[] = {
-        {150, [](int paste) { return QString::number(paste); }, 50},
-        {40, full, 8},  // 32 steps of 65,534 characters each
+        const char* what;
+        QString text;
+        bool cut;
+        QString below;  // what row 2, column 1 then holds
+    } pastes[] = {
+        {"a full grid", grid, false, full},
+        {"a full grid and one character more", grid + u'8', true, full},
+        {"a value longer than a cell", full + u'8', true, {}},
+        {"a first line as long as a full grid", QStringLiteral("1\t") + QString(grid.size(), u' ') + QStringLiteral("\n9"), true, {}},
     };
-    for (const auto& bound : bounds) {
-        fillGrid(*form_, kInputRows, texts(kSampleInput));
-        click(*form_, names::kClearButton);  // a step of its own, soon dropped
-        for (int paste = 1; paste <= bound.pastes; ++paste)
-            pasteOver(bound.value(paste));
-        press(into, QKeySequence::Undo);
-        EXPECT_EQ(into.text(), bound.value(bound.pastes - 1)) << bound.pastes;
-        for (int step = 0; step < bound.pastes; ++step)
-            press(into, QKeySequence::Undo);
-        EXPECT_EQ(into.text(), bound.value(bound.earliest)) << bound.pastes;
+    QWidget& frame = *form_->findChild<QWidget*>(toQString(names::kInputFrame));
+    const QString note = QStringLiteral("Pasted text cut: a grid holds 18 values of at most 32,767 characters.");
+    for (const auto& pasted : pastes) {
+        click(*form_, names::kClearButton);
+        paste(corner, pasted.text);
+        EXPECT_EQ(inputCell(1, 0).text(), pasted.below) << pasted.what;
+        EXPECT_EQ(hover(frame).contains(note), pasted.cut) << pasted.what;
+        EXPECT_EQ(hover(corner).contains(note), pasted.cut) << pasted.what;
+        press(corner, QKeySequence::Undo);
+        EXPECT_FALSE(hover(frame).contains(note)) << pasted.what << ", undone";
     }
 }
 

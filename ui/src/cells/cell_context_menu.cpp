@@ -10,8 +10,8 @@
 
 #include "rowsweep/steps/plain_text.h"
 #include "rowsweep/steps/worked_latex.h"
-#include "rowsweep/ui/desktop/arithmetic_setting.h"
 #include "rowsweep/ui/desktop/steps_output.h"
+#include "rowsweep/ui/session/session.h"
 
 namespace rowsweep::ui {
 
@@ -24,15 +24,15 @@ void copyText(const QString& text)
     QGuiApplication::clipboard()->setText(text);
 }
 
-void addArithmeticSwitch(QMenu& menu, ArithmeticSetting& setting)
+void addArithmeticSwitch(QMenu& menu, Session& session)
 {
     menu.addSeparator();
     //: Checkable menu entry: every Solve computes in exact fractions instead of floating point.
     QAction* exact = menu.addAction(QCoreApplication::translate("CellMenu", "Exact Fractions"));
     exact->setCheckable(true);
-    exact->setChecked(setting.value() == steps::Arithmetic::Exact);
-    QObject::connect(exact, &QAction::toggled, &setting, [&setting](bool checked) {
-        setting.choose(checked ? steps::Arithmetic::Exact : steps::Arithmetic::FloatingPoint);
+    exact->setChecked(session.arithmetic() == steps::Arithmetic::Exact);
+    QObject::connect(exact, &QAction::toggled, &session, [&session](bool checked) {
+        session.setArithmetic(checked ? steps::Arithmetic::Exact : steps::Arithmetic::FloatingPoint);
     });
 }
 
@@ -56,7 +56,7 @@ void addPaperCommands(QMenu& menu, const std::shared_ptr<const steps::WorkedSolu
 
 void addStepCommands(QMenu& menu, const CopySource& source)
 {
-    const std::shared_ptr<const steps::WorkedSolution>& solution = source.solution;
+    const std::shared_ptr<const steps::WorkedSolution>& solution = source.shown;
     const auto copySteps = [solution](QString (*format)(const steps::WorkedSolution&)) {
         return [solution, format] {
             if (solution)
@@ -74,7 +74,7 @@ void addStepCommands(QMenu& menu, const CopySource& source)
 
 }  // namespace
 
-void addCopyCommands(QMenu& menu, CopySource source)
+void addCopyCommands(QMenu& menu, const CopySource& source)
 {
     menu.addSeparator();
     //: Copies the cells of this grid, a line per row, the values apart by tabs.
@@ -82,12 +82,11 @@ void addCopyCommands(QMenu& menu, CopySource source)
                    [texts = source.texts] { copyText(steps::gridCopyText(texts)); });
     if (source.offersSteps)
         addStepCommands(menu, source);
-    if (source.openReducedForm)
-        //: Opens the window with the steps on to the reduced row echelon form.
-        menu.addAction(QCoreApplication::translate("CellMenu", "Reduced Form"), &menu, source.openReducedForm)
-            ->setEnabled(source.solution != nullptr);
-    if (source.arithmetic != nullptr)
-        addArithmeticSwitch(menu, *source.arithmetic);
+    Session& session = source.session;
+    //: Opens the window with the steps on to the reduced row echelon form.
+    menu.addAction(QCoreApplication::translate("CellMenu", "Reduced Form"), &session, &Session::showReducedForm)
+        ->setEnabled(session.current() != nullptr);
+    addArithmeticSwitch(menu, session);
 }
 
 void routeEditCommands(QMenu& menu, QUndoStack* history, const std::function<void()>& paste)

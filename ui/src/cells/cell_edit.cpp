@@ -252,13 +252,16 @@ void CellEdit::pasteText(const QString& text)
 }
 
 // One value pasted goes where the cursor is, over the selection; one
-// dropped replaces the whole text.
+// dropped replaces the whole text. Whatever the clipboard holds, no more
+// than a full grid of text is split into values.
 void CellEdit::paste(const QString& pasted, bool replacing)
 {
-    const PastedBlock block = splitPastedText(pasted);
+    const qsizetype longest = longestPaste(maxLength());
+    bool cut = pasted.size() > longest;
+    const PastedBlock block = splitPastedText(QStringView(pasted).left(longest));
     if (isBlock(block)) {
         if (requests_.block)
-            requests_.block(block);
+            requests_.block(block, cut);
         return;
     }
     const QString value = singleValue(block);
@@ -267,8 +270,10 @@ void CellEdit::paste(const QString& pasted, bool replacing)
     const int start = replacing ? 0 : hasSelectedText() ? selectionStart() : cursorPosition();
     QString next = text();
     next.replace(start, replacing ? next.size() : selectionLength(), value);
+    cut = cut || next.size() > maxLength();
     next.truncate(maxLength());
-    requests_.write(content(), {next, std::nullopt, static_cast<int>(std::min<qsizetype>(start + value.size(), next.size()))});
+    requests_.write(content(), {next, std::nullopt, static_cast<int>(std::min<qsizetype>(start + value.size(), next.size()))},
+                    cut);
 }
 
 }  // namespace rowsweep::ui

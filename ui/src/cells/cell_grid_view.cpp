@@ -1,17 +1,36 @@
 #include "rowsweep/ui/cells/cell_grid_view.h"
 
 #include <QCoreApplication>
+#include <QHelpEvent>
+#include <QToolTip>
 
 #include "rowsweep/ui/cells/cell_context_menu.h"
-#include "rowsweep/ui/desktop/arithmetic_setting.h"
+#include "rowsweep/ui/session/session.h"
 #include "rowsweep/ui/look/separator_line.h"
 #include "rowsweep/ui/look/twips.h"
 #include "rowsweep/ui/look/window_style.h"
 
 namespace rowsweep::ui {
 
-CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& grid, QWidget* parent)
+namespace {
+
+// Said on hover while a paste that did not fit whole is the grid's latest step.
+QString cutPasteNote()
+{
+    //: Hover text of a grid after a paste too long for it: what was left out. 18 cells of 32,767 characters each.
+    return QCoreApplication::translate("CellGrid", "Pasted text cut: a grid holds 18 values of at most 32,767 characters.");
+}
+
+QString joinedLines(const QString& first, const QString& second)
+{
+    return first.isEmpty() || second.isEmpty() ? first + second : first + u'\n' + second;
+}
+
+}  // namespace
+
+CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& grid, Session& session, QWidget* parent)
     : QGroupBox(parent)
+    , session_(session)
 {
     // The frame style first: the caption is then measured once, by the
     // style that draws it.
@@ -34,20 +53,20 @@ CellGridView::CellGridView(const ControlPlacement& frame, const GridPlacement& g
                                                 grid.rowHeights[row]}));
             edit->setHistory(&history_.stack());
             edit->setRequests({
-                .block = [this, row, column](const PastedBlock& block) { fillFrom(row, column, block); },
-                .write = [this, edit](CellContent before,
-                                      CellContent after) { history_.write({{edit, std::move(before), std::move(after)}}); },
+                .block = [this, row, column](const PastedBlock& block, bool cut) { fillFrom(row, column, block, cut); },
+                .write = [this, edit](CellContent before, CellContent after,
+                                      bool cut) { history_.write({{edit, std::move(before), std::move(after)}}, cut); },
                 .typed = [this, edit](CellContent before, CellContent after,
                                       int run) { history_.typed(*edit, std::move(before), std::move(after), run); },
                 .move = [this, row, column](CellMove move) { moveFocus(row, column, move); },
                 .menu = [this](QMenu& menu) { addCopyCommands(menu); },
             });
-            edit->setReadsFractions(
-                [this] { return arithmetic_ == nullptr || arithmetic_->value() == steps::Arithmetic::Exact; });
+            edit->setReadsFractions([this] { return session_.arithmetic() == steps::Arithmetic::Exact; });
             cells_[row][column] = edit;
         }
     }
     new SeparatorLine(grid.line, this);
+    connect(&history_.stack(), &QUndoStack::indexChanged, this, &CellGridView::showHints);
 }
 
 std::array<std::array<QString, kColumns>, kRows> CellGridView::texts() const
@@ -61,6 +80,7 @@ std::array<std::array<QString, kColumns>, kRows> CellGridView::texts() const
 
 void CellGridView::showNumbers(const steps::StageNumbers& numbers)
 {
+    showsSolve_ = true;
     history_.stack().clear();
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column) {
@@ -80,45 +100,75 @@ void CellGridView::writeTexts(const std::array<std::array<QString, kColumns>, kR
 
 void CellGridView::clear()
 {
+    showsSolve_ = false;
     writeTexts({});
 }
 
-void CellGridView::write(const std::vector<std::pair<CellEdit*, QString>>& writes)
+std::shared_ptr<const steps::WorkedSolution> CellGridView::shownSolve() const
+{
+    return showsSolve_ ? session_.current() : nullptr;
+}
+
+void CellGridView::write(const std::vector<std::pair<CellEdit*, QString>>& writes, bool cut)
 {
     std::vector<CellChange> changes;
     for (const auto& [cell, text] : writes)
         changes.push_back({cell, cell->content(), {text, std::nullopt, 0}});
-    history_.write(std::move(changes));
+    history_.write(std::move(changes), cut);
 }
 
 void CellGridView::setCellHint(const CellMask& cells, const QString& hint)
 {
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            cells_[row][column]->setHint(cells[row][column] ? hint : QString());
+    hintCells_ = cells;
+    hint_ = hint;
+    showHints();
 }
 
-void CellGridView::markNotANumber(const CellMask& cells, const CellMask& fractionsInFloatingPoint)
+void CellGridView::showHints()
 {
+    const QString cut = history_.latestStepWasCut() ? cutPasteNote() : QString();
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
-            cells_[row][column]->setMarked(cells[row][column], fractionsInFloatingPoint[row][column]);
+            cells_[row][column]->setHint(joinedLines(hintCells_[row][column] ? hint_ : QString(), cut));
+}
+
+// The frame says what its window set, and a paste that did not fit.
+bool CellGridView::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip || !history_.latestStepWasCut())
+        return QGroupBox::event(event);
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), joinedLines(toolTip(), cutPasteNote()), this);
+    return true;
+}
+
+void CellGridView::markNotANumber(const CellMask& cells, const CellMask& fractionsInFloatingPoint,
+                                  const std::array<std::array<QString, kColumns>, kRows>& read)
+{
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            CellEdit& cell = *cells_[row][column];
+            cell.setMarked(cells[row][column] && cell.text() == read[row][column], fractionsInFloatingPoint[row][column]);
+        }
 }
 
 void CellGridView::addCopyCommands(QMenu& menu) const
 {
-    ui::addCopyCommands(menu, {texts(), offersSteps_, solution_, arithmetic_, openReducedForm_});
+    ui::addCopyCommands(menu, {texts(), offersSteps_, shownSolve(), session_});
 }
 
-void CellGridView::fillFrom(int row, int column, const PastedBlock& block)
+// A value longer than a cell holds is cut to it.
+void CellGridView::fillFrom(int row, int column, const PastedBlock& block, bool cut)
 {
+    const int longest = cells_[row][column]->maxLength();
     std::vector<std::pair<CellEdit*, QString>> writes;
     for (qsizetype line = 0; line < block.size() && row + line < kRows; ++line) {
         const QStringList& values = block[line];
-        for (qsizetype value = 0; value < values.size() && column + value < kColumns; ++value)
-            writes.emplace_back(cells_[row + line][column + value], values[value].left(cells_[row][column]->maxLength()));
+        for (qsizetype value = 0; value < values.size() && column + value < kColumns; ++value) {
+            cut = cut || values[value].size() > longest;
+            writes.emplace_back(cells_[row + line][column + value], values[value].left(longest));
+        }
     }
-    write(writes);
+    write(writes, cut);
 }
 
 void CellGridView::moveFocus(int row, int column, CellMove move)

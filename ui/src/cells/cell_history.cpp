@@ -15,11 +15,12 @@ constexpr int kEnded = -1;      // a step that takes no more typing
 class CellWrites final : public QUndoCommand {
 public:
     // `done`: the cells already hold what is after, as after typing.
-    CellWrites(std::vector<CellChange> changes, int typingRun, bool done, int epoch = 0)
+    CellWrites(std::vector<CellChange> changes, int typingRun, bool done, int epoch = 0, bool cut = false)
         : changes_(std::move(changes))
         , typingRun_(typingRun)
         , epoch_(epoch)
         , done_(done)
+        , cut_(cut)
     {
     }
 
@@ -61,10 +62,12 @@ public:
         return count;
     }
 
+    [[nodiscard]] bool cut() const { return cut_; }
+
     // The same step, done, taking no more typing.
     [[nodiscard]] std::unique_ptr<CellWrites> ended() const
     {
-        return std::make_unique<CellWrites>(changes_, kEnded, true);
+        return std::make_unique<CellWrites>(changes_, kEnded, true, 0, cut_);
     }
 
 private:
@@ -72,6 +75,7 @@ private:
     int typingRun_;
     int epoch_;  // typing after an undo starts a step of its own
     bool done_;
+    bool cut_;  // a paste that did not fit whole
 };
 
 const CellWrites& stepAt(const QUndoStack& stack, int index)
@@ -86,13 +90,18 @@ CellHistory::CellHistory()
     stack_.setUndoLimit(kHistorySteps);
 }
 
-void CellHistory::write(std::vector<CellChange> changes)
+void CellHistory::write(std::vector<CellChange> changes, bool cut)
 {
     std::erase_if(changes, [](const CellChange& change) { return change.before.text == change.after.text; });
     if (changes.empty())
         return;
-    stack_.push(new CellWrites(std::move(changes), kEnded, false));
+    stack_.push(new CellWrites(std::move(changes), kEnded, false, 0, cut));
     keepWithinBudget();
+}
+
+bool CellHistory::latestStepWasCut() const
+{
+    return stack_.index() > 0 && stepAt(stack_, stack_.index() - 1).cut();
 }
 
 void CellHistory::typed(CellEdit& cell, CellContent before, CellContent after, int typingRun)

@@ -38,9 +38,9 @@ bool isBlank(const QString& line)
 
 }  // namespace
 
-PastedBlock splitPastedText(const QString& text)
+PastedBlock splitPastedText(QStringView text)
 {
-    QString lines = text;
+    QString lines = text.toString();
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     for (const QChar lineEnd : {QChar(u'\r'), QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator)})
         lines.replace(lineEnd, QChar(u'\n'));

@@ -1,17 +1,27 @@
 #include "rowsweep/ui/look/verdict_line.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QStyle>
 
 namespace rowsweep::ui {
 
+// Empty, the line is no link for a screen reader; one that holds a verdict
+// is announced as one.
 void VerdictLine::showLine(const QString& line, const QString& details)
 {
+    const bool wasLink = !text().isEmpty();
     details_ = details;
     setText(line);
     setAccessibleName(line);
     setAccessibleDescription(details);
     updateToolTip();
+    if (wasLink != !line.isEmpty()) {
+        QAccessible::State linked;
+        linked.linked = true;
+        QAccessibleStateChangeEvent event(this, linked);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void VerdictLine::paintEvent(QPaintEvent* /*event*/)

@@ -18,20 +18,13 @@
 #include "rowsweep/ui/look/pictures.h"
 #include "rowsweep/ui/look/window_style.h"
 #include "rowsweep/version.h"
+#include "about_window_controls.h"
 
 namespace rowsweep::ui {
 
+using namespace about_window;
+
 namespace {
-
-constexpr int kClientWidth = 3885;
-constexpr int kClientHeight = 2850;
-
-constexpr ControlPlacement kCredits{names::kCreditsText, "", {360, 120, 3135, 1095}, 0};
-//: Button: closes the About window.
-constexpr ControlPlacement kOk{names::kOkButton, QT_TRANSLATE_NOOP("Caption", "Ok"), {840, 2040, 2175, 495}, 1};
-constexpr ControlPlacement kLink{names::kMakerLink, kMakerAddress, {600, 1560, 2655, 255}, 2};
-
-constexpr double kLinkPointSize = 8.25;
 
 // Under a dark theme the link's dark blues vanish into the window; on a
 // background of its own they read as well as on the default one.

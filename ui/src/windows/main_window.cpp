@@ -4,86 +4,28 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QLabel>
-#include <QLineEdit>
 
 #include "rowsweep/engine/sample_matrix.h"
 #include "rowsweep/steps/solution_set.h"
-#include "rowsweep/steps/solve.h"
-#include "rowsweep/steps/stage_texts.h"
-#include "rowsweep/steps/warning_hint.h"
-#include "rowsweep/ui/windows/about_window.h"
 #include "rowsweep/ui/desktop/accessibility.h"
-#include "rowsweep/ui/cells/cell_grid_view.h"
-#include "rowsweep/ui/look/classic_button.h"
-#include "rowsweep/ui/look/clickable_label.h"
-#include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/desktop/maker_link.h"
 #include "rowsweep/ui/desktop/message_boxes.h"
 #include "rowsweep/ui/desktop/steps_output.h"
-#include "rowsweep/ui/object_names.h"
+#include "rowsweep/ui/look/classic_button.h"
 #include "rowsweep/ui/look/pictures.h"
-#include "rowsweep/ui/windows/reduced_form_window.h"
-#include "rowsweep/ui/windows/solving_window.h"
 #include "rowsweep/ui/look/verdict_line.h"
 #include "rowsweep/ui/look/window_style.h"
+#include "rowsweep/ui/windows/about_window.h"
+#include "rowsweep/ui/windows/reduced_form_window.h"
+#include "rowsweep/ui/windows/solving_window.h"
+#include "main_window_controls.h"
+#include "result_hints.h"
 
 namespace rowsweep::ui {
 
+using namespace main_window;
+
 namespace {
-
-constexpr int kClientWidth = 7425;
-constexpr int kClientHeight = 4815;
-
-//: The frame around the grid the student types the matrix into.
-constexpr ControlPlacement kInputFrame{names::kInputFrame, QT_TRANSLATE_NOOP("Caption", "Matrix"), {360, 240, 4215, 1935}, 0};
-//: The frame around the grid that shows the reduced matrix.
-constexpr ControlPlacement kResultFrame{names::kResultFrame, QT_TRANSLATE_NOOP("Caption", "Result Matrix"), {360, 2520, 4215, 1935}, 19};
-constexpr ControlPlacement kMakerPicture{names::kMakerPicture, "", {6000, 4080, 480, 480}, kNoTabIndex};
-// In the strip below the result; it takes no focus.
-constexpr ControlPlacement kVerdict{names::kVerdict, "", {360, 4500, 5520, 255}, kNoTabIndex};
-
-constexpr std::array<int, kRows> kRowTops{360, 840, 1320};
-constexpr std::array<int, kRows> kRowHeights{kGridCellHeight, kGridCellHeight, kGridCellHeight};
-
-constexpr GridPlacement kInputGrid{names::kInputRows, kRowTops, kRowHeights, {names::kInputLine, kNotAnElement, 3360, 120, 1920}};
-constexpr GridPlacement kResultGrid{names::kResultRows, kRowTops, kRowHeights, {names::kResultLine, kNotAnElement, 3360, 120, 1920}};
-
-enum Grid { Input, Result };
-
-// The fourth input cell is reached only after the last input cell, and
-// "Solve" sits between the first and second columns of the result grid.
-constexpr std::array<CellTabRun, 11> kCellTabOrder{{
-    {1, Input, 0, 0, 2},
-    {4, Input, 0, 4, 5},
-    {6, Input, 1, 0, 5},
-    {12, Input, 2, 0, 5},
-    {18, Input, 0, 3, 3},
-    {20, Result, 2, 0, 0},
-    {21, Result, 1, 0, 0},
-    {22, Result, 0, 0, 0},
-    {24, Result, 0, 1, 5},
-    {29, Result, 1, 1, 5},
-    {34, Result, 2, 1, 5},
-}};
-
-// Where the floating-point warning misleads, the result grid says so.
-QStringList resultHints(const steps::WorkedSolution& solution)
-{
-    QStringList hints;
-    if (solution.warningFromRounding)
-        hints << steps::misleadingWarningHint(solution);
-    if (solution.warned && solution.verdict.solvable)
-        hints << steps::solutionsDespiteWarning();
-    return hints;
-}
-
-// The cells of row 3 of a floating-point answer that the warning counts as
-// not zero (an infinity or NaN among them): the residue it comes from.
-CellMask residueCells(const steps::WorkedSolution& solution)
-{
-    return solution.residue;
-}
 
 // A window beside this one, without an owner, so the user may switch
 // between them freely; a minimised one is restored.
@@ -100,10 +42,10 @@ void bringToFront(QWidget& window)
 MainWindow::MainWindow(std::optional<steps::Arithmetic> forThisRun, QWidget* parent)
     : QWidget(parent, kMinimizeCloseWindow)
     , picture_(makerPicture())
-    , arithmetic_(forThisRun)
+    , session_(forThisRun)
     , about_([] { return new AboutWindow; })
-    , solving_([this] { return new SolvingWindow(picture_, arithmetic_, [this] { openReducedForm(); }); })
-    , reducedForm_([this] { return new ReducedFormWindow(picture_, arithmetic_, [this] { openReducedForm(); }); })
+    , solving_([this] { return new SolvingWindow(session_, picture_); })
+    , reducedForm_([this] { return new ReducedFormWindow(session_, picture_); })
 {
     installAccessibility();
     setObjectName(toQString(names::kMainWindow));
@@ -112,19 +54,11 @@ MainWindow::MainWindow(std::optional<steps::Arithmetic> forThisRun, QWidget* par
     setFixedSize(toPixels(kClientWidth, kClientHeight));
     centreWhenFirstShown(*this);
     buildControls();
-    // Closing the Solving window loses its snapshots, and with them the
-    // steps the result grid offers to copy.
-    solving_.onRelease([this] {
-        input_->holdSolution(nullptr);
-        result_->holdSolution(nullptr);
-    });
-    addPrintShortcut(*this, [this] { return result_->heldSolution(); });
-    // Results on show are worked out again in the arithmetic just chosen,
-    // exactly as "Solve" would.
-    connect(&arithmetic_, &ArithmeticSetting::changed, this, [this] {
-        if (shown_)
-            solveClicked();
-    });
+    connect(&session_, &Session::solved, this, &MainWindow::showSolve);
+    connect(&session_, &Session::cleared, this, &MainWindow::clearShown);
+    connect(&session_, &Session::warned, this, [this] { showMathError(this); });
+    connect(&session_, &Session::reducedFormWanted, this, &MainWindow::openReducedForm);
+    addPrintShortcut(*this, [this] { return result_->shownSolve(); });
     input_->cell(0, 0)->setFocus();
 }
 
@@ -133,44 +67,26 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildControls()
 {
     struct CommandButton {
-        ControlPlacement placement;
+        const ControlPlacement& placement;
         void (MainWindow::*clicked)();
         QPixmap (*picture)() = nullptr;  // a graphical button shows it above its caption
     };
-    // From top to bottom, as they stand in the window. The buttons are 113
-    // pixels wide; a longer caption wraps onto a second line, and the About
-    // button's caption has one line below its picture.
-    static constexpr std::array<CommandButton, 6> kButtons{{
-        //: Button: fills the input grid with an example matrix.
-        {{names::kSampleButton, QT_TRANSLATE_NOOP("Caption", "Sample"), {5400, 360, 1695, 495}, 40},
-         &MainWindow::sampleClicked},
-        //: Button: reduces the matrix.
-        {{names::kSolveButton, QT_TRANSLATE_NOOP("Caption", "Solve"), {5400, 960, 1695, 495}, 23},
-         &MainWindow::solveClicked},
-        //: Button: empties every grid of both windows.
-        {{names::kClearButton, QT_TRANSLATE_NOOP("Caption", "Clear"), {5400, 1560, 1695, 495}, 39},
-         &MainWindow::clearClicked},
-        //: Button: shows the window with the matrix after every stage of the reduction. The odd English is the program's own; translate the meaning.
-        {{names::kWatchButton, QT_TRANSLATE_NOOP("Caption", "Watch on a solving"), {5400, 2160, 1695, 495}, 43},
-         &MainWindow::watchClicked},
-        //: Button and window title: the program's name, version and credits.
-        {{names::kAboutButton, QT_TRANSLATE_NOOP("Caption", "About"), {5400, 2760, 1695, 495}, 41},
-         &MainWindow::aboutClicked, &aboutPicture},
-        //: Button: ends the program after asking.
-        {{names::kExitButton, QT_TRANSLATE_NOOP("Caption", "Exit"), {5400, 3360, 1695, 495}, 42},
-         &MainWindow::exitClicked},
+    // From top to bottom, as they stand in the window.
+    const std::array<CommandButton, 6> buttons{{
+        {kSampleButton, &MainWindow::sampleClicked},
+        {kSolveButton, &MainWindow::solveClicked},
+        {kClearButton, &MainWindow::clearClicked},
+        {kWatchButton, &MainWindow::watchClicked},
+        {kAboutButton, &MainWindow::aboutClicked, &aboutPicture},
+        {kExitButton, &MainWindow::exitClicked},
     }};
 
-    input_ = new CellGridView(kInputFrame, kInputGrid, this);
-    result_ = new CellGridView(kResultFrame, kResultGrid, this);
+    input_ = new CellGridView(kInputFrame, kInputGrid, session_, this);
+    result_ = new CellGridView(kResultFrame, kResultGrid, session_, this);
     result_->offerSteps();
-    for (CellGridView* grid : {input_, result_}) {
-        grid->offerArithmeticSwitch(arithmetic_);
-        grid->offerReducedForm([this] { openReducedForm(); });
-    }
     std::vector<TabStop> tabStops{{kInputFrame.tabIndex, input_}, {kResultFrame.tabIndex, result_}};
 
-    for (const CommandButton& command : kButtons) {
+    for (const CommandButton& command : buttons) {
         const QString caption = captionText(command.placement.caption);
         auto* button = place(command.picture != nullptr ? new ClassicButton(caption, this, command.picture())
                                                         : new ClassicButton(caption, this),
@@ -190,36 +106,18 @@ void MainWindow::buildControls()
 
     verdict_ = place(new VerdictLine(this), kVerdict);
     verdict_->setCursor(pointingHandCursor());
-    connect(verdict_, &ClickableLabel::clicked, this, &MainWindow::openReducedForm);
+    connect(verdict_, &ClickableLabel::clicked, &session_, &Session::showReducedForm);
 
     const std::array<CellGridView*, 2> grids{input_, result_};
     addCellTabStops(tabStops, grids, kCellTabOrder);
     chainTabOrder(std::move(tabStops));
 }
 
-// Cells to numbers, numbers through the reduction, and the one value that
-// holds it all down to every grid that shows or copies it. The Solving
-// window is filled even while hidden; "Solve" never shows it.
-// A cell that counted as 0 without being blank is marked, so that no
-// input is lost unseen.
+// The session reads the cells and works the Solve out; every window that
+// shows it follows, and the warning comes once they all do.
 void MainWindow::solveClicked()
 {
-    const auto solution =
-        std::make_shared<const steps::WorkedSolution>(steps::solveCells(input_->texts(), arithmetic_.value()));
-    input_->markNotANumber(solution->unreadable, solution->fractionsLeftUnread);
-    solving_.get().showSolution(solution);
-    result_->showNumbers(steps::stageNumbers(*solution, kStageCount - 1));
-    input_->holdSolution(solution);
-    result_->holdSolution(solution);
-    const QString hints = resultHints(*solution).join(u'\n');
-    result_->setToolTip(hints);
-    result_->setCellHint(residueCells(*solution), hints);
-    verdict_->showLine(steps::verdictLine(solution->verdict), steps::solutionLines(solution->verdict).join(u'\n'));
-    shown_ = solution;
-    if (ReducedFormWindow* window = reducedForm_.loaded())
-        window->showSolution(solution);
-    if (solution->warned)
-        showMathError(this);
+    session_.solve(input_->texts());
 }
 
 // Empties all eight grids; the Solving window is created hidden for it
@@ -227,16 +125,32 @@ void MainWindow::solveClicked()
 void MainWindow::clearClicked()
 {
     input_->clear();
+    session_.clear();
+}
+
+// A cell that counted as 0 without being blank is marked, so that no
+// input is lost unseen. The Solving window is written even while hidden,
+// and created for it; "Solve" never shows it.
+void MainWindow::showSolve(const Session::Solution& solution)
+{
+    input_->markNotANumber(solution->unreadable, solution->fractionsLeftUnread, session_.input());
+    result_->showNumbers(steps::stageNumbers(*solution, kStageCount - 1));
+    const QString hints = resultHints(*solution).join(u'\n');
+    result_->setToolTip(hints);
+    result_->setCellHint(residueCells(*solution), hints);
+    verdict_->showLine(steps::verdictLine(solution->verdict), steps::solutionLines(solution->verdict).join(u'\n'));
+    // One created just now was not there to observe this Solve.
+    if (solving_.loaded() == nullptr)
+        solving_.get().showSolution(*solution);
+}
+
+void MainWindow::clearShown()
+{
     result_->clear();
-    input_->holdSolution(nullptr);
-    result_->holdSolution(nullptr);
     result_->setToolTip({});
     result_->setCellHint({}, {});
     verdict_->showLine({}, {});
-    shown_.reset();
-    solving_.get().clear();
-    if (ReducedFormWindow* window = reducedForm_.loaded())
-        window->clear();
+    solving_.get();
 }
 
 void MainWindow::sampleClicked()
@@ -268,14 +182,11 @@ void MainWindow::watchClicked()
 }
 
 // The way to the solution of the Solve on show, from the verdict line or a
-// cell's menu; opened again, it is only brought to the front.
+// cell's menu of any window; created, it shows that Solve, and opened
+// again, it is only brought to the front.
 void MainWindow::openReducedForm()
 {
-    if (!shown_)
-        return;
-    ReducedFormWindow& window = reducedForm_.get();
-    window.showSolution(shown_);
-    bringToFront(window);
+    bringToFront(reducedForm_.get());
 }
 
 // Closing the main window ends the program without asking.

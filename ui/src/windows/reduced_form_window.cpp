@@ -9,37 +9,16 @@
 
 #include "rowsweep/steps/reduced_form_steps.h"
 #include "rowsweep/steps/solution_set.h"
-#include "rowsweep/ui/cells/cell_grid_view.h"
 #include "rowsweep/ui/desktop/steps_output.h"
-#include "rowsweep/ui/look/layout.h"
 #include "rowsweep/ui/look/window_style.h"
+#include "rowsweep/ui/session/session.h"
+#include "reduced_form_window_controls.h"
 
 namespace rowsweep::ui {
 
+using namespace reduced_form_window;
+
 namespace {
-
-constexpr std::size_t kFrames = names::kReducedFormFrameCount;
-constexpr int kClientWidth = 8910;
-constexpr int kMargin = 240;
-constexpr int kGap = 120;
-
-// Frames as in the Solving window, Answer first, two to a row.
-constexpr std::array<ControlPlacement, kFrames> kFramePlacements{{
-    {names::kReducedFormFrames[0], QT_TRANSLATE_NOOP("Caption", "Answer"), {240, 120, 4215, 1815}, 0},
-    {names::kReducedFormFrames[1], QT_TRANSLATE_NOOP("Caption", "Step 7"), {4560, 120, 4215, 1815}, 19},
-    {names::kReducedFormFrames[2], QT_TRANSLATE_NOOP("Caption", "Step 8"), {240, 1920, 4215, 1815}, 38},
-    {names::kReducedFormFrames[3], QT_TRANSLATE_NOOP("Caption", "Step 9"), {4560, 1920, 4215, 1815}, 57},
-}};
-
-constexpr std::array<int, kRows> kRowTops{240, 720, 1200};
-constexpr std::array<int, kRows> kRowHeights{kGridCellHeight, kGridCellHeight, kGridCellHeight};
-
-constexpr GridPlacement grid(int frame)
-{
-    return {names::kReducedFormRows[static_cast<std::size_t>(frame)], kRowTops, kRowHeights,
-            {names::kReducedFormLines, frame, 3360, 120, 1920}};
-}
-constexpr std::array<GridPlacement, kFrames> kGrids{grid(0), grid(1), grid(2), grid(3)};
 
 // The frames' tab indices, then each grid's cells row by row.
 std::vector<TabStop> tabStops(const std::array<CellGridView*, kFrames>& grids)
@@ -72,76 +51,68 @@ void setBold(QWidget& cell, bool bold)
     cell.setFont(font);
 }
 
+// The pivots stand out in the reduced form, in the last frame in use;
+// every other cell is drawn plain.
+void boldPivots(const std::array<CellGridView*, kFrames>& grids, std::size_t last, const std::vector<int>& pivots)
+{
+    for (std::size_t frame = 0; frame < kFrames; ++frame)
+        for (int row = 0; row < kRows; ++row)
+            for (int column = 0; column < kColumns; ++column)
+                setBold(*grids[frame]->cell(row, column),
+                        frame == last && static_cast<std::size_t>(row) < pivots.size()
+                            && pivots[static_cast<std::size_t>(row)] == column);
+}
+
 }  // namespace
 
-ReducedFormWindow::ReducedFormWindow(const QPixmap& mainPicture, ArithmeticSetting& arithmetic,
-                                     const std::function<void()>& open)
+ReducedFormWindow::ReducedFormWindow(Session& session, const QPixmap& mainPicture)
     : QWidget(nullptr, kMinimizeCloseWindow)
 {
     setObjectName(toQString(names::kReducedFormWindow));
     setWindowTitle(QCoreApplication::translate("ReducedFormWindow", "Reduced Form"));
     setWindowIcon(QIcon(mainPicture));
-    for (std::size_t frame = 0; frame < kFrames; ++frame) {
-        CellGridView* view = new CellGridView(kFramePlacements[frame], kGrids[frame], this);
-        view->offerSteps();
-        view->offerArithmeticSwitch(arithmetic);
-        view->offerReducedForm(open);
+    placeStageFrames(*this, kFramePlacements, kGrids, session, grids_);
+    for (CellGridView* view : grids_)
         for (int row = 0; row < kRows; ++row)
             for (int column = 0; column < kColumns; ++column)
                 view->cell(row, column)->setReadOnly(true);
-        grids_[frame] = view;
-    }
     note_ = selectableText(names::kExactContinuationNote, this);
     solution_ = selectableText(names::kReducedFormSolution, this);
     chainTabOrder(tabStops(grids_));
     QWidget::setTabOrder(grids_.back()->cell(kRows - 1, kColumns - 1), note_);
     QWidget::setTabOrder(note_, solution_);
-    addPrintShortcut(*this, [this] { return grids_.front()->heldSolution(); });
-    showFrames(1);
+    addPrintShortcut(*this, [this] { return grids_.front()->shownSolve(); });
+    connect(&session, &Session::solved, this, [this](const Session::Solution& solution) { showSolution(*solution); });
+    connect(&session, &Session::cleared, this, &ReducedFormWindow::clear);
+    if (const Session::Solution solution = session.current())
+        showSolution(*solution);
+    else
+        showFrames(1);
 }
 
-void ReducedFormWindow::showSolution(std::shared_ptr<const steps::WorkedSolution> solution)
+void ReducedFormWindow::showSolution(const steps::WorkedSolution& solution)
 {
-    const std::vector<steps::WrittenStep> steps = steps::reducedFormSteps(*solution);
-    grids_[0]->showNumbers(solution->exactAnswer);
-    for (std::size_t i = 0; i < steps.size() && i + 1 < kFrames; ++i) {
-        CellGridView& view = *grids_[i + 1];
-        view.showNumbers(solution->exactSteps[i].matrix);
-        const QString operations = steps[i].operations.join(u'\n');
-        view.setToolTip(operations);
-        view.setAccessibleDescription(operations);
-    }
-    // The pivots stand out in the reduced form, wherever it is.
+    const std::vector<steps::WrittenStep> steps = steps::reducedFormSteps(solution);
+    showStage(*grids_[0], solution.exactAnswer, {});
+    for (std::size_t i = 0; i < steps.size() && i + 1 < kFrames; ++i)
+        showStage(*grids_[i + 1], solution.exactSteps[i].matrix,
+                  steps[i].operations.join(u'\n'));
     const std::size_t last = std::min(steps.size(), kFrames - 1);
-    const std::vector<int>& pivots = solution->reducedForm.pivotColumns;
-    for (std::size_t frame = 0; frame < kFrames; ++frame)
-        for (int row = 0; row < kRows; ++row)
-            for (int column = 0; column < kColumns; ++column)
-                setBold(*grids_[frame]->cell(row, column),
-                        frame == last && static_cast<std::size_t>(row) < pivots.size()
-                            && pivots[static_cast<std::size_t>(row)] == column);
-    for (CellGridView* view : grids_)
-        view->holdSolution(solution);
+    boldPivots(grids_, last, solution.reducedForm.pivotColumns);
 
-    note_->setText(solution->arithmetic == steps::Arithmetic::FloatingPoint ? steps::exactContinuationNote()
-                                                                               : QString());
-    QStringList lines{steps::verdictLine(solution->verdict)};
-    lines << steps::solutionLines(solution->verdict);
+    note_->setText(solution.arithmetic == steps::Arithmetic::FloatingPoint ? steps::exactContinuationNote()
+                                                                              : QString());
+    QStringList lines{steps::verdictLine(solution.verdict)};
+    lines << steps::solutionLines(solution.verdict);
     solution_->setText(lines.join(u'\n'));
     showFrames(last + 1);
 }
 
 void ReducedFormWindow::clear()
 {
-    for (CellGridView* view : grids_) {
-        view->clear();
-        view->holdSolution(nullptr);
-        view->setToolTip({});
-        view->setAccessibleDescription({});
-        for (int row = 0; row < kRows; ++row)
-            for (int column = 0; column < kColumns; ++column)
-                setBold(*view->cell(row, column), false);
-    }
+    for (CellGridView* view : grids_)
+        clearStage(*view);
+    boldPivots(grids_, 0, {});
     note_->clear();
     solution_->clear();
     showFrames(1);

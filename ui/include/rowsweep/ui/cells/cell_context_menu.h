@@ -14,27 +14,24 @@ class QUndoStack;
 
 namespace rowsweep::ui {
 
-class ArithmeticSetting;
+class Session;
 
 using GridTexts = std::array<std::array<QString, kColumns>, kRows>;
 
 // What a grid's copy commands copy: its own texts, and, in the grids that
-// show a stage or the result, the last Solve while its snapshots are on show.
+// show a stage or the result, the Solve on show while they show it.
 struct CopySource {
     GridTexts texts;
     bool offersSteps = false;
-    std::shared_ptr<const steps::WorkedSolution> solution;  // none: the step commands are disabled
-    ArithmeticSetting* arithmetic = nullptr;  // the "Exact Fractions" switch, where the grid offers it
-    // Opens the Reduced Form window; offered in every grid of the windows,
-    // enabled while the steps are.
-    std::function<void()> openReducedForm;
+    std::shared_ptr<const steps::WorkedSolution> shown;  // none: the step commands are disabled
+    Session& session;
 };
 
 // Below a cell's line-edit menu, a separator and the copy commands: the
 // grid the cell belongs to, and, where the grid offers them, all the steps
-// as text or as LaTeX and the Reduced Form window; then the checkable
-// "Exact Fractions".
-void addCopyCommands(QMenu& menu, CopySource source);
+// as text or as LaTeX; then the Reduced Form window of the Solve on show
+// and the checkable "Exact Fractions", which switches the whole program.
+void addCopyCommands(QMenu& menu, const CopySource& source);
 
 // Qt's own line-edit menu with its Paste going through `paste` and its Undo
 // and Redo through the grid's history (none: disabled).

@@ -18,10 +18,12 @@ namespace rowsweep::ui {
 // fills blocks and knows the cell each key leads to.
 struct CellRequests {
     // Text pasted or dropped that holds more than one value: it belongs
-    // from this cell rightwards and downwards.
-    std::function<void(const PastedBlock&)> block;
-    // A paste or a drop of one value, to be written as an undo step.
-    std::function<void(CellContent before, CellContent after)> write;
+    // from this cell rightwards and downwards. `cut`: the text was longer
+    // than a grid holds, and only its start was read.
+    std::function<void(const PastedBlock&, bool cut)> block;
+    // A paste or a drop of one value, to be written as an undo step; `cut`
+    // where the text or the cell's new value did not fit.
+    std::function<void(CellContent before, CellContent after, bool cut)> write;
     // Typing already done: `run` counts the times the focus left the cell.
     std::function<void(CellContent before, CellContent after, int run)> typed;
     std::function<void(CellMove)> move;

@@ -19,7 +19,7 @@
 
 namespace rowsweep::ui {
 
-class ArithmeticSetting;
+class Session;
 
 // Both windows place the six columns alike; column 5 stands apart, with the
 // separator line in the gap.
@@ -42,10 +42,13 @@ struct GridPlacement {
 // grid's one undo history, which Ctrl+Z in any of its cells walks back.
 // Enter moves to the next cell row by row, Up and Down to the same column
 // of the row above or below. What the frame and its cells say on hover
-// shows while their window is inactive too.
+// shows while their window is inactive too. A paste that did not fit is
+// said there while it is the grid's latest step.
 class CellGridView final : public QGroupBox {
 public:
-    CellGridView(const ControlPlacement& frame, const GridPlacement& grid, QWidget* parent);
+    // The cells' menus read the Solve on show and the arithmetic from the
+    // session, and switch its arithmetic.
+    CellGridView(const ControlPlacement& frame, const GridPlacement& grid, Session& session, QWidget* parent);
 
     // Where Enter in the last cell goes; by default back to the first cell.
     void setAfterLastCell(QWidget* target) { afterLastCell_ = target; }
@@ -54,42 +57,44 @@ public:
 
     [[nodiscard]] std::array<std::array<QString, kColumns>, kRows> texts() const;
     // Writes every cell with a number's text, kept in its written form for
-    // drawing; the grid's history starts afresh.
+    // drawing; the grid's history starts afresh. The numbers are those of
+    // the Solve on show, which the grid then shows until it is cleared.
     void showNumbers(const steps::StageNumbers& numbers);
     // Writes every cell, or empties it, as one undo step.
     void writeTexts(const std::array<std::array<QString, kColumns>, kRows>& texts);
     void clear();
+    // The Solve on show while the grid shows it, else none.
+    [[nodiscard]] std::shared_ptr<const steps::WorkedSolution> shownSolve() const;
     // A line the cells named add to what they say on hover; the others add none.
     void setCellHint(const CellMask& cells, const QString& hint);
-    // Marks the cells whose text counted as 0 without being blank; the
-    // mark goes with the next edit of the cell.
-    void markNotANumber(const CellMask& cells, const CellMask& fractionsInFloatingPoint);
+    // Marks the cells whose text, as `read`, counted as 0 without being
+    // blank; the mark goes with the next edit of the cell, and a cell
+    // edited since it was read is not marked.
+    void markNotANumber(const CellMask& cells, const CellMask& fractionsInFloatingPoint,
+                        const std::array<std::array<QString, kColumns>, kRows>& read);
 
     // Grids that show a stage or the result offer the whole worked
-    // solution in their cells' menus, while they hold one.
+    // solution in their cells' menus, while they show it.
     void offerSteps() { offersSteps_ = true; }
-    // Every grid's menu switches the arithmetic of the whole program.
-    void offerArithmeticSwitch(ArithmeticSetting& setting) { arithmetic_ = &setting; }
-    // Every grid's menu opens the Reduced Form window while the grid holds
-    // a Solve.
-    void offerReducedForm(std::function<void()> open) { openReducedForm_ = std::move(open); }
-    // The last Solve, handed down after it ran; none takes it away.
-    void holdSolution(std::shared_ptr<const steps::WorkedSolution> solution) { solution_ = std::move(solution); }
-    [[nodiscard]] std::shared_ptr<const steps::WorkedSolution> heldSolution() const { return solution_; }
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     // Values beyond the grid's edge are dropped.
-    void fillFrom(int row, int column, const PastedBlock& block);
-    void write(const std::vector<std::pair<CellEdit*, QString>>& writes);
+    void fillFrom(int row, int column, const PastedBlock& block, bool cut);
+    void write(const std::vector<std::pair<CellEdit*, QString>>& writes, bool cut = false);
     void moveFocus(int row, int column, CellMove move);
+    void showHints();
 
     void addCopyCommands(QMenu& menu) const;
 
+    Session& session_;
     std::array<std::array<CellEdit*, kColumns>, kRows> cells_{};
     bool offersSteps_ = false;
-    ArithmeticSetting* arithmetic_ = nullptr;
-    std::function<void()> openReducedForm_;
-    std::shared_ptr<const steps::WorkedSolution> solution_;
+    bool showsSolve_ = false;
+    CellMask hintCells_{};
+    QString hint_;
     CellHistory history_;
     QPointer<QWidget> afterLastCell_;
 };

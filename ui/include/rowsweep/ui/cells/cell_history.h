@@ -33,12 +33,17 @@ public:
     [[nodiscard]] QUndoStack& stack() { return stack_; }
 
     // Writes the changes as one step; changes that change nothing are left
-    // out, and a write that changes nothing makes no step.
-    void write(std::vector<CellChange> changes);
+    // out, and a write that changes nothing makes no step. `cut`: a paste
+    // that did not fit whole.
+    void write(std::vector<CellChange> changes, bool cut = false);
 
     // Typing already done in a cell: joins the step of the typing before it
     // while it is the latest step and the cell's typing has not ended.
     void typed(CellEdit& cell, CellContent before, CellContent after, int typingRun);
+
+    // The step the grid is at came from a paste that did not fit whole;
+    // undone, it no longer is.
+    [[nodiscard]] bool latestStepWasCut() const;
 
     // Text of every kept step, as counted against kHistoryCharacters.
     [[nodiscard]] qsizetype characters() const;

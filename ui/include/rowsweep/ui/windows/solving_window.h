@@ -1,8 +1,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
-#include <memory>
 
 #include <QPixmap>
 #include <QWidget>
@@ -12,26 +10,25 @@
 
 namespace rowsweep::ui {
 
-class ArithmeticSetting;
 class CellGridView;
+class Session;
 
 // The "Solving" window: six grids that show the matrix after each stage of
-// the reduction and in its final state. A passive display, filled and
-// emptied from the main window.
+// the reduction and in its final state. A passive display: created with
+// empty grids, it shows the snapshots of every Solve from then on, and
+// Clear empties it.
 class SolvingWindow final : public QWidget {
 public:
-    // The main window's picture becomes this window's icon; every grid's
-    // menu switches the program's arithmetic and opens the reduced form.
-    SolvingWindow(const QPixmap& mainPicture, ArithmeticSetting& arithmetic,
-                  const std::function<void()>& openReducedForm = {});
+    // The main window's picture becomes this window's icon.
+    SolvingWindow(Session& session, const QPixmap& mainPicture);
 
     // Each stage's matrix into its grid, and what the stage did into its
-    // frame's tooltip and accessible description; the grids' menus copy
-    // the solution until the next Solve or Clear.
-    void showSolution(std::shared_ptr<const steps::WorkedSolution> solution);
-    void clear();
+    // frame's tooltip and accessible description.
+    void showSolution(const steps::WorkedSolution& solution);
 
 private:
+    void clear();
+
     std::array<CellGridView*, kStageCount> grids_{};
 };
 
