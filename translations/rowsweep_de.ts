@@ -33,7 +33,9 @@
     </message>
     <message>
         <source>Matrix</source>
-        <extracomment>The frame around the grid the student types the matrix into.</extracomment>
+        <extracomment>The frame around the grid the student types the matrix into.
+----------
+The frame around the matrix the student works on.</extracomment>
         <translation>Matrix</translation>
     </message>
     <message>
@@ -109,6 +111,52 @@
         <source>Step 9</source>
         <translation>Schritt 9</translation>
     </message>
+    <message>
+        <source>Apply</source>
+        <extracomment>Button: takes the row operation typed in the line.</extracomment>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <extracomment>Button: says the next operation of the Gauss–Jordan way.</extracomment>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <extracomment>Button: back to the matrix the practice started from.</extracomment>
+        <translation>Neu beginnen</translation>
+    </message>
+    <message>
+        <source>From Input</source>
+        <extracomment>Button: starts the practice again from the main window&apos;s input matrix.</extracomment>
+        <translation>Aus der Eingabe</translation>
+    </message>
+    <message>
+        <source>Use in Main Window</source>
+        <extracomment>Button: types the practice&apos;s start matrix into the main window&apos;s input grid.</extracomment>
+        <translation>Ins Hauptfenster</translation>
+    </message>
+    <message>
+        <source>New Exercise</source>
+        <extracomment>Button: starts a generated exercise of the kind chosen beside it.</extracomment>
+        <translation>Neue Aufgabe</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Eine Lösung</translation>
+    </message>
+    <message>
+        <source>Infinitely many solutions</source>
+        <translation>Unendlich viele Lösungen</translation>
+    </message>
+    <message>
+        <source>No solution</source>
+        <translation>Keine Lösung</translation>
+    </message>
+    <message>
+        <source>Any kind</source>
+        <translation>Beliebige Art</translation>
+    </message>
 </context>
 <context>
     <name>CellEdit</name>
@@ -174,6 +222,11 @@
         <source>Copy Matrix</source>
         <extracomment>Copies the cells of this grid, a line per row, the values apart by tabs.</extracomment>
         <translation>Matrix kopieren</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <extracomment>Opens the window where the student takes the row operations.</extracomment>
+        <translation>Üben</translation>
     </message>
 </context>
 <context>
@@ -435,6 +488,29 @@
         <source>Next: %1 (%2)</source>
         <extracomment>The hint; %1 is the operation in the notation, %2 the same in words.</extracomment>
         <translation>Als Nächstes: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindow</name>
+    <message>
+        <source>Practice</source>
+        <extracomment>Title of the window where the student takes the row operations.</extracomment>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Operations taken</source>
+        <extracomment>What a screen reader calls the list of the operations taken so far.</extracomment>
+        <translation>Ausgeführte Umformungen</translation>
+    </message>
+    <message>
+        <source>Row operation</source>
+        <extracomment>What a screen reader calls the line the student types an operation into.</extracomment>
+        <translation>Zeilenumformung</translation>
+    </message>
+    <message>
+        <source>Kind of exercise</source>
+        <extracomment>What a screen reader calls the chooser of the kind of a new exercise.</extracomment>
+        <translation>Art der Aufgabe</translation>
     </message>
 </context>
 <context>
