@@ -41,5 +41,7 @@ int main(int argc, char* argv[])
     const Translation translation;
     rowsweep::ui::MainWindow mainWindow(commandLine.arithmetic);
     mainWindow.show();
+    if (commandLine.practice)
+        mainWindow.session().showPractice();
     return QApplication::exec();
 }

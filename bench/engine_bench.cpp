@@ -7,6 +7,8 @@
 // sevenths. Apart: the engine's six stages on exact values already read,
 // the way on to the reduced form with its verdict, and an exact Solve of 18
 // cells as long as a cell can hold, whose GMP memory is measured too.
+// And the practice: a typed operation applied with its feedback, a hint,
+// and a new exercise.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -21,10 +23,14 @@
 #include <QStringList>
 
 #include "rowsweep/engine/exact_text.h"
+#include "rowsweep/engine/exercise.h"
+#include "rowsweep/engine/operation_grammar.h"
+#include "rowsweep/engine/progress.h"
 #include "rowsweep/engine/reduced_form.h"
 #include "rowsweep/engine/reduction.h"
 #include "rowsweep/engine/sample_matrix.h"
 #include "rowsweep/engine/verdict.h"
+#include "rowsweep/steps/practice_words.h"
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/solve.h"
 #include "rowsweep/steps/stage_numbers.h"
@@ -122,6 +128,43 @@ void reducedFormOfSample(benchmark::State& state)
         benchmark::DoNotOptimize(rowsweep::readVerdict(rowsweep::continueToReducedForm(answer)));
 }
 
+// A typed line taken as the practice takes it: read, applied, its feedback,
+// its place in the history and the progress written.
+void practiceStep(benchmark::State& state)
+{
+    using namespace rowsweep;
+    const ExactMatrix start = readExactly(sampleInput());
+    for (auto _ : state) {
+        ExactMatrix matrix = start;
+        const auto read = readOperation("R2 -> R2 - 4R1");
+        const auto& operation = std::get<PracticeOperation>(read);
+        const Progress before = progressOf(matrix);
+        applyOperation(operation, matrix);
+        const Progress after = progressOf(matrix);
+        const QString feedback = steps::stepFeedback(before, after);
+        const QString history = steps::operationNotation(operation);
+        const QString progress = steps::progressLine(after, {1, gaussJordanOperationCount(start)}, Verdict{});
+        benchmark::DoNotOptimize(feedback.size() + history.size() + progress.size());
+    }
+}
+
+void practiceHint(benchmark::State& state)
+{
+    const rowsweep::ExactMatrix start = readExactly(sampleInput());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(rowsweep::steps::hintLine(rowsweep::nextGaussJordanOperation(start)).size());
+}
+
+// A different number each time, of any kind.
+void newExercise(benchmark::State& state)
+{
+    int number = rowsweep::kFirstExerciseNumber;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(rowsweep::makeExercise(number, rowsweep::ExerciseKind::AnyKind).entries);
+        number = number == rowsweep::kLastExerciseNumber ? rowsweep::kFirstExerciseNumber : number + 1;
+    }
+}
+
 // What GMP holds at most while a Solve runs, through allocation functions
 // that count its bytes.
 class GmpMemory {
@@ -197,6 +240,9 @@ constexpr double kMaxSolveMicroseconds = 40.0;
 constexpr double kMaxEngineMicroseconds = 10.0;
 constexpr double kMaxLongestExactSolveMilliseconds = 1000.0;
 constexpr double kMaxLongestExactSolveMiB = 32.0;
+constexpr double kMaxPracticeStepMicroseconds = 100.0;
+constexpr double kMaxHintMicroseconds = 50.0;
+constexpr double kMaxNewExerciseMicroseconds = 1000.0;
 
 }  // namespace
 
@@ -209,6 +255,9 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(("ExactReduction/" + name).c_str(), exactReduction, input);
     }
     benchmark::RegisterBenchmark("ReducedFormAndVerdict/sample", reducedFormOfSample);
+    benchmark::RegisterBenchmark("PracticeStep/sample", practiceStep);
+    benchmark::RegisterBenchmark("PracticeHint/sample", practiceHint);
+    benchmark::RegisterBenchmark("NewExercise/any_kind", newExercise);
     static const CellTexts longestInput = longestCells();
     benchmark::RegisterBenchmark("ExactSolve/longest_cells", longestExactSolve, longestInput)
         ->Unit(benchmark::kMillisecond)
@@ -226,6 +275,9 @@ int main(int argc, char** argv)
             judge("ExactReduction/" + name, name + ": exact reduction", kMaxEngineMicroseconds);
         }
         judge("ReducedFormAndVerdict/sample", "sample: reduced form and verdict", kMaxEngineMicroseconds);
+        judge("PracticeStep/sample", "practice: an operation applied, with feedback", kMaxPracticeStepMicroseconds);
+        judge("PracticeHint/sample", "practice: a hint", kMaxHintMicroseconds);
+        judge("NewExercise/any_kind", "practice: a new exercise", kMaxNewExerciseMicroseconds);
         if (const double* longest = medians.time("ExactSolve/longest_cells")) {
             met &= rowsweep::bench::report("longest cells: exact Solve", *longest / 1e6,
                                            kMaxLongestExactSolveMilliseconds, "ms");

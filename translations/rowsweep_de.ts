@@ -33,7 +33,9 @@
     </message>
     <message>
         <source>Matrix</source>
-        <extracomment>The frame around the grid the student types the matrix into.</extracomment>
+        <extracomment>The frame around the grid the student types the matrix into.
+----------
+The frame around the matrix the student works on.</extracomment>
         <translation>Matrix</translation>
     </message>
     <message>
@@ -109,6 +111,52 @@
         <source>Step 9</source>
         <translation>Schritt 9</translation>
     </message>
+    <message>
+        <source>Apply</source>
+        <extracomment>Button: takes the row operation typed in the line.</extracomment>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <extracomment>Button: says the next operation of the Gauss–Jordan way.</extracomment>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <extracomment>Button: back to the matrix the practice started from.</extracomment>
+        <translation>Neu beginnen</translation>
+    </message>
+    <message>
+        <source>From Input</source>
+        <extracomment>Button: starts the practice again from the main window&apos;s input matrix.</extracomment>
+        <translation>Aus der Eingabe</translation>
+    </message>
+    <message>
+        <source>Use in Main Window</source>
+        <extracomment>Button: types the practice&apos;s start matrix into the main window&apos;s input grid.</extracomment>
+        <translation>Ins Hauptfenster</translation>
+    </message>
+    <message>
+        <source>New Exercise</source>
+        <extracomment>Button: starts a generated exercise of the kind chosen beside it.</extracomment>
+        <translation>Neue Aufgabe</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Eine Lösung</translation>
+    </message>
+    <message>
+        <source>Infinitely many solutions</source>
+        <translation>Unendlich viele Lösungen</translation>
+    </message>
+    <message>
+        <source>No solution</source>
+        <translation>Keine Lösung</translation>
+    </message>
+    <message>
+        <source>Any kind</source>
+        <translation>Beliebige Art</translation>
+    </message>
 </context>
 <context>
     <name>CellEdit</name>
@@ -174,6 +222,11 @@
         <source>Copy Matrix</source>
         <extracomment>Copies the cells of this grid, a line per row, the values apart by tabs.</extracomment>
         <translation>Matrix kopieren</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <extracomment>Opens the window where the student takes the row operations.</extracomment>
+        <translation>Üben</translation>
     </message>
 </context>
 <context>
@@ -292,6 +345,172 @@
         <source>Are you sure?</source>
         <extracomment>Asked before the program ends; answered with OK or Cancel.</extracomment>
         <translation>Programm wirklich beenden?</translation>
+    </message>
+</context>
+<context>
+    <name>Practice</name>
+    <message>
+        <source>Exercise %1</source>
+        <extracomment>The number that fixes a generated practice exercise; it is never grouped.</extracomment>
+        <translation>Aufgabe %1</translation>
+    </message>
+    <message>
+        <source>Operation %1</source>
+        <extracomment>A student&apos;s operation in the handed-in practice, counted from 1.</extracomment>
+        <translation>Umformung %1</translation>
+    </message>
+    <message>
+        <source>exchange rows %1 and %2</source>
+        <extracomment>Inside the hint&apos;s parentheses, lower-case where the language allows; %1 and %2 are row numbers.</extracomment>
+        <translation>Zeilen %1 und %2 vertauschen</translation>
+    </message>
+    <message>
+        <source>divide row %1 by %2</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 is a row number, %2 a number as a cell writes it.</extracomment>
+        <translation>Zeile %1 durch %2 teilen</translation>
+    </message>
+    <message>
+        <source>multiply row %1 by %2</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 is a row number, %2 a number as a cell writes it.</extracomment>
+        <translation>Zeile %1 mit %2 multiplizieren</translation>
+    </message>
+    <message>
+        <source>subtract row %1 from row %2</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 and %2 are row numbers.</extracomment>
+        <translation>Zeile %1 von Zeile %2 subtrahieren</translation>
+    </message>
+    <message>
+        <source>add row %1 to row %2</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 and %2 are row numbers.</extracomment>
+        <translation>Zeile %1 zu Zeile %2 addieren</translation>
+    </message>
+    <message>
+        <source>subtract %1 × row %2 from row %3</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 is a number as a cell writes it, %2 and %3 row numbers.</extracomment>
+        <translation>%1 × Zeile %2 von Zeile %3 subtrahieren</translation>
+    </message>
+    <message>
+        <source>add %1 × row %2 to row %3</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 is a number as a cell writes it, %2 and %3 row numbers.</extracomment>
+        <translation>%1 × Zeile %2 zu Zeile %3 addieren</translation>
+    </message>
+    <message>
+        <source>Column %1 is done: its pivot is 1 and every other entry is 0</source>
+        <extracomment>Practice feedback; %1 is a column number.</extracomment>
+        <translation>Spalte %1 ist fertig: Ihr Pivotelement ist 1 und jeder andere Eintrag 0</translation>
+    </message>
+    <message>
+        <source>Column %1 is done: every entry is 0</source>
+        <extracomment>Practice feedback for a column that needs no pivot; %1 is a column number.</extracomment>
+        <translation>Spalte %1 ist fertig: Jeder Eintrag ist 0</translation>
+    </message>
+    <message>
+        <source>Column %1 is done: it takes no pivot, and below row %2 every entry is 0</source>
+        <extracomment>Practice feedback for a column that needs no pivot; %1 is a column number, %2 the last row with a pivot.</extracomment>
+        <translation>Spalte %1 ist fertig: Sie erhält kein Pivotelement, und unter Zeile %2 ist jeder Eintrag 0</translation>
+    </message>
+    <message>
+        <source>There is no row %1: the matrix has rows 1 to 3</source>
+        <extracomment>A refused row operation; %1 is the row number typed.</extracomment>
+        <translation>Es gibt keine Zeile %1: Die Matrix hat die Zeilen 1 bis 3</translation>
+    </message>
+    <message>
+        <source>Multiplying a row by 0 is not a row operation: the equation would be lost</source>
+        <translation>Eine Zeile mit 0 zu multiplizieren ist keine Zeilenumformung: Die Gleichung ginge verloren</translation>
+    </message>
+    <message>
+        <source>Change one row at a time: Ri -&gt; Ri + c Rk, Ri -&gt; c Ri or Ri &lt;-&gt; Rk</source>
+        <extracomment>The notation after the colon (R, -&gt;, c) stays as it is.</extracomment>
+        <translation>Immer nur eine Zeile ändern: Ri -&gt; Ri + c Rk, Ri -&gt; c Ri oder Ri &lt;-&gt; Rk</translation>
+    </message>
+    <message>
+        <source>Exchanging row %1 with itself changes nothing</source>
+        <extracomment>A refused row operation; %1 is a row number.</extracomment>
+        <translation>Zeile %1 mit sich selbst zu vertauschen ändert nichts</translation>
+    </message>
+    <message>
+        <source>Write an operation such as R2 -&gt; R2 - 4R1, R1 &lt;-&gt; R3 or R3 -&gt; 1/2 R3</source>
+        <extracomment>The notation after &quot;such as&quot; stays as it is.</extracomment>
+        <translation>Eine Umformung schreiben, etwa R2 -&gt; R2 - 4R1, R1 &lt;-&gt; R3 oder R3 -&gt; 1/2 R3</translation>
+    </message>
+    <message>
+        <source>Columns %1 to %2 are done</source>
+        <extracomment>Practice feedback when one step completed several columns; %1 and %2 are column numbers.</extracomment>
+        <translation>Die Spalten %1 bis %2 sind fertig</translation>
+    </message>
+    <message>
+        <source>This step undid column %1, which was already done</source>
+        <extracomment>Practice feedback: a legal step, but a wrong turn; %1 is a column number.</extracomment>
+        <translation>Dieser Schritt hat Spalte %1 rückgängig gemacht, die schon fertig war</translation>
+    </message>
+    <message>
+        <source>This step undid columns %1 to %2, which were already done</source>
+        <extracomment>Practice feedback: a legal step, but a wrong turn; %1 and %2 are column numbers.</extracomment>
+        <translation>Dieser Schritt hat die Spalten %1 bis %2 rückgängig gemacht, die schon fertig waren</translation>
+    </message>
+    <message>
+        <source>A legal step; no column is done yet</source>
+        <translation>Ein erlaubter Schritt; noch ist keine Spalte fertig</translation>
+    </message>
+    <message>
+        <source>A legal step; columns 1 to %1 stay done</source>
+        <extracomment>Practice feedback; %1 is the last column done.</extracomment>
+        <translation>Ein erlaubter Schritt; die Spalten 1 bis %1 bleiben fertig</translation>
+    </message>
+    <message>
+        <source>Columns done: none of 6</source>
+        <extracomment>The practice&apos;s progress: no leading column is in reduced row echelon form yet.</extracomment>
+        <translation>Fertige Spalten: keine von 6</translation>
+    </message>
+    <message>
+        <source>Columns done: 1 to %1 of 6</source>
+        <extracomment>The practice&apos;s progress; %1 is the last column done, of the six of the augmented matrix.</extracomment>
+        <translation>Fertige Spalten: 1 bis %1 von 6</translation>
+    </message>
+    <message>
+        <source>Reduced row echelon form reached in 1 operation (the Gauss–Jordan way from the start takes %1)</source>
+        <extracomment>%1 is the number of operations the Gauss–Jordan elimination takes from the same start.</extracomment>
+        <translation>Reduzierte Zeilenstufenform in 1 Umformung erreicht (das Gauß-Jordan-Verfahren braucht vom Start aus %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reduced row echelon form reached in %n operations (the Gauss–Jordan way from the start takes %1)</source>
+        <extracomment>%n operations taken by the student; %1 the operations the Gauss–Jordan elimination takes.</extracomment>
+        <translation>
+            <numerusform>Reduzierte Zeilenstufenform in %n Umformung erreicht (das Gauß-Jordan-Verfahren braucht vom Start aus %1)</numerusform>
+            <numerusform>Reduzierte Zeilenstufenform in %n Umformungen erreicht (das Gauß-Jordan-Verfahren braucht vom Start aus %1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing left to do: this is the reduced row echelon form</source>
+        <translation>Nichts mehr zu tun: Das ist die reduzierte Zeilenstufenform</translation>
+    </message>
+    <message>
+        <source>Next: %1 (%2)</source>
+        <extracomment>The hint; %1 is the operation in the notation, %2 the same in words.</extracomment>
+        <translation>Als Nächstes: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindow</name>
+    <message>
+        <source>Practice</source>
+        <extracomment>Title of the window where the student takes the row operations.</extracomment>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Operations taken</source>
+        <extracomment>What a screen reader calls the list of the operations taken so far.</extracomment>
+        <translation>Ausgeführte Umformungen</translation>
+    </message>
+    <message>
+        <source>Row operation</source>
+        <extracomment>What a screen reader calls the line the student types an operation into.</extracomment>
+        <translation>Zeilenumformung</translation>
+    </message>
+    <message>
+        <source>Kind of exercise</source>
+        <extracomment>What a screen reader calls the chooser of the kind of a new exercise.</extracomment>
+        <translation>Art der Aufgabe</translation>
     </message>
 </context>
 <context>

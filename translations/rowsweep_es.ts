@@ -33,7 +33,9 @@
     </message>
     <message>
         <source>Matrix</source>
-        <extracomment>The frame around the grid the student types the matrix into.</extracomment>
+        <extracomment>The frame around the grid the student types the matrix into.
+----------
+The frame around the matrix the student works on.</extracomment>
         <translation>Matriz</translation>
     </message>
     <message>
@@ -109,6 +111,52 @@
         <source>Step 9</source>
         <translation>Paso 9</translation>
     </message>
+    <message>
+        <source>Apply</source>
+        <extracomment>Button: takes the row operation typed in the line.</extracomment>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <extracomment>Button: says the next operation of the Gauss–Jordan way.</extracomment>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <extracomment>Button: back to the matrix the practice started from.</extracomment>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>From Input</source>
+        <extracomment>Button: starts the practice again from the main window&apos;s input matrix.</extracomment>
+        <translation>Desde la entrada</translation>
+    </message>
+    <message>
+        <source>Use in Main Window</source>
+        <extracomment>Button: types the practice&apos;s start matrix into the main window&apos;s input grid.</extracomment>
+        <translation>Usar en la ventana principal</translation>
+    </message>
+    <message>
+        <source>New Exercise</source>
+        <extracomment>Button: starts a generated exercise of the kind chosen beside it.</extracomment>
+        <translation>Nuevo ejercicio</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Una solución</translation>
+    </message>
+    <message>
+        <source>Infinitely many solutions</source>
+        <translation>Infinitas soluciones</translation>
+    </message>
+    <message>
+        <source>No solution</source>
+        <translation>Sin solución</translation>
+    </message>
+    <message>
+        <source>Any kind</source>
+        <translation>Cualquier tipo</translation>
+    </message>
 </context>
 <context>
     <name>CellEdit</name>
@@ -131,7 +179,7 @@
     <message>
         <source>Pasted text cut: a grid holds 18 values of at most 32,767 characters.</source>
         <extracomment>Hover text of a grid after a paste too long for it: what was left out. 18 cells of 32,767 characters each.</extracomment>
-        <translation>Texto pegado recortado: una matriz admite 18 valores de 32 767 caracteres como máximo.</translation>
+        <translation>Texto pegado recortado: una matriz admite 18 valores de 32&#xa0;767 caracteres como máximo.</translation>
     </message>
 </context>
 <context>
@@ -174,6 +222,11 @@
         <source>Copy Matrix</source>
         <extracomment>Copies the cells of this grid, a line per row, the values apart by tabs.</extracomment>
         <translation>Copiar matriz</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <extracomment>Opens the window where the student takes the row operations.</extracomment>
+        <translation>Práctica</translation>
     </message>
 </context>
 <context>
@@ -292,6 +345,172 @@
         <source>Are you sure?</source>
         <extracomment>Asked before the program ends; answered with OK or Cancel.</extracomment>
         <translation>¿Desea salir del programa?</translation>
+    </message>
+</context>
+<context>
+    <name>Practice</name>
+    <message>
+        <source>Exercise %1</source>
+        <extracomment>The number that fixes a generated practice exercise; it is never grouped.</extracomment>
+        <translation>Ejercicio %1</translation>
+    </message>
+    <message>
+        <source>Operation %1</source>
+        <extracomment>A student&apos;s operation in the handed-in practice, counted from 1.</extracomment>
+        <translation>Operación %1</translation>
+    </message>
+    <message>
+        <source>exchange rows %1 and %2</source>
+        <extracomment>Inside the hint&apos;s parentheses, lower-case where the language allows; %1 and %2 are row numbers.</extracomment>
+        <translation>intercambiar las filas %1 y %2</translation>
+    </message>
+    <message>
+        <source>divide row %1 by %2</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 is a row number, %2 a number as a cell writes it.</extracomment>
+        <translation>dividir la fila %1 entre %2</translation>
+    </message>
+    <message>
+        <source>multiply row %1 by %2</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 is a row number, %2 a number as a cell writes it.</extracomment>
+        <translation>multiplicar la fila %1 por %2</translation>
+    </message>
+    <message>
+        <source>subtract row %1 from row %2</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 and %2 are row numbers.</extracomment>
+        <translation>restar la fila %1 a la fila %2</translation>
+    </message>
+    <message>
+        <source>add row %1 to row %2</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 and %2 are row numbers.</extracomment>
+        <translation>sumar la fila %1 a la fila %2</translation>
+    </message>
+    <message>
+        <source>subtract %1 × row %2 from row %3</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 is a number as a cell writes it, %2 and %3 row numbers.</extracomment>
+        <translation>restar %1 × fila %2 a la fila %3</translation>
+    </message>
+    <message>
+        <source>add %1 × row %2 to row %3</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 is a number as a cell writes it, %2 and %3 row numbers.</extracomment>
+        <translation>sumar %1 × fila %2 a la fila %3</translation>
+    </message>
+    <message>
+        <source>Column %1 is done: its pivot is 1 and every other entry is 0</source>
+        <extracomment>Practice feedback; %1 is a column number.</extracomment>
+        <translation>La columna %1 está terminada: su pivote es 1 y todas las demás entradas son 0</translation>
+    </message>
+    <message>
+        <source>Column %1 is done: every entry is 0</source>
+        <extracomment>Practice feedback for a column that needs no pivot; %1 is a column number.</extracomment>
+        <translation>La columna %1 está terminada: todas sus entradas son 0</translation>
+    </message>
+    <message>
+        <source>Column %1 is done: it takes no pivot, and below row %2 every entry is 0</source>
+        <extracomment>Practice feedback for a column that needs no pivot; %1 is a column number, %2 the last row with a pivot.</extracomment>
+        <translation>La columna %1 está terminada: no lleva pivote, y debajo de la fila %2 todas sus entradas son 0</translation>
+    </message>
+    <message>
+        <source>There is no row %1: the matrix has rows 1 to 3</source>
+        <extracomment>A refused row operation; %1 is the row number typed.</extracomment>
+        <translation>No hay fila %1: la matriz tiene las filas 1 a 3</translation>
+    </message>
+    <message>
+        <source>Multiplying a row by 0 is not a row operation: the equation would be lost</source>
+        <translation>Multiplicar una fila por 0 no es una operación de fila: se perdería la ecuación</translation>
+    </message>
+    <message>
+        <source>Change one row at a time: Ri -&gt; Ri + c Rk, Ri -&gt; c Ri or Ri &lt;-&gt; Rk</source>
+        <extracomment>The notation after the colon (R, -&gt;, c) stays as it is.</extracomment>
+        <translation>Cambie una sola fila cada vez: Ri -&gt; Ri + c Rk, Ri -&gt; c Ri o Ri &lt;-&gt; Rk</translation>
+    </message>
+    <message>
+        <source>Exchanging row %1 with itself changes nothing</source>
+        <extracomment>A refused row operation; %1 is a row number.</extracomment>
+        <translation>Intercambiar la fila %1 consigo misma no cambia nada</translation>
+    </message>
+    <message>
+        <source>Write an operation such as R2 -&gt; R2 - 4R1, R1 &lt;-&gt; R3 or R3 -&gt; 1/2 R3</source>
+        <extracomment>The notation after &quot;such as&quot; stays as it is.</extracomment>
+        <translation>Escriba una operación como R2 -&gt; R2 - 4R1, R1 &lt;-&gt; R3 o R3 -&gt; 1/2 R3</translation>
+    </message>
+    <message>
+        <source>Columns %1 to %2 are done</source>
+        <extracomment>Practice feedback when one step completed several columns; %1 and %2 are column numbers.</extracomment>
+        <translation>Las columnas %1 a %2 están terminadas</translation>
+    </message>
+    <message>
+        <source>This step undid column %1, which was already done</source>
+        <extracomment>Practice feedback: a legal step, but a wrong turn; %1 is a column number.</extracomment>
+        <translation>Este paso deshizo la columna %1, que ya estaba terminada</translation>
+    </message>
+    <message>
+        <source>This step undid columns %1 to %2, which were already done</source>
+        <extracomment>Practice feedback: a legal step, but a wrong turn; %1 and %2 are column numbers.</extracomment>
+        <translation>Este paso deshizo las columnas %1 a %2, que ya estaban terminadas</translation>
+    </message>
+    <message>
+        <source>A legal step; no column is done yet</source>
+        <translation>Un paso válido; todavía no hay ninguna columna terminada</translation>
+    </message>
+    <message>
+        <source>A legal step; columns 1 to %1 stay done</source>
+        <extracomment>Practice feedback; %1 is the last column done.</extracomment>
+        <translation>Un paso válido; las columnas 1 a %1 siguen terminadas</translation>
+    </message>
+    <message>
+        <source>Columns done: none of 6</source>
+        <extracomment>The practice&apos;s progress: no leading column is in reduced row echelon form yet.</extracomment>
+        <translation>Columnas terminadas: ninguna de 6</translation>
+    </message>
+    <message>
+        <source>Columns done: 1 to %1 of 6</source>
+        <extracomment>The practice&apos;s progress; %1 is the last column done, of the six of the augmented matrix.</extracomment>
+        <translation>Columnas terminadas: 1 a %1 de 6</translation>
+    </message>
+    <message>
+        <source>Reduced row echelon form reached in 1 operation (the Gauss–Jordan way from the start takes %1)</source>
+        <extracomment>%1 is the number of operations the Gauss–Jordan elimination takes from the same start.</extracomment>
+        <translation>Forma escalonada reducida alcanzada en 1 operación (el método de Gauss-Jordan necesita %1 desde el inicio)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reduced row echelon form reached in %n operations (the Gauss–Jordan way from the start takes %1)</source>
+        <extracomment>%n operations taken by the student; %1 the operations the Gauss–Jordan elimination takes.</extracomment>
+        <translation>
+            <numerusform>Forma escalonada reducida alcanzada en %n operación (el método de Gauss-Jordan necesita %1 desde el inicio)</numerusform>
+            <numerusform>Forma escalonada reducida alcanzada en %n operaciones (el método de Gauss-Jordan necesita %1 desde el inicio)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing left to do: this is the reduced row echelon form</source>
+        <translation>No queda nada por hacer: esta es la forma escalonada reducida</translation>
+    </message>
+    <message>
+        <source>Next: %1 (%2)</source>
+        <extracomment>The hint; %1 is the operation in the notation, %2 the same in words.</extracomment>
+        <translation>Siguiente: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindow</name>
+    <message>
+        <source>Practice</source>
+        <extracomment>Title of the window where the student takes the row operations.</extracomment>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Operations taken</source>
+        <extracomment>What a screen reader calls the list of the operations taken so far.</extracomment>
+        <translation>Operaciones realizadas</translation>
+    </message>
+    <message>
+        <source>Row operation</source>
+        <extracomment>What a screen reader calls the line the student types an operation into.</extracomment>
+        <translation>Operación de fila</translation>
+    </message>
+    <message>
+        <source>Kind of exercise</source>
+        <extracomment>What a screen reader calls the chooser of the kind of a new exercise.</extracomment>
+        <translation>Tipo de ejercicio</translation>
     </message>
 </context>
 <context>

@@ -33,7 +33,9 @@
     </message>
     <message>
         <source>Matrix</source>
-        <extracomment>The frame around the grid the student types the matrix into.</extracomment>
+        <extracomment>The frame around the grid the student types the matrix into.
+----------
+The frame around the matrix the student works on.</extracomment>
         <translation>Matrice</translation>
     </message>
     <message>
@@ -109,6 +111,52 @@
         <source>Step 9</source>
         <translation>Étape 9</translation>
     </message>
+    <message>
+        <source>Apply</source>
+        <extracomment>Button: takes the row operation typed in the line.</extracomment>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <extracomment>Button: says the next operation of the Gauss–Jordan way.</extracomment>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <extracomment>Button: back to the matrix the practice started from.</extracomment>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>From Input</source>
+        <extracomment>Button: starts the practice again from the main window&apos;s input matrix.</extracomment>
+        <translation>Depuis la saisie</translation>
+    </message>
+    <message>
+        <source>Use in Main Window</source>
+        <extracomment>Button: types the practice&apos;s start matrix into the main window&apos;s input grid.</extracomment>
+        <translation>Dans la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>New Exercise</source>
+        <extracomment>Button: starts a generated exercise of the kind chosen beside it.</extracomment>
+        <translation>Nouvel exercice</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Une solution</translation>
+    </message>
+    <message>
+        <source>Infinitely many solutions</source>
+        <translation>Une infinité de solutions</translation>
+    </message>
+    <message>
+        <source>No solution</source>
+        <translation>Aucune solution</translation>
+    </message>
+    <message>
+        <source>Any kind</source>
+        <translation>N’importe quel type</translation>
+    </message>
 </context>
 <context>
     <name>CellEdit</name>
@@ -131,7 +179,7 @@
     <message>
         <source>Pasted text cut: a grid holds 18 values of at most 32,767 characters.</source>
         <extracomment>Hover text of a grid after a paste too long for it: what was left out. 18 cells of 32,767 characters each.</extracomment>
-        <translation>Texte collé tronqué : une matrice contient 18 valeurs d’au plus 32 767 caractères.</translation>
+        <translation>Texte collé tronqué : une matrice contient 18 valeurs d’au plus 32&#xa0;767 caractères.</translation>
     </message>
 </context>
 <context>
@@ -174,6 +222,11 @@
         <source>Copy Matrix</source>
         <extracomment>Copies the cells of this grid, a line per row, the values apart by tabs.</extracomment>
         <translation>Copier la matrice</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <extracomment>Opens the window where the student takes the row operations.</extracomment>
+        <translation>Entraînement</translation>
     </message>
 </context>
 <context>
@@ -292,6 +345,172 @@
         <source>Are you sure?</source>
         <extracomment>Asked before the program ends; answered with OK or Cancel.</extracomment>
         <translation>Voulez-vous vraiment quitter&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>Practice</name>
+    <message>
+        <source>Exercise %1</source>
+        <extracomment>The number that fixes a generated practice exercise; it is never grouped.</extracomment>
+        <translation>Exercice %1</translation>
+    </message>
+    <message>
+        <source>Operation %1</source>
+        <extracomment>A student&apos;s operation in the handed-in practice, counted from 1.</extracomment>
+        <translation>Opération %1</translation>
+    </message>
+    <message>
+        <source>exchange rows %1 and %2</source>
+        <extracomment>Inside the hint&apos;s parentheses, lower-case where the language allows; %1 and %2 are row numbers.</extracomment>
+        <translation>échanger les lignes %1 et %2</translation>
+    </message>
+    <message>
+        <source>divide row %1 by %2</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 is a row number, %2 a number as a cell writes it.</extracomment>
+        <translation>diviser la ligne %1 par %2</translation>
+    </message>
+    <message>
+        <source>multiply row %1 by %2</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 is a row number, %2 a number as a cell writes it.</extracomment>
+        <translation>multiplier la ligne %1 par %2</translation>
+    </message>
+    <message>
+        <source>subtract row %1 from row %2</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 and %2 are row numbers.</extracomment>
+        <translation>soustraire la ligne %1 de la ligne %2</translation>
+    </message>
+    <message>
+        <source>add row %1 to row %2</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 and %2 are row numbers.</extracomment>
+        <translation>ajouter la ligne %1 à la ligne %2</translation>
+    </message>
+    <message>
+        <source>subtract %1 × row %2 from row %3</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 is a number as a cell writes it, %2 and %3 row numbers.</extracomment>
+        <translation>soustraire %1 × ligne %2 de la ligne %3</translation>
+    </message>
+    <message>
+        <source>add %1 × row %2 to row %3</source>
+        <extracomment>Inside the hint&apos;s parentheses; %1 is a number as a cell writes it, %2 and %3 row numbers.</extracomment>
+        <translation>ajouter %1 × ligne %2 à la ligne %3</translation>
+    </message>
+    <message>
+        <source>Column %1 is done: its pivot is 1 and every other entry is 0</source>
+        <extracomment>Practice feedback; %1 is a column number.</extracomment>
+        <translation>La colonne %1 est terminée&#xa0;: son pivot vaut 1 et tous les autres coefficients valent 0</translation>
+    </message>
+    <message>
+        <source>Column %1 is done: every entry is 0</source>
+        <extracomment>Practice feedback for a column that needs no pivot; %1 is a column number.</extracomment>
+        <translation>La colonne %1 est terminée&#xa0;: tous ses coefficients valent 0</translation>
+    </message>
+    <message>
+        <source>Column %1 is done: it takes no pivot, and below row %2 every entry is 0</source>
+        <extracomment>Practice feedback for a column that needs no pivot; %1 is a column number, %2 the last row with a pivot.</extracomment>
+        <translation>La colonne %1 est terminée&#xa0;: elle ne prend pas de pivot, et sous la ligne %2 tous ses coefficients valent 0</translation>
+    </message>
+    <message>
+        <source>There is no row %1: the matrix has rows 1 to 3</source>
+        <extracomment>A refused row operation; %1 is the row number typed.</extracomment>
+        <translation>Il n’y a pas de ligne %1&#xa0;: la matrice a les lignes 1 à 3</translation>
+    </message>
+    <message>
+        <source>Multiplying a row by 0 is not a row operation: the equation would be lost</source>
+        <translation>Multiplier une ligne par 0 n’est pas une opération sur les lignes&#xa0;: l’équation serait perdue</translation>
+    </message>
+    <message>
+        <source>Change one row at a time: Ri -&gt; Ri + c Rk, Ri -&gt; c Ri or Ri &lt;-&gt; Rk</source>
+        <extracomment>The notation after the colon (R, -&gt;, c) stays as it is.</extracomment>
+        <translation>Changez une seule ligne à la fois&#xa0;: Ri -&gt; Ri + c Rk, Ri -&gt; c Ri ou Ri &lt;-&gt; Rk</translation>
+    </message>
+    <message>
+        <source>Exchanging row %1 with itself changes nothing</source>
+        <extracomment>A refused row operation; %1 is a row number.</extracomment>
+        <translation>Échanger la ligne %1 avec elle-même ne change rien</translation>
+    </message>
+    <message>
+        <source>Write an operation such as R2 -&gt; R2 - 4R1, R1 &lt;-&gt; R3 or R3 -&gt; 1/2 R3</source>
+        <extracomment>The notation after &quot;such as&quot; stays as it is.</extracomment>
+        <translation>Écrivez une opération telle que R2 -&gt; R2 - 4R1, R1 &lt;-&gt; R3 ou R3 -&gt; 1/2 R3</translation>
+    </message>
+    <message>
+        <source>Columns %1 to %2 are done</source>
+        <extracomment>Practice feedback when one step completed several columns; %1 and %2 are column numbers.</extracomment>
+        <translation>Les colonnes %1 à %2 sont terminées</translation>
+    </message>
+    <message>
+        <source>This step undid column %1, which was already done</source>
+        <extracomment>Practice feedback: a legal step, but a wrong turn; %1 is a column number.</extracomment>
+        <translation>Cette étape a défait la colonne %1, qui était déjà terminée</translation>
+    </message>
+    <message>
+        <source>This step undid columns %1 to %2, which were already done</source>
+        <extracomment>Practice feedback: a legal step, but a wrong turn; %1 and %2 are column numbers.</extracomment>
+        <translation>Cette étape a défait les colonnes %1 à %2, qui étaient déjà terminées</translation>
+    </message>
+    <message>
+        <source>A legal step; no column is done yet</source>
+        <translation>Une étape permise&#xa0;; aucune colonne n’est encore terminée</translation>
+    </message>
+    <message>
+        <source>A legal step; columns 1 to %1 stay done</source>
+        <extracomment>Practice feedback; %1 is the last column done.</extracomment>
+        <translation>Une étape permise&#xa0;; les colonnes 1 à %1 restent terminées</translation>
+    </message>
+    <message>
+        <source>Columns done: none of 6</source>
+        <extracomment>The practice&apos;s progress: no leading column is in reduced row echelon form yet.</extracomment>
+        <translation>Colonnes terminées&#xa0;: aucune sur 6</translation>
+    </message>
+    <message>
+        <source>Columns done: 1 to %1 of 6</source>
+        <extracomment>The practice&apos;s progress; %1 is the last column done, of the six of the augmented matrix.</extracomment>
+        <translation>Colonnes terminées&#xa0;: 1 à %1 sur 6</translation>
+    </message>
+    <message>
+        <source>Reduced row echelon form reached in 1 operation (the Gauss–Jordan way from the start takes %1)</source>
+        <extracomment>%1 is the number of operations the Gauss–Jordan elimination takes from the same start.</extracomment>
+        <translation>Forme échelonnée réduite atteinte en 1 opération (la méthode de Gauss-Jordan en demande %1 depuis le départ)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reduced row echelon form reached in %n operations (the Gauss–Jordan way from the start takes %1)</source>
+        <extracomment>%n operations taken by the student; %1 the operations the Gauss–Jordan elimination takes.</extracomment>
+        <translation>
+            <numerusform>Forme échelonnée réduite atteinte en %n opération (la méthode de Gauss-Jordan en demande %1 depuis le départ)</numerusform>
+            <numerusform>Forme échelonnée réduite atteinte en %n opérations (la méthode de Gauss-Jordan en demande %1 depuis le départ)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing left to do: this is the reduced row echelon form</source>
+        <translation>Plus rien à faire&#xa0;: c’est la forme échelonnée réduite</translation>
+    </message>
+    <message>
+        <source>Next: %1 (%2)</source>
+        <extracomment>The hint; %1 is the operation in the notation, %2 the same in words.</extracomment>
+        <translation>Ensuite&#xa0;: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindow</name>
+    <message>
+        <source>Practice</source>
+        <extracomment>Title of the window where the student takes the row operations.</extracomment>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>Operations taken</source>
+        <extracomment>What a screen reader calls the list of the operations taken so far.</extracomment>
+        <translation>Opérations effectuées</translation>
+    </message>
+    <message>
+        <source>Row operation</source>
+        <extracomment>What a screen reader calls the line the student types an operation into.</extracomment>
+        <translation>Opération sur les lignes</translation>
+    </message>
+    <message>
+        <source>Kind of exercise</source>
+        <extracomment>What a screen reader calls the chooser of the kind of a new exercise.</extracomment>
+        <translation>Type d’exercice</translation>
     </message>
 </context>
 <context>

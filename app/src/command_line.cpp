@@ -29,6 +29,7 @@ constexpr OptionRow kOptions[] = {
      [](CommandLine& line) { line.arithmetic = steps::Arithmetic::Exact; }},
     {nullptr, "floating-point", "Solve in floating point for this run.",
      [](CommandLine& line) { line.arithmetic = steps::Arithmetic::FloatingPoint; }},
+    {nullptr, "practice", "Open the Practice window at start.", [](CommandLine& line) { line.practice = true; }},
 };
 
 constexpr char kDescription[] =

@@ -47,6 +47,8 @@ std::vector<Block> documentBlocks(const Look& look, const WorkedOutline& outline
         blocks.push_back({look.paragraph(outline.warning, look.font(kBodyPoints, true), 0)});
     for (const WrittenStep& step : outline.continuation)
         blocks.push_back(stepBlock(look, step));
+    if (outline.solutionTitle.isEmpty())
+        return blocks;
     Block solution{look.paragraph(outline.solutionTitle, look.font(kHeadingPoints, true), 0)};
     for (const QString& line : QStringList{outline.verdict} + outline.solution)
         append(solution.lines, look.paragraph(line, look.font(kBodyPoints), look.indent()));
@@ -106,23 +108,33 @@ QString documentTitle()
 
 int paintWorkedSolution(const WorkedSolution& solution, QPagedPaintDevice& device, QDate date)
 {
+    return paintOutline(workedOutline(solution), device, date);
+}
+
+int paintOutline(const WorkedOutline& outline, QPagedPaintDevice& device, QDate date)
+{
     QPainter painter;
     if (!painter.begin(&device))
         return 0;
     const Look look(device);
     Pages pages(device, painter, look.metrics(look.font(kBodyPoints)).lineSpacing());
-    for (const Block& block : documentBlocks(look, workedOutline(solution), date))
+    for (const Block& block : documentBlocks(look, outline, date))
         pages.place(block);
     return painter.end() ? pages.count() : 0;
 }
 
 bool writeWorkedSolutionPdf(const WorkedSolution& solution, QIODevice& out, const QPageSize& paper, QDate date)
 {
+    return writeOutlinePdf(workedOutline(solution), out, paper, date);
+}
+
+bool writeOutlinePdf(const WorkedOutline& outline, QIODevice& out, const QPageSize& paper, QDate date)
+{
     QPdfWriter writer(&out);
     writer.setTitle(documentTitle());
     writer.setCreator(QStringLiteral("Rowsweep"));
     writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
-    return paintWorkedSolution(solution, writer, date) > 0;
+    return paintOutline(outline, writer, date) > 0;
 }
 
 }  // namespace rowsweep::document

@@ -49,7 +49,11 @@ QString gridCopyText(const CellTexts& texts)
 
 QString workedSolutionText(const WorkedSolution& solution)
 {
-    const WorkedOutline outline = workedOutline(solution);
+    return outlineText(workedOutline(solution));
+}
+
+QString outlineText(const WorkedOutline& outline)
+{
     QStringList lines{outline.input.title};
     lines << alignedRows(outline.input.matrix) << outline.inputNotes;
     for (const WrittenStep& step : outline.steps)
@@ -58,7 +62,8 @@ QString workedSolutionText(const WorkedSolution& solution)
         lines << QString() << outline.warning;
     for (const WrittenStep& step : outline.continuation)
         lines << QString() << step.title << step.operations << alignedRows(step.matrix);
-    lines << QString() << outline.solutionTitle << outline.verdict << outline.solution;
+    if (!outline.solutionTitle.isEmpty())
+        lines << QString() << outline.solutionTitle << outline.verdict << outline.solution;
     return lines.join(u'\n') + u'\n';
 }
 

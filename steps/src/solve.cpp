@@ -37,31 +37,41 @@ bool isBlankCell(const QString& text)
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
 }
 
+ExactCells readExactCells(const CellTexts& texts, bool fractions)
+{
+    ExactCells cells;
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            const QString& text = texts[row][column];
+            const std::optional<Rational> value = parseExactCellText(text.toStdString(), fractions);
+            cells.matrix[row][column] = value.value_or(0);
+            cells.unreadable[row][column] = !value && !isBlankCell(text);
+            if (column < kUnknowns && !isBlankCell(text))
+                cells.inUse[column] = true;
+        }
+    return cells;
+}
+
 WorkedSolution solveCells(const CellTexts& texts, Arithmetic arithmetic)
 {
     const bool exact = arithmetic == Arithmetic::Exact;
     WorkedSolution solution;
     solution.arithmetic = arithmetic;
-    ExactMatrix exactInput;
+    const ExactCells cells = readExactCells(texts, exact);
+    const ExactMatrix& exactInput = cells.matrix;
+    const UnknownsInUse& inUse = cells.inUse;
+    solution.unreadable = cells.unreadable;
     Matrix input{};
-    UnknownsInUse inUse{};
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column) {
-            const QString& text = texts[row][column];
-            const std::string utf8 = text.toStdString();
-            const std::optional<Rational> value = parseExactCellText(utf8, exact);
-            exactInput[row][column] = value.value_or(0);
-            bool read = value.has_value();
-            if (!exact) {
+    if (!exact)
+        for (int row = 0; row < kRows; ++row)
+            for (int column = 0; column < kColumns; ++column) {
+                const QString& text = texts[row][column];
+                const std::string utf8 = text.toStdString();
                 const std::optional<double> number = parseCellText(utf8);
                 input[row][column] = number.value_or(0.0);
-                read = number.has_value();
-                solution.fractionsLeftUnread[row][column] = !read && parseExactCellText(utf8, true).has_value();
+                solution.fractionsLeftUnread[row][column] = !number && parseExactCellText(utf8, true).has_value();
+                solution.unreadable[row][column] = !number && !isBlankCell(text);
             }
-            solution.unreadable[row][column] = !read && !isBlankCell(text);
-            if (column < kUnknowns && !isBlankCell(text))
-                inUse[column] = true;
-        }
 
     // The reduced form goes on from the exact Answer in either arithmetic.
     const ExactReduction exactReduction = reduce(exactInput);

@@ -13,12 +13,12 @@
 
 namespace rowsweep::steps {
 
-namespace {
-
 LatexMatrix latexMatrix(const WrittenMatrix& matrix)
 {
     return entryWise(matrix, [](const WrittenNumber& number) { return latex(latexNumber(number)); });
 }
+
+namespace {
 
 // The six stages; a stage that changed nothing has no arrow.
 LatexChain latexChain(const WorkedSolution& solution)

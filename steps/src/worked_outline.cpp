@@ -9,18 +9,25 @@
 
 namespace rowsweep::steps {
 
+QStringList notANumberNotes(const CellMask& unreadable)
+{
+    QStringList notes;
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            if (unreadable[row][column])
+                //: Below the typed matrix in the copied steps: a cell whose text is no number; rows and columns counted from 1.
+                notes << QCoreApplication::translate("Steps", "Row %1, column %2: (not a number, counted as 0)")
+                             .arg(row + 1)
+                             .arg(column + 1);
+    return notes;
+}
+
 WorkedOutline workedOutline(const WorkedSolution& solution)
 {
     WorkedOutline outline;
     //: Title of the typed matrix in the copied and printed steps, as its frame names it.
     outline.input = {QCoreApplication::translate("Steps", "Matrix"), {}, inputTexts(solution)};
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            if (solution.unreadable[row][column])
-                //: Below the typed matrix in the copied steps: a cell whose text is no number; rows and columns counted from 1.
-                outline.inputNotes << QCoreApplication::translate("Steps", "Row %1, column %2: (not a number, counted as 0)")
-                                          .arg(row + 1)
-                                          .arg(column + 1);
+    outline.inputNotes = notANumberNotes(solution.unreadable);
 
     for (std::size_t stage = 0; stage < kStageCount; ++stage)
         outline.steps.push_back({stageName(stage), explainStage(solution, stage), stageTexts(solution, stage)});

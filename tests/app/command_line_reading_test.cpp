@@ -33,6 +33,7 @@ TEST(CommandLine, AnswersOrStartsTheWindows)
         std::string err;
         QString displayName = {};
         std::optional<Arithmetic> arithmetic = std::nullopt;  // for this run
+        bool practice = false;
     };
     const Case cases[] = {
         {{}, {}, "", ""},
@@ -42,6 +43,7 @@ TEST(CommandLine, AnswersOrStartsTheWindows)
         {{"--exact"}, {}, "", "", {}, Arithmetic::Exact},
         {{"--floating-point", "-style", "Fusion", "--exact"}, {}, "", "", {}, Arithmetic::Exact},
         {{"--exact", "--floating-point"}, {}, "", "", {}, Arithmetic::FloatingPoint},
+        {{"--practice", "--exact"}, {}, "", "", {}, Arithmetic::Exact, true},
         {{"--version"}, 0, kVersionLine, ""},
         {{"-v"}, 0, kVersionLine, ""},
         {{"-style", "Fusion", "--version"}, 0, kVersionLine, ""},
@@ -66,6 +68,7 @@ TEST(CommandLine, AnswersOrStartsTheWindows)
         }
         EXPECT_EQ(commandLine.displayName, c.displayName);
         EXPECT_EQ(commandLine.arithmetic, c.arithmetic);
+        EXPECT_EQ(commandLine.practice, c.practice);
     }
 }
 
@@ -97,7 +100,7 @@ TEST(CommandLine, HelpNamesEveryOptionWithTheDescriptionsInOneColumn)
 {
     const QString help = helpText();
     EXPECT_TRUE(help.startsWith(QString::fromLatin1(kUsageLine))) << help.toStdString();
-    for (const char* option : {"-h, --help", "-v, --version", "--exact", "--floating-point", "-style"})
+    for (const char* option : {"-h, --help", "-v, --version", "--exact", "--floating-point", "--practice", "-style"})
         EXPECT_TRUE(help.contains(QString::fromLatin1(option))) << option << " missing from\n" << help.toStdString();
 
     const QStringList lines = help.section(QStringLiteral("Options:\n"), 1).split(u'\n', Qt::SkipEmptyParts);

@@ -103,7 +103,7 @@ TEST_F(CopyTest, CopyMatrixCopiesTheCellsGridAsTabSeparatedLines)
 TEST_F(CopyTest, TheCopyCommandsFollowTheLineEditsOwnMenu)
 {
     solve(texts(kSampleInput), false);
-    const QStringList arithmetic{QString(), QStringLiteral("Exact Fractions")};
+    const QStringList arithmetic{QStringLiteral("Practice"), QString(), QStringLiteral("Exact Fractions")};
     EXPECT_EQ(copyCommands(resultCell()),
               QStringList({QStringLiteral("Copy Matrix"), QStringLiteral("Copy All Steps"), QStringLiteral("Copy All Steps as LaTeX"),
                            QStringLiteral("Print All Steps…"), QStringLiteral("Save All Steps as PDF…"),

@@ -80,12 +80,16 @@ void addCopyCommands(QMenu& menu, const CopySource& source)
     //: Copies the cells of this grid, a line per row, the values apart by tabs.
     menu.addAction(QCoreApplication::translate("CellMenu", "Copy Matrix"), &menu,
                    [texts = source.texts] { copyText(steps::gridCopyText(texts)); });
-    if (source.offersSteps)
+    if (source.ownSteps)
+        source.ownSteps(menu);
+    else if (source.offersSteps)
         addStepCommands(menu, source);
     Session& session = source.session;
     //: Opens the window with the steps on to the reduced row echelon form.
     menu.addAction(QCoreApplication::translate("CellMenu", "Reduced Form"), &session, &Session::showReducedForm)
         ->setEnabled(session.current() != nullptr);
+    //: Opens the window where the student takes the row operations.
+    menu.addAction(QCoreApplication::translate("CellMenu", "Practice"), &session, &Session::showPractice);
     addArithmeticSwitch(menu, session);
 }
 

@@ -153,7 +153,7 @@ void CellGridView::markNotANumber(const CellMask& cells, const CellMask& fractio
 
 void CellGridView::addCopyCommands(QMenu& menu) const
 {
-    ui::addCopyCommands(menu, {texts(), offersSteps_, shownSolve(), session_});
+    ui::addCopyCommands(menu, {texts(), offersSteps_, shownSolve(), session_, ownSteps_});
 }
 
 // A value longer than a cell holds is cut to it.

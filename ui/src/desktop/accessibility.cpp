@@ -25,7 +25,8 @@ bool isRowsweepWindow(const QWidget& widget)
         return false;
     const QString name = widget.objectName();
     return name == toQString(names::kMainWindow) || name == toQString(names::kAboutWindow)
-           || name == toQString(names::kSolvingWindow) || name == toQString(names::kReducedFormWindow);
+           || name == toQString(names::kSolvingWindow) || name == toQString(names::kReducedFormWindow)
+           || name == toQString(names::kPracticeWindow);
 }
 
 // Drawn for the eye only; a screen reader has nothing to say about it.
@@ -153,6 +154,26 @@ private:
     bool named() const { return !widget()->accessibleName().isEmpty(); }
 };
 
+// The practice's feedback: a status line, whose every new text is said.
+class StatusAccessible final : public QAccessibleWidget {
+public:
+    explicit StatusAccessible(QLabel* line)
+        : QAccessibleWidget(line, QAccessible::StatusBar)
+    {
+    }
+
+    QString text(QAccessible::Text which) const override
+    {
+        return which == QAccessible::Name ? static_cast<const QLabel*>(widget())->text() : QAccessibleWidget::text(which);
+    }
+};
+
+bool isFeedback(const QWidget& widget)
+{
+    return widget.objectName() == toQString(names::kFeedback) && widget.window() != nullptr
+           && widget.window()->objectName() == toQString(names::kPracticeWindow);
+}
+
 QAccessibleInterface* rowsweepAccessible(const QString& /*className*/, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
@@ -166,6 +187,8 @@ QAccessibleInterface* rowsweepAccessible(const QString& /*className*/, QObject* 
         return new DecorationAccessible(widget);
     if (auto* link = qobject_cast<ClickableLabel*>(widget))
         return new LinkAccessible(link);
+    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && isFeedback(*label))
+        return new StatusAccessible(label);
     // Decided by class alone: Qt asks for the interface while the box is
     // still being built, before it is made read-only.
     if (auto* text = qobject_cast<QPlainTextEdit*>(widget))

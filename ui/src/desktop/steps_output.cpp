@@ -71,6 +71,11 @@ QString proposedPdfPath()
 // it, so a full disk or a failed write leaves no half a document.
 void saveStepsAsPdf(QWidget* parent, const steps::WorkedSolution& solution)
 {
+    saveStepsAsPdf(parent, steps::workedOutline(solution));
+}
+
+void saveStepsAsPdf(QWidget* parent, const steps::WorkedOutline& outline)
+{
     const QString proposed = proposedPdfPath();
     const QString path = chooser() ? chooser()(parent, proposed) : askForPath(parent, proposed);
     if (path.isEmpty())
@@ -81,7 +86,7 @@ void saveStepsAsPdf(QWidget* parent, const steps::WorkedSolution& solution)
         return;
     }
     const bool written =
-        document::writeWorkedSolutionPdf(solution, file, document::paperFor(QLocale()), QDate::currentDate());
+        document::writeOutlinePdf(outline, file, document::paperFor(QLocale()), QDate::currentDate());
     if (!written || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();
@@ -91,12 +96,17 @@ void saveStepsAsPdf(QWidget* parent, const steps::WorkedSolution& solution)
 
 void printSteps(QWidget* parent, const steps::WorkedSolution& solution)
 {
+    printSteps(parent, steps::workedOutline(solution));
+}
+
+void printSteps(QWidget* parent, const steps::WorkedOutline& outline)
+{
     QPrinter printer(QPrinter::HighResolution);
     // Printing to a file proposes the document name as its file name.
     printer.setDocName(QFileInfo(proposedPdfPath()).completeBaseName());
     const bool chosen = printerSetup() ? printerSetup()(printer, parent) : askForPrinter(printer, parent);
     // A printer that went away, or a file it cannot write, refuses the painter.
-    if (chosen && document::paintWorkedSolution(solution, printer, QDate::currentDate()) == 0)
+    if (chosen && document::paintOutline(outline, printer, QDate::currentDate()) == 0)
         showPrintFailure(parent, printer.outputFileName().isEmpty() ? printer.printerName()
                                                                     : QDir::toNativeSeparators(printer.outputFileName()));
 }

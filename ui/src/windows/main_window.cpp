@@ -16,6 +16,7 @@
 #include "rowsweep/ui/look/verdict_line.h"
 #include "rowsweep/ui/look/window_style.h"
 #include "rowsweep/ui/windows/about_window.h"
+#include "rowsweep/ui/windows/practice_window.h"
 #include "rowsweep/ui/windows/reduced_form_window.h"
 #include "rowsweep/ui/windows/solving_window.h"
 #include "main_window_controls.h"
@@ -46,6 +47,11 @@ MainWindow::MainWindow(std::optional<steps::Arithmetic> forThisRun, QWidget* par
     , about_([] { return new AboutWindow; })
     , solving_([this] { return new SolvingWindow(session_, picture_); })
     , reducedForm_([this] { return new ReducedFormWindow(session_, picture_); })
+    , practice_([this] {
+        return new PracticeWindow(session_, picture_,
+                                  {[this] { return input_->texts(); },
+                                   [this](const steps::CellTexts& texts) { input_->writeTexts(texts); }});
+    })
 {
     installAccessibility();
     setObjectName(toQString(names::kMainWindow));
@@ -58,6 +64,7 @@ MainWindow::MainWindow(std::optional<steps::Arithmetic> forThisRun, QWidget* par
     connect(&session_, &Session::cleared, this, &MainWindow::clearShown);
     connect(&session_, &Session::warned, this, [this] { showMathError(this); });
     connect(&session_, &Session::reducedFormWanted, this, &MainWindow::openReducedForm);
+    connect(&session_, &Session::practiceWanted, this, &MainWindow::openPractice);
     addPrintShortcut(*this, [this] { return result_->shownSolve(); });
     input_->cell(0, 0)->setFocus();
 }
@@ -189,6 +196,13 @@ void MainWindow::openReducedForm()
     bringToFront(reducedForm_.get());
 }
 
+// From any cell's menu or --practice; closed, the practice goes on where it
+// was when it is opened again.
+void MainWindow::openPractice()
+{
+    bringToFront(practice_.get());
+}
+
 // Closing the main window ends the program without asking.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
@@ -206,6 +220,7 @@ void MainWindow::endProgram()
     about_.destroy();
     solving_.destroy();
     reducedForm_.destroy();
+    practice_.destroy();
     hide();
     QCoreApplication::quit();
 }

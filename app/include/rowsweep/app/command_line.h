@@ -19,6 +19,7 @@ struct CommandLine {
     QString displayName;  // Qt's -display option, when given
     // --exact or --floating-point, the last one given: this run only.
     std::optional<steps::Arithmetic> arithmetic;
+    bool practice = false;  // --practice: the Practice window opens at start
     QString error;        // why the arguments were refused; empty when they were not
 };
 

@@ -8,6 +8,7 @@
 #include <QPageSize>
 #include <QString>
 
+#include "rowsweep/steps/worked_outline.h"
 #include "rowsweep/steps/worked_solution.h"
 
 class QIODevice;
@@ -27,6 +28,11 @@ namespace rowsweep::document {
 // matrix that fits on one page. Returns the pages used, 0 when the device
 // could not be painted on.
 int paintWorkedSolution(const steps::WorkedSolution& solution, QPagedPaintDevice& device, QDate date);
+
+// The same from an outline, whatever work it holds.
+int paintOutline(const steps::WorkedOutline& outline, QPagedPaintDevice& device, QDate date);
+[[nodiscard]] bool writeOutlinePdf(const steps::WorkedOutline& outline, QIODevice& out, const QPageSize& paper,
+                                   QDate date);
 
 // The same as a PDF written to `out`, with 20 mm margins; false when the
 // document could not be written.

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "rowsweep/steps/worked_outline.h"
 #include "rowsweep/steps/worked_solution.h"
 
 namespace rowsweep::steps {
@@ -15,5 +16,8 @@ namespace rowsweep::steps {
 // augmented column; the warning, when it was shown; the steps on to the
 // reduced form; then the solution set.
 [[nodiscard]] QString workedSolutionText(const WorkedSolution& solution);
+// The same from an outline, whatever work it holds; the solution set only
+// where it has one.
+[[nodiscard]] QString outlineText(const WorkedOutline& outline);
 
 }  // namespace rowsweep::steps

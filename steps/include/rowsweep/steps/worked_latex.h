@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "rowsweep/engine/verdict.h"
+#include "rowsweep/steps/latex_layout.h"
 #include "rowsweep/steps/worked_solution.h"
 
 namespace rowsweep::steps {
@@ -18,5 +19,8 @@ namespace rowsweep::steps {
 // where one is too long for the page, then the free unknowns; or the row
 // that contradicts.
 [[nodiscard]] QString solutionLatex(const Verdict& verdict);
+
+// Each entry of a matrix in LaTeX.
+[[nodiscard]] LatexMatrix latexMatrix(const WrittenMatrix& matrix);
 
 }  // namespace rowsweep::steps

@@ -28,4 +28,8 @@ struct WorkedOutline {
 
 [[nodiscard]] WorkedOutline workedOutline(const WorkedSolution& solution);
 
+// A line for each cell that counted as 0 without being a number:
+// "Row 1, column 3: (not a number, counted as 0)".
+[[nodiscard]] QStringList notANumberNotes(const CellMask& unreadable);
+
 }  // namespace rowsweep::steps

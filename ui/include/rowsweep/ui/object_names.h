@@ -65,6 +65,24 @@ inline constexpr std::string_view kReducedFormLines = "Line1";
 inline constexpr std::string_view kExactContinuationNote = "Label1";
 inline constexpr std::string_view kReducedFormSolution = "Label2";
 
+// Practice window.
+inline constexpr std::string_view kPracticeWindow = "Practice";
+inline constexpr std::string_view kPracticeFrame = "Frame1";
+inline constexpr GridRows kPracticeRows{"Practice1", "Practice2", "Practice3"};
+inline constexpr std::string_view kPracticeLine = "Line1";
+inline constexpr std::string_view kExerciseNumber = "ExerciseNumber";
+inline constexpr std::string_view kHistory = "History";
+inline constexpr std::string_view kOperation = "Operation";
+inline constexpr std::string_view kApplyButton = "Apply";
+inline constexpr std::string_view kHintButton = "Hint";
+inline constexpr std::string_view kFeedback = "Feedback";
+inline constexpr std::string_view kProgress = "Progress";
+inline constexpr std::string_view kRestartButton = "Restart";
+inline constexpr std::string_view kFromInputButton = "FromInput";
+inline constexpr std::string_view kToMainWindowButton = "ToMainWindow";
+inline constexpr std::string_view kExerciseKind = "ExerciseKind";
+inline constexpr std::string_view kNewExerciseButton = "NewExercise";
+
 // About window.
 inline constexpr std::string_view kCreditsText = "Text1";
 inline constexpr std::string_view kOkButton = "Command1";

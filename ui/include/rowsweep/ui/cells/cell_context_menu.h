@@ -25,12 +25,16 @@ struct CopySource {
     bool offersSteps = false;
     std::shared_ptr<const steps::WorkedSolution> shown;  // none: the step commands are disabled
     Session& session;
+    // A grid that shows work of its own offers its own step commands
+    // instead of the Solve's.
+    std::function<void(QMenu&)> ownSteps = {};
 };
 
 // Below a cell's line-edit menu, a separator and the copy commands: the
 // grid the cell belongs to, and, where the grid offers them, all the steps
 // as text or as LaTeX; then the Reduced Form window of the Solve on show
-// and the checkable "Exact Fractions", which switches the whole program.
+// and the Practice window (always), and the checkable "Exact Fractions",
+// which switches the whole program.
 void addCopyCommands(QMenu& menu, const CopySource& source);
 
 // Qt's own line-edit menu with its Paste going through `paste` and its Undo

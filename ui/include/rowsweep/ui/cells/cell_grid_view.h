@@ -76,6 +76,9 @@ public:
     // Grids that show a stage or the result offer the whole worked
     // solution in their cells' menus, while they show it.
     void offerSteps() { offersSteps_ = true; }
+    // A grid that shows work of its own offers these in its cells' menus
+    // instead.
+    void offerOwnSteps(std::function<void(QMenu&)> commands) { ownSteps_ = std::move(commands); }
 
 protected:
     bool event(QEvent* event) override;
@@ -92,6 +95,7 @@ private:
     Session& session_;
     std::array<std::array<CellEdit*, kColumns>, kRows> cells_{};
     bool offersSteps_ = false;
+    std::function<void(QMenu&)> ownSteps_;
     bool showsSolve_ = false;
     CellMask hintCells_{};
     QString hint_;

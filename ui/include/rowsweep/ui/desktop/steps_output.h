@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "rowsweep/steps/worked_outline.h"
 #include "rowsweep/steps/worked_solution.h"
 
 class QPrinter;
@@ -32,6 +33,10 @@ void setPrinterSetup(PrinterSetup setup);
 void saveStepsAsPdf(QWidget* parent, const steps::WorkedSolution& solution);
 
 void printSteps(QWidget* parent, const steps::WorkedSolution& solution);
+
+// The same for an outline of other work, such as a practice.
+void saveStepsAsPdf(QWidget* parent, const steps::WorkedOutline& outline);
+void printSteps(QWidget* parent, const steps::WorkedOutline& outline);
 
 // Ctrl+P anywhere in `window` prints the steps `held` gives, when it gives any.
 void addPrintShortcut(QWidget& window, std::function<std::shared_ptr<const steps::WorkedSolution>()> held);

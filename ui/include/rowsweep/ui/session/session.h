@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include "rowsweep/steps/worked_solution.h"
+#include "rowsweep/ui/session/practice.h"
 
 namespace rowsweep::ui {
 
@@ -41,6 +42,11 @@ public:
     // asked while none is.
     void showReducedForm();
 
+    // The practice, kept until the program ends, whatever the arithmetic.
+    [[nodiscard]] Practice& practice() { return practice_; }
+    // Asks for the Practice window.
+    void showPractice() { emit practiceWanted(); }
+
 signals:
     void solved(const Solution& solution);
     // After `solved`, once everything shows the Solve: its third row is not zero.
@@ -48,12 +54,14 @@ signals:
     void cleared();
     void arithmeticChanged(steps::Arithmetic arithmetic);
     void reducedFormWanted();
+    void practiceWanted();
 
 private:
     // Read on first use, not while the program starts.
     mutable std::optional<steps::Arithmetic> arithmetic_;
     steps::CellTexts input_;
     Solution current_;
+    Practice practice_;
 };
 
 }  // namespace rowsweep::ui

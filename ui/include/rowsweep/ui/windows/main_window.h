@@ -12,6 +12,7 @@ namespace rowsweep::ui {
 
 class AboutWindow;
 class CellGridView;
+class PracticeWindow;
 class ReducedFormWindow;
 class SolvingWindow;
 class VerdictLine;
@@ -32,6 +33,7 @@ public:
     // Each is created hidden on first use and again after the user closed it.
     [[nodiscard]] SingleInstance<SolvingWindow>& solvingWindow() { return solving_; }
     [[nodiscard]] SingleInstance<ReducedFormWindow>& reducedFormWindow() { return reducedForm_; }
+    [[nodiscard]] SingleInstance<PracticeWindow>& practiceWindow() { return practice_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,6 +49,7 @@ private:
     void showSolve(const Session::Solution& solution);
     void clearShown();
     void openReducedForm();
+    void openPractice();
 
     void buildControls();
     void endProgram();
@@ -60,6 +63,7 @@ private:
     SingleInstance<AboutWindow> about_;
     SingleInstance<SolvingWindow> solving_;
     SingleInstance<ReducedFormWindow> reducedForm_;
+    SingleInstance<PracticeWindow> practice_;
     bool ending_ = false;
 };
 
