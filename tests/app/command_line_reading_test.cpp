@@ -100,7 +100,8 @@ TEST(CommandLine, HelpNamesEveryOptionWithTheDescriptionsInOneColumn)
     for (const char* option : {"-h, --help", "-v, --version", "--exact", "--floating-point", "-style"})
         EXPECT_TRUE(help.contains(QString::fromLatin1(option))) << option << " missing from\n" << help.toStdString();
 
-    const QStringList lines = help.section(QStringLiteral("Options:\n"), 1).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines =
+        help.section(QStringLiteral("Options:\n"), 1).section(QStringLiteral("\n\n"), 0, 0).split(u'\n', Qt::SkipEmptyParts);
     ASSERT_GE(lines.size(), 2);
     qsizetype column = -1;
     for (const QString& line : lines) {
