@@ -57,6 +57,7 @@ std::optional<QString> readRow(QStringView line, MatrixGroup& group, int row, in
         cells.removeLast();
     if (cells.size() > kColumns)
         return QStringLiteral("a matrix has at most %1 columns").arg(kColumns);
+    group.lines[row] = lineNumber;
     for (int column = 0; column < cells.size(); ++column) {
         if (cells[column].size() > kLongestCell)
             return QStringLiteral("column %1 holds %2 characters; a cell takes at most %3")
@@ -65,7 +66,6 @@ std::optional<QString> readRow(QStringView line, MatrixGroup& group, int row, in
                 .arg(kLongestCell);
         group.cells[row][column] = cells[column];
     }
-    group.lines[row] = lineNumber;
     return std::nullopt;
 }
 

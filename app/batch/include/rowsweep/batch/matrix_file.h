@@ -41,7 +41,8 @@ struct FileError {
 };
 
 struct MatrixFile {
-    std::vector<MatrixGroup> groups;  // those before the error, when there is one
+    // Up to the error, when there is one: its own group as far as it was read.
+    std::vector<MatrixGroup> groups;
     std::optional<FileError> error;   // the first, or that the file holds no matrix
 };
 
