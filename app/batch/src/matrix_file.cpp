@@ -86,10 +86,9 @@ MatrixFile readMatrixFile(QByteArrayView bytes)
     std::optional<int> name;
     int rows = 0;  // in the open group; 0 when none is open
     int lineNumber = 0;
-    for (QStringView line : QStringView(text).split(u'\n')) {
+    // The CR of a CR LF line end is white space, which the cells drop.
+    for (const QStringView line : QStringView(text).split(u'\n')) {
         ++lineNumber;
-        if (line.endsWith(u'\r'))
-            line.chop(1);
         if (isBlank(line)) {
             rows = 0;
             name.reset();
