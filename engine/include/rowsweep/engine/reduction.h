@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -59,11 +58,6 @@ public:
     [[nodiscard]] const Operation& operator[](std::size_t index) const noexcept { return operations_[index]; }
     [[nodiscard]] const Operation* begin() const noexcept { return operations_.data(); }
     [[nodiscard]] const Operation* end() const noexcept { return operations_.data() + size_; }
-
-    friend bool operator==(const BasicStageOperations& a, const BasicStageOperations& b)
-    {
-        return std::equal(a.begin(), a.end(), b.begin(), b.end());
-    }
 
 private:
     std::array<Operation, kCapacity> operations_{};

@@ -9,7 +9,9 @@ namespace rowsweep::steps {
 // unless it is blank), the reduction, whether the warning is due, and the
 // exact verdict on the system, read from the reduced form that goes on
 // from the exact Answer. An unknown whose column is blank in every row is
-// not in use.
+// not in use. The input, the six stages and the steps on to the reduced
+// form come written as the cells of their arithmetic write them, so that
+// nothing after this needs to know which arithmetic ran.
 //
 // The verdict always reads the texts exactly, as Exact Fractions does
 // ("0.1" is 1/10), except that in floating point a fraction stays not a
