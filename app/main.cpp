@@ -9,6 +9,8 @@
 #include "rowsweep/app/command_line.h"
 #include "rowsweep/app/display_failure.h"
 #include "rowsweep/app/translation.h"
+#include "rowsweep/batch/batch_run.h"
+#include "rowsweep/ui/session/session.h"
 #include "rowsweep/ui/windows/main_window.h"
 #include "rowsweep/version.h"
 
@@ -30,6 +32,14 @@ int main(int argc, char* argv[])
         std::fputs(answer->out.c_str(), stdout);
         std::fputs(answer->err.c_str(), stderr);
         return answer->exitStatus;
+    }
+
+    if (std::optional<rowsweep::batch::Request> batch = commandLine.batch) {
+        const std::unique_ptr<QCoreApplication> app = rowsweep::batch::applicationFor(*batch, argv[0]);
+        // The worked solutions speak the windows' language.
+        const Translation translation;
+        batch->arithmetic = commandLine.arithmetic.value_or(rowsweep::ui::rememberedArithmetic());
+        return rowsweep::batch::run(*batch);
     }
 
     std::unique_ptr<QApplication> app;

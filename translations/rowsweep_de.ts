@@ -20,6 +20,19 @@
     </message>
 </context>
 <context>
+    <name>Batch</name>
+    <message>
+        <source>Exercise %1</source>
+        <extracomment>Names a matrix that its file names &quot;# Exercise 4711&quot;, in the steps and on the sheet.</extracomment>
+        <translation>Aufgabe %1</translation>
+    </message>
+    <message>
+        <source>Matrix %1</source>
+        <extracomment>Names a matrix of a file by its place, counted from 1, before its worked solution.</extracomment>
+        <translation>Matrix %1</translation>
+    </message>
+</context>
+<context>
     <name>Caption</name>
     <message>
         <source>Ok</source>
@@ -227,6 +240,19 @@ The frame around the matrix the student works on.</extracomment>
         <source>Practice</source>
         <extracomment>Opens the window where the student takes the row operations.</extracomment>
         <translation>Üben</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseSheet</name>
+    <message>
+        <source>Reduce the augmented matrix to reduced row echelon form and solve the system.</source>
+        <extracomment>The task under each exercise&apos;s name on an exercise sheet.</extracomment>
+        <translation>Bringen Sie die erweiterte Matrix auf reduzierte Zeilenstufenform und lösen Sie das Gleichungssystem.</translation>
+    </message>
+    <message>
+        <source>Rowsweep: exercises</source>
+        <extracomment>The title a PDF reader shows for an exercise sheet.</extracomment>
+        <translation>Rowsweep: Aufgaben</translation>
     </message>
 </context>
 <context>

@@ -6,10 +6,10 @@
 #include <QIODevice>
 #include <QLocale>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include "matrix_layout.h"
 #include "page_look.h"
+#include "pages.h"
 #include "rowsweep/steps/worked_outline.h"
 
 namespace rowsweep::document {
@@ -34,10 +34,10 @@ Block stepBlock(const Look& look, const WrittenStep& step, const QStringList& no
     return block;
 }
 
-std::vector<Block> documentBlocks(const Look& look, const WorkedOutline& outline, QDate date)
+std::vector<Block> documentBlocks(const Look& look, const QString& name, const WorkedOutline& outline, QDate date)
 {
     std::vector<Block> blocks;
-    Block title{look.paragraph(documentTitle(), look.font(kTitlePoints, true), 0), false};
+    Block title{look.paragraph(name, look.font(kTitlePoints, true), 0), false};
     append(title.lines, look.paragraph(QLocale().toString(date, QLocale::LongFormat), look.font(kBodyPoints), 0));
     blocks.push_back(std::move(title));
     blocks.push_back(stepBlock(look, outline.input, outline.inputNotes));
@@ -56,48 +56,26 @@ std::vector<Block> documentBlocks(const Look& look, const WorkedOutline& outline
     return blocks;
 }
 
-// Fills pages from the top, starting a block on a fresh page when it would
-// not fit on this one; only a block taller than a page is broken, and then
-// between two of its lines.
-class Pages {
-public:
-    Pages(QPagedPaintDevice& device, QPainter& painter, qreal gap) : device_(device), painter_(painter), gap_(gap) {}
-
-    void place(const Block& block)
-    {
-        qreal height = 0;
-        for (const Line& line : block.lines)
-            height += line.height;
-        qreal gap = top_ > 0 && block.spaced ? gap_ : 0;
-        if (top_ > 0 && top_ + gap + height > device_.height()) {
-            newPage();
-            gap = 0;
-        }
-        top_ += gap;
-        for (const Line& line : block.lines) {
-            if (top_ > 0 && top_ + line.height > device_.height())
-                newPage();
-            line.draw(painter_, top_);
-            top_ += line.height;
-        }
-    }
-
-    [[nodiscard]] int count() const { return count_; }
-
-private:
-    void newPage()
-    {
-        device_.newPage();
-        ++count_;
-        top_ = 0;
-    }
-
-    QPagedPaintDevice& device_;
-    QPainter& painter_;
-    qreal gap_;
-    qreal top_ = 0;
-    int count_ = 1;
+struct NamedOutline {
+    QString name;
+    WorkedOutline outline;
 };
+
+// Each outline from the top of a page of its own, under its name.
+int paintNamedOutlines(const std::vector<NamedOutline>& outlines, QPagedPaintDevice& device, QDate date)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return 0;
+    const Look look(device);
+    Pages pages(device, painter, look.metrics(look.font(kBodyPoints)).lineSpacing());
+    for (const NamedOutline& named : outlines) {
+        pages.breakPage();
+        for (const Block& block : documentBlocks(look, named.name, named.outline, date))
+            pages.place(block);
+    }
+    return painter.end() ? pages.count() : 0;
+}
 
 }  // namespace
 
@@ -113,14 +91,16 @@ int paintWorkedSolution(const WorkedSolution& solution, QPagedPaintDevice& devic
 
 int paintOutline(const WorkedOutline& outline, QPagedPaintDevice& device, QDate date)
 {
-    QPainter painter;
-    if (!painter.begin(&device))
-        return 0;
-    const Look look(device);
-    Pages pages(device, painter, look.metrics(look.font(kBodyPoints)).lineSpacing());
-    for (const Block& block : documentBlocks(look, outline, date))
-        pages.place(block);
-    return painter.end() ? pages.count() : 0;
+    return paintNamedOutlines({{documentTitle(), outline}}, device, date);
+}
+
+int paintWorkedSolutions(const std::vector<NamedSolution>& solutions, QPagedPaintDevice& device, QDate date)
+{
+    std::vector<NamedOutline> outlines;
+    outlines.reserve(solutions.size());
+    for (const NamedSolution& named : solutions)
+        outlines.push_back({named.name, workedOutline(named.solution)});
+    return paintNamedOutlines(outlines, device, date);
 }
 
 bool writeWorkedSolutionPdf(const WorkedSolution& solution, QIODevice& out, const QPageSize& paper, QDate date)
@@ -131,10 +111,16 @@ bool writeWorkedSolutionPdf(const WorkedSolution& solution, QIODevice& out, cons
 bool writeOutlinePdf(const WorkedOutline& outline, QIODevice& out, const QPageSize& paper, QDate date)
 {
     QPdfWriter writer(&out);
-    writer.setTitle(documentTitle());
-    writer.setCreator(QStringLiteral("Rowsweep"));
-    writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
+    preparePdf(writer, documentTitle(), paper);
     return paintOutline(outline, writer, date) > 0;
+}
+
+bool writeWorkedSolutionsPdf(const std::vector<NamedSolution>& solutions, QIODevice& out, const QPageSize& paper,
+                             QDate date)
+{
+    QPdfWriter writer(&out);
+    preparePdf(writer, documentTitle(), paper);
+    return paintWorkedSolutions(solutions, writer, date) > 0;
 }
 
 }  // namespace rowsweep::document

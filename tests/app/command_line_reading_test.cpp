@@ -55,6 +55,7 @@ TEST(CommandLine, AnswersOrStartsTheWindows)
         {{"-h", "-x"}, 2, "", refused("unknown option '-x'")},
         {{"-style"}, 2, "", refused("missing value after '-style'")},
         {{"matrix.txt"}, 2, "", refused("unexpected argument 'matrix.txt'")},
+        {{"--practice", "--steps"}, 2, "", refused("--practice opens a window: it does not go with --steps")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
@@ -103,7 +104,8 @@ TEST(CommandLine, HelpNamesEveryOptionWithTheDescriptionsInOneColumn)
     for (const char* option : {"-h, --help", "-v, --version", "--exact", "--floating-point", "--practice", "-style"})
         EXPECT_TRUE(help.contains(QString::fromLatin1(option))) << option << " missing from\n" << help.toStdString();
 
-    const QStringList lines = help.section(QStringLiteral("Options:\n"), 1).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines =
+        help.section(QStringLiteral("Options:\n"), 1).section(QStringLiteral("\n\n"), 0, 0).split(u'\n', Qt::SkipEmptyParts);
     ASSERT_GE(lines.size(), 2);
     qsizetype column = -1;
     for (const QString& line : lines) {

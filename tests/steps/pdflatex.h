@@ -13,15 +13,14 @@
 
 namespace rowsweep::steps::testing {
 
-// The log of the run, empty when it failed.
-inline QString pdflatexLog(const QString& body)
+// The log of the run over a whole document, empty when it failed.
+inline QString pdflatexLogOfDocument(const QByteArray& document)
 {
     QTemporaryDir dir;
     QFile source(dir.filePath(QStringLiteral("steps.tex")));
     if (!source.open(QIODevice::WriteOnly))
         return {};
-    source.write("\\documentclass{article}\n\\usepackage{amsmath}\n\\begin{document}\n" + body.toUtf8()
-                 + "\\end{document}\n");
+    source.write(document);
     source.close();
     QProcess pdflatex;
     pdflatex.setWorkingDirectory(dir.path());
@@ -32,6 +31,13 @@ inline QString pdflatexLog(const QString& body)
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("steps.pdf"))));
     QFile log(dir.filePath(QStringLiteral("steps.log")));
     return compiled && log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+}
+
+// The same over a fragment in a default article page with amsmath.
+inline QString pdflatexLog(const QString& body)
+{
+    return pdflatexLogOfDocument("\\documentclass{article}\n\\usepackage{amsmath}\n\\begin{document}\n" + body.toUtf8()
+                                 + "\\end{document}\n");
 }
 
 }  // namespace rowsweep::steps::testing

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cell_rows.h"
+#include "rowsweep/steps/equations.h"
 #include "rowsweep/steps/solution_set.h"
 
 namespace rowsweep::steps::testing {
@@ -61,6 +62,32 @@ TEST(SolutionSet, WritesTheGeneralSolutionOrTheContradiction)
         const Verdict verdict = solveRows(c.input, Arithmetic::Exact).verdict;
         EXPECT_EQ(verdictLine(verdict), QString::fromUtf8(c.verdict)) << c.name;
         EXPECT_EQ(solutionLines(verdict), c.lines) << c.name;
+    }
+}
+
+// The rows as equations over the unknowns in use, as an exercise sheet
+// writes them, with minus signs.
+TEST(Equations, LeaveOutZerosAndOnesAndSetTheRestAsOnPaper)
+{
+    const struct {
+        Rows input;
+        Arithmetic arithmetic;
+        std::array<const char*, kRows> equations;
+    } cases[] = {
+        {{{{"2", "1", "-1", "", "", "8"}, {"-3", "-1", "2", "", "", "-11"}, {"0", "1", "0", "", "", "0"}}},
+         Arithmetic::Exact,
+         {"2x1 + x2 \u2212 x3 = 8", "\u22123x1 \u2212 x2 + 2x3 = \u221211", "x2 = 0"}},
+        {{{{"3/4", "0", "-1/2", "", "1", ""}, {"0", "", "", "", "", "5"}, {"", "", "", "", "", ""}}},
+         Arithmetic::Exact,
+         {"3/4 x1 \u2212 1/2 x3 + x5 = 0", "0 = 5", "0 = 0"}},
+        {{{{"0.5", "-2.50", "1e20", "0", "", "-0.25"}, {"", "", "", "-1", "", "1"}, {"", "", "", "", "", ""}}},
+         Arithmetic::FloatingPoint,
+         {"0.5x1 \u2212 2.5x2 + 1e+20 x3 = \u22120.25", "\u2212x4 = 1", "0 = 0"}},
+    };
+    for (const auto& c : cases) {
+        const WorkedSolution solution = solveRows(c.input, c.arithmetic);
+        for (int row = 0; row < kRows; ++row)
+            EXPECT_EQ(equationText(solution.input[row], solution.verdict.inUse), QString::fromUtf8(c.equations[row]));
     }
 }
 

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "cell_rows.h"
+#include "rowsweep/document/exercise_sheet.h"
 #include "rowsweep/document/paper.h"
 #include "rowsweep/document/worked_document.h"
 #include "rowsweep/steps/plain_text.h"
@@ -131,6 +132,17 @@ TEST(WorkedDocument, PaperFollowsTheLocale)
     for (const auto& [locale, paper] : {std::pair{"en_US", QPageSize::Letter}, std::pair{"en_CA", QPageSize::Letter},
                                         std::pair{"de_DE", QPageSize::A4}, std::pair{"C", QPageSize::A4}})
         EXPECT_EQ(paperFor(QLocale(QString::fromLatin1(locale))).id(), paper) << locale;
+}
+
+// An exercise on a sheet: a row left empty is no equation, and a column
+// left empty no unknown of the matrix; an empty cell in use is 0.
+TEST(SheetExercise, ShowsTheRowsAndColumnsInUse)
+{
+    const Rows typed{{{"2", "1", "-1", "", "", "8"}, {"", "", "", "", "", " "}, {"-3", "", "2", "", "", "-11"}}};
+    const document::SheetExercise exercise =
+        document::sheetExercise(QStringLiteral("Exercise 7"), cellTexts(typed), solveRows(typed, Arithmetic::Exact));
+    EXPECT_EQ(exercise.equations, QStringList({"2x1 + x2 \u2212 x3 = 8", "\u22123x1 + 2x3 = \u221211"}));
+    EXPECT_EQ(exercise.matrix, (std::vector<QStringList>{{"2", "1", "-1", "8"}, {"-3", "0", "2", "-11"}}));
 }
 
 }  // namespace

@@ -12,13 +12,6 @@ constexpr char kKey[] = "arithmetic";
 constexpr char kExact[] = "exact";
 constexpr char kFloatingPoint[] = "floating-point";
 
-steps::Arithmetic remembered()
-{
-    return QSettings().value(QString::fromLatin1(kKey)).toString() == QLatin1String(kExact)
-               ? steps::Arithmetic::Exact
-               : steps::Arithmetic::FloatingPoint;
-}
-
 void remember(steps::Arithmetic arithmetic)
 {
     QSettings().setValue(QString::fromLatin1(kKey),
@@ -26,6 +19,13 @@ void remember(steps::Arithmetic arithmetic)
 }
 
 }  // namespace
+
+steps::Arithmetic rememberedArithmetic()
+{
+    return QSettings().value(QString::fromLatin1(kKey)).toString() == QLatin1String(kExact)
+               ? steps::Arithmetic::Exact
+               : steps::Arithmetic::FloatingPoint;
+}
 
 Session::Session(std::optional<steps::Arithmetic> forThisRun, QObject* parent)
     : QObject(parent)
@@ -36,7 +36,7 @@ Session::Session(std::optional<steps::Arithmetic> forThisRun, QObject* parent)
 steps::Arithmetic Session::arithmetic() const
 {
     if (!arithmetic_)
-        arithmetic_ = remembered();
+        arithmetic_ = rememberedArithmetic();
     return *arithmetic_;
 }
 

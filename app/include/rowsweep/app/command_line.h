@@ -6,12 +6,13 @@
 #include <QString>
 #include <QStringList>
 
+#include "rowsweep/batch/batch_run.h"
 #include "rowsweep/steps/worked_solution.h"
 
 namespace rowsweep::app {
 
-// What the user asked for on the command line. Each of our options sets
-// one field (see the option table in command_line.cpp); Qt's own options
+// What the user asked for on the command line: our options (the option
+// table in command_line.cpp), checked against each other; Qt's own options
 // are left for QApplication to take out of the arguments.
 struct CommandLine {
     bool help = false;
@@ -20,6 +21,9 @@ struct CommandLine {
     // --exact or --floating-point, the last one given: this run only.
     std::optional<steps::Arithmetic> arithmetic;
     bool practice = false;  // --practice: the Practice window opens at start
+    // --steps, --sheet or --exercises: a run without windows. Its
+    // arithmetic is left for the caller to settle from `arithmetic`.
+    std::optional<batch::Request> batch;
     QString error;        // why the arguments were refused; empty when they were not
 };
 

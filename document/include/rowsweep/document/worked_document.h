@@ -4,6 +4,8 @@
 // are written from: QtGui alone, with no window, so that a PDF can be
 // written without a display.
 
+#include <vector>
+
 #include <QDate>
 #include <QPageSize>
 #include <QString>
@@ -38,5 +40,18 @@ int paintOutline(const steps::WorkedOutline& outline, QPagedPaintDevice& device,
 // document could not be written.
 [[nodiscard]] bool writeWorkedSolutionPdf(const steps::WorkedSolution& solution, QIODevice& out,
                                           const QPageSize& paper, QDate date);
+
+// A worked solution with the name it goes by among several: "Matrix 2",
+// "Exercise 4711".
+struct NamedSolution {
+    QString name;
+    steps::WorkedSolution solution;
+};
+
+// Several worked solutions in one document, laid out as one is, each from
+// the top of a page of its own and under its name instead of the title.
+int paintWorkedSolutions(const std::vector<NamedSolution>& solutions, QPagedPaintDevice& device, QDate date);
+[[nodiscard]] bool writeWorkedSolutionsPdf(const std::vector<NamedSolution>& solutions, QIODevice& out,
+                                           const QPageSize& paper, QDate date);
 
 }  // namespace rowsweep::document

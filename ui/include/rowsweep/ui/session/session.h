@@ -64,4 +64,8 @@ private:
     Practice practice_;
 };
 
+// The arithmetic the user chose last, as a run without windows uses it;
+// floating point when none was ever chosen.
+[[nodiscard]] steps::Arithmetic rememberedArithmetic();
+
 }  // namespace rowsweep::ui
