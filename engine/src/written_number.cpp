@@ -62,9 +62,15 @@ std::string writtenText(const WrittenNumber& number)
     case Kind::Infinity:
         return std::string(sign).append("Infinity");
     case Kind::Integer:
-        return std::string(sign).append(number.digits);
-    case Kind::Fraction:
-        return std::string(sign).append(number.digits).append(1, '/').append(number.denominator);
+    case Kind::Fraction: {
+        // Sized once: a Solve writes 126 of these.
+        std::string text;
+        text.reserve(sign.size() + number.digits.size() + 1 + number.denominator.size());
+        text.append(sign).append(number.digits);
+        if (number.kind == Kind::Fraction)
+            text.append(1, '/').append(number.denominator);
+        return text;
+    }
     case Kind::Decimal:
         break;
     }
