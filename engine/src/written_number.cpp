@@ -148,4 +148,19 @@ bool isWrittenOne(const WrittenNumber& number) noexcept
     return (number.kind == Kind::Integer || number.kind == Kind::Decimal) && number.digits == "1" && number.power == 0;
 }
 
+bool isWrittenZero(const WrittenNumber& number) noexcept
+{
+    return (number.kind == Kind::Integer || number.kind == Kind::Decimal) && number.digits == "0";
+}
+
+bool isWrittenWhole(const WrittenNumber& number) noexcept
+{
+    return number.kind == Kind::Integer;
+}
+
+bool isWrittenInDigits(const WrittenNumber& number)
+{
+    return number.kind == Kind::Integer || (number.kind == Kind::Decimal && !layOutDecimal(number).exponent);
+}
+
 }  // namespace rowsweep

@@ -8,12 +8,6 @@ namespace {
 
 constexpr QChar kMinus(0x2212);
 
-bool isWrittenZero(const WrittenNumber& number)
-{
-    return (number.kind == WrittenNumber::Kind::Integer || number.kind == WrittenNumber::Kind::Decimal)
-           && number.digits == "0";
-}
-
 // Its size as a cell writes it, the sign left to the equation.
 QString sizeText(WrittenNumber number)
 {
@@ -29,9 +23,7 @@ QString term(const WrittenNumber& coefficient, int unknown)
     if (isWrittenOne(coefficient))
         return unknownName;
     const QString size = sizeText(coefficient);
-    const bool plain = coefficient.kind == WrittenNumber::Kind::Integer
-                       || (coefficient.kind == WrittenNumber::Kind::Decimal && !layOutDecimal(coefficient).exponent);
-    return plain ? size + unknownName : size + u' ' + unknownName;
+    return isWrittenInDigits(coefficient) ? size + unknownName : size + u' ' + unknownName;
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ QString sizeBefore(const Rational& size)
         return {};
     const WrittenNumber number = writtenNumber(size);
     const QString text = numberText(number);
-    return number.kind == WrittenNumber::Kind::Integer ? text : u'(' + text + u')';
+    return isWrittenWhole(number) ? text : u'(' + text + u')';
 }
 
 // A signed factor before a row: "−2", "(−1/2)", "−" for -1.

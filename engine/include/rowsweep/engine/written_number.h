@@ -69,4 +69,15 @@ struct SignificantDigits {
 // Written as 1 or -1, which scales a row or an unknown without a number.
 [[nodiscard]] bool isWrittenOne(const WrittenNumber& number) noexcept;
 
+// Written as 0, which leaves a term out of an equation.
+[[nodiscard]] bool isWrittenZero(const WrittenNumber& number) noexcept;
+
+// Written as a whole number, "4" or "-12": a factor that needs no
+// parentheses before a row.
+[[nodiscard]] bool isWrittenWhole(const WrittenNumber& number) noexcept;
+
+// Written in digits alone, with a point or without, but with no fraction
+// bar and no power of ten: "2" or "0.5" reads as one with a letter after it.
+[[nodiscard]] bool isWrittenInDigits(const WrittenNumber& number);
+
 }  // namespace rowsweep
