@@ -4,6 +4,8 @@
 #include <charconv>
 #include <system_error>
 
+#include "rowsweep/engine/exact_text.h"
+
 namespace rowsweep::detail {
 
 namespace {
@@ -11,7 +13,8 @@ namespace {
 constexpr bool isBlank(char c) noexcept { return c == ' ' || c == '\t'; }
 constexpr bool isDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 
-constexpr long long kExponentClamp = 100000;  // far beyond any double
+// Beyond every double, and beyond what the exact reading takes.
+constexpr long long kExponentClamp = kMostExactDigits;
 
 }  // namespace
 

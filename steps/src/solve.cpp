@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
+#include <utility>
 
 #include "rowsweep/engine/cell_text.h"
-#include "rowsweep/engine/exact_text.h"
+#include "rowsweep/steps/cell_reading.h"
 #include "rowsweep/steps/written_stage.h"
 
 namespace rowsweep::steps {
@@ -48,17 +48,13 @@ WorkedSolution solveCells(const CellTexts& texts, Arithmetic arithmetic)
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column) {
             const QString& text = texts[row][column];
-            const std::string utf8 = text.toStdString();
-            const std::optional<Rational> value = parseExactCellText(utf8, exact);
-            exactInput[row][column] = value.value_or(0);
-            bool read = value.has_value();
-            if (!exact) {
-                const std::optional<double> number = parseCellText(utf8);
-                input[row][column] = number.value_or(0.0);
-                read = number.has_value();
-                solution.fractionsLeftUnread[row][column] = !read && parseExactCellText(utf8, true).has_value();
-            }
-            solution.unreadable[row][column] = !read && !isBlankCell(text);
+            CellReading reading = readCell(text, arithmetic);
+            input[row][column] = reading.floating;
+            if (reading.unread != Unread::No)
+                solution.unread[row][column] = {reading.unread, text};
+            solution.inputBeyondRange = solution.inputBeyondRange
+                                        || (reading.unread == Unread::NotInFloatingPoint && !reading.exact.isZero());
+            exactInput[row][column] = std::move(reading.exact);
             if (column < kUnknowns && !isBlankCell(text))
                 inUse[column] = true;
         }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "rowsweep/steps/cell_reading.h"
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/stage_explanation.h"
 #include "rowsweep/steps/stage_texts.h"
@@ -16,11 +17,8 @@ WorkedOutline workedOutline(const WorkedSolution& solution)
     outline.input = {QCoreApplication::translate("Steps", "Matrix"), {}, inputTexts(solution)};
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
-            if (solution.unreadable[row][column])
-                //: Below the typed matrix in the copied steps: a cell whose text is no number; rows and columns counted from 1.
-                outline.inputNotes << QCoreApplication::translate("Steps", "Row %1, column %2: (not a number, counted as 0)")
-                                          .arg(row + 1)
-                                          .arg(column + 1);
+            if (solution.unread[row][column].why != Unread::No)
+                outline.inputNotes << unreadNote(row, column, solution.unread[row][column]);
 
     for (std::size_t stage = 0; stage < kStageCount; ++stage)
         outline.steps.push_back({stageName(stage), explainStage(solution, stage), stageTexts(solution, stage)});

@@ -165,6 +165,10 @@ TEST_F(ExactFractionsTest, AFractionIsMarkedOnlyInFloatingPointWithAPointerToThe
     EXPECT_TRUE(half.accessibleDescription().isEmpty());
     EXPECT_TRUE(edited.accessibleDescription().isEmpty()) << "edited since the Solve read it";
     EXPECT_EQ(readGrid(*form_, kResultRows)[0][0], QStringLiteral("1"));
+    // Beyond the digits Exact Fractions holds, a value is marked with the bound.
+    edited.setText(QStringLiteral("1e999999999"));
+    click(*form_, names::kSolveButton);
+    EXPECT_EQ(edited.accessibleDescription(), QStringLiteral("Too large for Exact Fractions: at most 100,000 digits"));
 }
 
 // Every result is drawn whole, at a smaller size where it must be; CTest

@@ -15,7 +15,7 @@ namespace rowsweep::steps {
 // appears in every form of the work.
 struct WorkedOutline {
     WrittenStep input;       // "Matrix" as read, with no operations
-    QStringList inputNotes;  // the cells that counted as 0 without being numbers
+    QStringList inputNotes;  // the cells that counted as 0 without being blank, and why
     std::vector<WrittenStep> steps;  // the six stages
     QString warning;  // the "Math error" line, empty when it was not shown
     // After the warning, the way on to the reduced form: in floating point
