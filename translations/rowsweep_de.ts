@@ -233,6 +233,16 @@
         <extracomment>Why a stage left the matrix as it was; %1 and %2 are row numbers, %3 a column number.</extracomment>
         <translation>Keine Änderung: Zeilen %1 und %2 haben in Spalte %3 eine 0</translation>
     </message>
+    <message>
+        <source>Add row %1 to row %2</source>
+        <extracomment>An elementary row operation; %1 and %2 are row numbers.</extracomment>
+        <translation>Zeile %1 zu Zeile %2 addieren</translation>
+    </message>
+    <message>
+        <source>Subtract row %1 from row %2</source>
+        <extracomment>An elementary row operation; %1 and %2 are row numbers.</extracomment>
+        <translation>Zeile %1 von Zeile %2 subtrahieren</translation>
+    </message>
 </context>
 <context>
     <name>Latex</name>

@@ -233,6 +233,16 @@
         <extracomment>Why a stage left the matrix as it was; %1 and %2 are row numbers, %3 a column number.</extracomment>
         <translation>Sin cambios: las filas %1 y %2 tienen 0 en la columna %3</translation>
     </message>
+    <message>
+        <source>Add row %1 to row %2</source>
+        <extracomment>An elementary row operation; %1 and %2 are row numbers.</extracomment>
+        <translation>Sumar la fila %1 a la fila %2</translation>
+    </message>
+    <message>
+        <source>Subtract row %1 from row %2</source>
+        <extracomment>An elementary row operation; %1 and %2 are row numbers.</extracomment>
+        <translation>Restar la fila %1 a la fila %2</translation>
+    </message>
 </context>
 <context>
     <name>Latex</name>

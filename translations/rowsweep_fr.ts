@@ -233,6 +233,16 @@
         <extracomment>Why a stage left the matrix as it was; %1 and %2 are row numbers, %3 a column number.</extracomment>
         <translation>Aucun changement&#xa0;: les lignes %1 et %2 ont 0 en colonne %3</translation>
     </message>
+    <message>
+        <source>Add row %1 to row %2</source>
+        <extracomment>An elementary row operation; %1 and %2 are row numbers.</extracomment>
+        <translation>Ajouter la ligne %1 à la ligne %2</translation>
+    </message>
+    <message>
+        <source>Subtract row %1 from row %2</source>
+        <extracomment>An elementary row operation; %1 and %2 are row numbers.</extracomment>
+        <translation>Soustraire la ligne %1 de la ligne %2</translation>
+    </message>
 </context>
 <context>
     <name>Latex</name>

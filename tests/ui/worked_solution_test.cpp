@@ -166,7 +166,7 @@ TEST_F(ReducedFormTest, OpensFromTheMenuOrTheVerdictFollowsEverySolveAndIsEmptie
               texts({{{"1", "0", "-3/4", "0", "0", "11/4"}, {"0", "1", "1", "0", "0", "2"}, {"0", "0", "-1", "0", "0", "1"}}}));
     EXPECT_EQ(readGrid(*window(), names::kReducedFormRows[1]),
               texts({{{"1", "0", "0", "0", "0", "2"}, {"0", "1", "0", "0", "0", "3"}, {"0", "0", "1", "0", "0", "-1"}}}));
-    EXPECT_EQ(frame(1).toolTip(), QStringLiteral("Divide row 3 by -1\nAdd 3/4 × row 3 to row 1\nSubtract 1 × row 3 from row 2"));
+    EXPECT_EQ(frame(1).toolTip(), QStringLiteral("Divide row 3 by -1\nAdd 3/4 × row 3 to row 1\nSubtract row 3 from row 2"));
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
             EXPECT_EQ(cell(*window(), elementName(names::kReducedFormRows[1][row], column)).font().bold(), row == column)
