@@ -10,6 +10,7 @@
 
 #include "matrix_layout.h"
 #include "page_look.h"
+#include "rowsweep/document/paper.h"
 #include "rowsweep/steps/worked_outline.h"
 
 namespace rowsweep::document {
@@ -38,7 +39,7 @@ std::vector<Block> documentBlocks(const Look& look, const WorkedOutline& outline
 {
     std::vector<Block> blocks;
     Block title{look.paragraph(documentTitle(), look.font(kTitlePoints, true), 0), false};
-    append(title.lines, look.paragraph(QLocale().toString(date, QLocale::LongFormat), look.font(kBodyPoints), 0));
+    append(title.lines, look.paragraph(desktopLocale(LocaleCategory::Time).toString(date, QLocale::LongFormat), look.font(kBodyPoints), 0));
     blocks.push_back(std::move(title));
     blocks.push_back(stepBlock(look, outline.input, outline.inputNotes));
     for (const WrittenStep& step : outline.steps)
@@ -99,6 +100,11 @@ private:
 
 }  // namespace
 
+QMarginsF documentMargins()
+{
+    return {20, 20, 20, 20};
+}
+
 QString documentTitle()
 {
     return QCoreApplication::translate("WorkedDocument", "Rowsweep: worked solution");
@@ -121,7 +127,7 @@ bool writeWorkedSolutionPdf(const WorkedSolution& solution, QIODevice& out, cons
     QPdfWriter writer(&out);
     writer.setTitle(documentTitle());
     writer.setCreator(QStringLiteral("Rowsweep"));
-    writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
+    writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, documentMargins(), QPageLayout::Millimeter));
     return paintWorkedSolution(solution, writer, date) > 0;
 }
 

@@ -10,10 +10,13 @@
 #include <QDir>
 #include <QMimeData>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "grids.h"
+#include "scoped_environment.h"
 #include "rowsweep/ui/windows/reduced_form_window.h"
 #include "rowsweep/ui/desktop/steps_output.h"
 #include "rowsweep/ui/windows/solving_window.h"
@@ -220,6 +223,9 @@ TEST_F(CopyTest, SavesAndPrintsTheStepsAndNamesAPathThatCannotBeWritten)
     int printings = 0;
     setPrinterSetup([&](QPrinter& printer, QWidget*) {
         printer.setOutputFileName(printings == 0 ? unwritable : folder.filePath(QStringLiteral("printed.pdf")));
+        // A printer that reports no margins of its own.
+        printer.setFullPage(true);
+        printer.setPageMargins({}, QPageLayout::Point);
         return ++printings > 0;
     });
     answerBoxes({QMessageBox::Ok});
@@ -234,6 +240,29 @@ TEST_F(CopyTest, SavesAndPrintsTheStepsAndNamesAPathThatCannotBeWritten)
     EXPECT_EQ(printings, 3) << "Ctrl+P prints from either window, P alone does not";
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
               (QStringList{QStringLiteral("printed.pdf"), QStringLiteral("steps.pdf")}));
+    // Printed as saved: the title stands 20 mm from the top left corner.
+    for (const char* file : {"printed.pdf", "steps.pdf"}) {
+        QProcess poppler;
+        poppler.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), folder.filePath(QString::fromLatin1(file)),
+                                                    QStringLiteral("-")});
+        ASSERT_TRUE(poppler.waitForFinished(30000) && poppler.exitCode() == 0) << "pdftotext, from poppler-utils";
+        const QRegularExpressionMatch title = QRegularExpression(QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\""))
+                                                  .match(QString::fromUtf8(poppler.readAllStandardOutput()));
+        constexpr double kMarginPoints = 20 / 25.4 * 72;
+        EXPECT_NEAR(title.captured(1).toDouble(), kMarginPoints, 1) << file;
+        EXPECT_NEAR(title.captured(2).toDouble(), kMarginPoints, 4) << file;
+    }
+}
+
+// A documents folder that does not exist is never proposed.
+TEST_F(CopyTest, ProposesTheDocumentsFolderOnlyWhereItExists)
+{
+    QTemporaryDir home;
+    const rowsweep::testing::ScopedEnvironment environment{{"HOME", home.path().toUtf8().constData()},
+                                                           {"XDG_CONFIG_HOME", nullptr}, {"XDG_DOCUMENTS_DIR", nullptr}};
+    EXPECT_EQ(proposedPdfPath(), home.filePath(QStringLiteral("rowsweep-steps.pdf")));
+    ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+    EXPECT_EQ(proposedPdfPath(), home.filePath(QStringLiteral("Documents/rowsweep-steps.pdf")));
 }
 
 }  // namespace
