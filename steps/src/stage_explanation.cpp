@@ -48,7 +48,7 @@ QString describeOperation(const WrittenOperation& op)
         return QCoreApplication::translate("Explanation", "Divide row %1 by %2")
             .arg(QString::number(counted(op.target)), numberText(op.factor));
     case RowOperationKind::SubtractMultiple:
-        if (isWrittenOne(op.factor))
+        if (op.unitFactor)
             return addOrSubtractRow(op.factor.negative, op);
         if (op.factor.negative) {
             WrittenNumber size = op.factor;
@@ -61,7 +61,7 @@ QString describeOperation(const WrittenOperation& op)
         return QCoreApplication::translate("Explanation", "Subtract %1 × row %2 from row %3")
             .arg(numberText(op.factor), QString::number(counted(op.source)), QString::number(counted(op.target)));
     case RowOperationKind::AddQuotient:
-        if (isWrittenOne(op.factor))
+        if (op.unitFactor)
             return addOrSubtractRow(!op.factor.negative, op);
         //: %1 and %3 are row numbers; %2 is a number written as a cell writes it ("4", "4/3").
         return QCoreApplication::translate("Explanation", "Add row %1 divided by %2 to row %3")

@@ -146,8 +146,8 @@ TEST(DescribeOperation, SaysWhatTheOperationDidInWords)
         {{Kind::SubtractMultiple, 1, 0, -1.0}, "Add row 1 to row 2"},
         {{Kind::AddQuotient, 1, 2, 1.0}, "Add row 3 to row 2"},
         {{Kind::AddQuotient, 0, 2, -1.0}, "Subtract row 3 from row 1"},
-        // Written as 1, as the LaTeX leaves it out too.
-        {{Kind::SubtractMultiple, 2, 0, 1.0000000000000002}, "Subtract row 1 from row 3"},
+        // Only exactly 1, as the LaTeX leaves it out.
+        {{Kind::SubtractMultiple, 2, 0, 1.0000000000000002}, "Subtract 1 × row 1 from row 3"},
         {{Kind::SubtractMultiple, 2, 0, 1.5}, "Subtract 1.5 × row 1 from row 3"},
     };
     for (const Described& described : cases)
