@@ -39,7 +39,8 @@ std::vector<Block> documentBlocks(const Look& look, const WorkedOutline& outline
 {
     std::vector<Block> blocks;
     Block title{look.paragraph(documentTitle(), look.font(kTitlePoints, true), 0), false};
-    append(title.lines, look.paragraph(desktopLocale(LocaleCategory::Time).toString(date, QLocale::LongFormat), look.font(kBodyPoints), 0));
+    const QString dated = desktopLocale(LocaleCategory::Time).toString(date, QLocale::LongFormat);
+    append(title.lines, look.paragraph(dated, look.font(kBodyPoints), 0));
     blocks.push_back(std::move(title));
     blocks.push_back(stepBlock(look, outline.input, outline.inputNotes));
     for (const WrittenStep& step : outline.steps)

@@ -7,6 +7,7 @@
 #include "cell_rows.h"
 #include "rowsweep/steps/cell_reading.h"
 #include "rowsweep/steps/plain_text.h"
+#include "rowsweep/steps/reduced_form_steps.h"
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/stage_texts.h"
 #include "rowsweep/steps/warning_hint.h"
@@ -161,6 +162,22 @@ TEST(SolveCells, TheVerdictReadsValuesBeyondTheRangeOfDoubles)
         EXPECT_EQ(verdictLine(solveRows(tiny, arithmetic).verdict), QStringLiteral("One solution: x1 = 1e+400"));
         EXPECT_EQ(verdictLine(solveRows(huge, arithmetic).verdict), QStringLiteral("One solution: x1 = -1e-400, x2 = 2"));
     }
+}
+
+// With column 1 empty the Answer is three steps from its reduced form,
+// each with the matrix of its own operations (worked by hand).
+TEST(ReducedFormSteps, EachStepHoldsTheMatrixAfterItsOwnOperations)
+{
+    const Rows emptyFirstColumn{{{"0", "2", "1", "0", "0", "1"}, {"0", "4", "3", "0", "0", "1"}, {"0", "6", "5", "1", "0", "1"}}};
+    const std::vector<WrittenStep> steps = reducedFormSteps(solveRows(emptyFirstColumn, Arithmetic::Exact));
+    ASSERT_EQ(steps.size(), 3U);
+    EXPECT_EQ(steps[0].operations, QStringList{QStringLiteral("Exchange rows 1 and 2")});
+    EXPECT_EQ(steps[0].matrix, (CellTexts{{{"0", "1", "3/4", "0", "0", "1/4"}, {"0", "0", "-2/3", "-1/3", "0", "2/3"},
+                                           {"0", "0", "1/2", "1", "0", "-1/2"}}}));
+    EXPECT_EQ(steps[1].matrix, (CellTexts{{{"0", "1", "0", "-3/8", "0", "1"}, {"0", "0", "1", "1/2", "0", "-1"},
+                                           {"0", "0", "0", "3/4", "0", "0"}}}));
+    EXPECT_EQ(steps[2].matrix, (CellTexts{{{"0", "1", "0", "0", "0", "1"}, {"0", "0", "1", "0", "0", "-1"},
+                                           {"0", "0", "0", "1", "0", "0"}}}));
 }
 
 TEST(ExplainStage, WritesExactFactorsAsFractions)

@@ -138,6 +138,9 @@ TEST_F(ExactFractionsTest, ResultTooltipsPointFromAMisleadingWarning)
     EXPECT_TRUE(hover(resultCell(2, 1)).contains(steps::rangeHint()));
     click(*form_, names::kClearButton);
     EXPECT_EQ(hover(resultCell(2, 3)), "") << "Clear takes the hint away";
+    // Without a warning, a value floating point cannot hold is named too.
+    solve(texts(Rows{{{"1e400", "1", "", "", "", "1"}, {"1", "1", "", "", "", "2"}, {"", "", "", "", "", ""}}}), false);
+    EXPECT_EQ(result->toolTip(), steps::typedBeyondRangeHint());
 
     toggle(at(*form_, "Text1(0)"));
     solve(texts(dependent), false);

@@ -176,6 +176,20 @@ TEST_F(ReducedFormTest, OpensFromTheMenuOrTheVerdictFollowsEverySolveAndIsEmptie
                 << row << ", " << column;
     EXPECT_EQ(solutionText(), QStringLiteral("One solution: x1 = 2, x2 = 3, x3 = -1\nx1 = 2\nx2 = 3\nx3 = -1"));
     EXPECT_FALSE(noteText().isEmpty()) << "floating point says where exact fractions begin";
+    // Each step on shows its own matrix, not the last one.
+    solve(texts({{{"0", "2", "1", "0", "0", "1"}, {"0", "4", "3", "0", "0", "1"}, {"0", "6", "5", "1", "0", "1"}}}), true);
+    EXPECT_EQ(readGrid(*window(), names::kReducedFormRows[1]),
+              texts({{{"0", "1", "3/4", "0", "0", "1/4"}, {"0", "0", "-2/3", "-1/3", "0", "2/3"}, {"0", "0", "1/2", "1", "0", "-1/2"}}}));
+    EXPECT_EQ(readGrid(*window(), names::kReducedFormRows[2]),
+              texts({{{"0", "1", "0", "-3/8", "0", "1"}, {"0", "0", "1", "1/2", "0", "-1"}, {"0", "0", "0", "3/4", "0", "0"}}}));
+    // Its cells are read-only: no paste of a value or a block, by either shortcut.
+    const auto shown = readGrid(*window(), names::kReducedFormRows[1]);
+    for (const QKeySequence& keys : {QKeySequence(QKeySequence::Paste), QKeySequence(Qt::SHIFT | Qt::Key_Insert)})
+        for (const QString& text : {QStringLiteral("7"), QStringLiteral("7\t8\n9\t1")}) {
+            paste(cell(*window(), elementName(names::kReducedFormRows[1][1], 1)), text, keys);
+            EXPECT_EQ(readGrid(*window(), names::kReducedFormRows[1]), shown) << text.toStdString();
+        }
+    solve(texts(kTextbook), true);
 
     // Escape closes it; a click on the verdict line brings it back whole.
     QTest::keyClick(&cell(*window(), QStringLiteral("Text71(0)")), Qt::Key_Escape);
