@@ -8,9 +8,9 @@
 // written without the rest (the work earlier versions timed as a Solve),
 // the engine's six stages on exact values already read,
 // the way on to the reduced form with its verdict, and an exact Solve of 18
-// cells as long as a cell can hold, whose GMP memory is measured too.
-// And the practice: a typed operation applied with its feedback, a hint,
-// and a new exercise.
+// cells as long as a cell can hold and one of 18 values of 100,000 digits,
+// whose GMP memory is measured too. And the practice: a typed operation
+// applied with its feedback, a hint, and a new exercise.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -20,6 +20,7 @@
 #include <random>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 #include <gmp.h>
 
@@ -270,7 +271,16 @@ CellTexts longestCells()
     return texts;
 }
 
-void longestExactSolve(benchmark::State& state, const CellTexts& input)
+// Eighteen values of the most digits Exact Fractions reads.
+CellTexts mostDigitsCells()
+{
+    CellTexts texts;
+    for (auto& row : texts)
+        row.fill(QStringLiteral("1e99999"));
+    return texts;
+}
+
+void measuredExactSolve(benchmark::State& state, const CellTexts& input)
 {
     Shown shown;
     const std::size_t before = GmpMemory::live();
@@ -287,6 +297,8 @@ constexpr double kMaxLongestExactSolveMiB = 32.0;
 constexpr double kMaxPracticeStepMicroseconds = 100.0;
 constexpr double kMaxHintMicroseconds = 50.0;
 constexpr double kMaxNewExerciseMicroseconds = 1000.0;
+constexpr double kMaxMostDigitsExactSolveMilliseconds = 2000.0;
+constexpr double kMaxMostDigitsExactSolveMiB = 200.0;
 
 }  // namespace
 
@@ -305,10 +317,12 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("PracticeHint/sample", practiceHint);
     benchmark::RegisterBenchmark("NewExercise/any_kind", newExercise);
     static const CellTexts longestInput = longestCells();
-    benchmark::RegisterBenchmark("ExactSolve/longest_cells", longestExactSolve, longestInput)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(1)
-        ->Repetitions(3);
+    static const CellTexts mostDigitsInput = mostDigitsCells();
+    for (const auto& [name, input] : {std::pair{"longest_cells", &longestInput}, {"most_digits", &mostDigitsInput}})
+        benchmark::RegisterBenchmark(("ExactSolve/" + std::string(name)).c_str(), measuredExactSolve, *input)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1)
+            ->Repetitions(3);
     return rowsweep::bench::runAndJudge(argc, argv, 9, [](const rowsweep::bench::Medians& medians) {
         bool met = true;
         const auto judge = [&](const std::string& benchmark, const std::string& what, double limit) {
@@ -324,13 +338,18 @@ int main(int argc, char** argv)
         judge("PracticeStep/sample", "practice: an operation applied, with feedback", kMaxPracticeStepMicroseconds);
         judge("PracticeHint/sample", "practice: a hint", kMaxHintMicroseconds);
         judge("NewExercise/any_kind", "practice: a new exercise", kMaxNewExerciseMicroseconds);
-        if (const double* longest = medians.time("ExactSolve/longest_cells")) {
-            met &= rowsweep::bench::report("longest cells: exact Solve", *longest / 1e6,
-                                           kMaxLongestExactSolveMilliseconds, "ms");
-            met &= rowsweep::bench::report("longest cells: exact Solve, GMP memory at most",
-                                           medians.counters.at("ExactSolve/longest_cells").at("gmp_peak_MiB"),
-                                           kMaxLongestExactSolveMiB, "MiB");
-        }
+        const auto judgeMeasured = [&](const std::string& name, const std::string& what, double milliseconds,
+                                       double mebibytes) {
+            const std::string benchmark = "ExactSolve/" + name;
+            if (const double* time = medians.time(benchmark)) {
+                met &= rowsweep::bench::report(what + ": exact Solve", *time / 1e6, milliseconds, "ms");
+                met &= rowsweep::bench::report(what + ": exact Solve, GMP memory at most",
+                                               medians.counters.at(benchmark).at("gmp_peak_MiB"), mebibytes, "MiB");
+            }
+        };
+        judgeMeasured("longest_cells", "longest cells", kMaxLongestExactSolveMilliseconds, kMaxLongestExactSolveMiB);
+        judgeMeasured("most_digits", "18 cells of 1e99999", kMaxMostDigitsExactSolveMilliseconds,
+                      kMaxMostDigitsExactSolveMiB);
         return met;
     });
 }

@@ -181,6 +181,11 @@ The frame around the matrix the student works on.</extracomment>
         <source>Not a number: counted as 0</source>
         <translation>Pas un nombre&#xa0;: compté comme 0</translation>
     </message>
+    <message>
+        <source>Too large for Exact Fractions: at most 100,000 digits</source>
+        <extracomment>The mark of a cell such as &quot;1e999999999&quot;, whose exact value would need more than 100,000 decimal digits.</extracomment>
+        <translation>Trop grand pour «&#xa0;Fractions exactes&#xa0;»&#xa0;: 100&#xa0;000 chiffres au plus</translation>
+    </message>
 </context>
 <context>
     <name>CellGrid</name>
@@ -306,6 +311,16 @@ The frame around the matrix the student works on.</extracomment>
         <source>No change: rows %1 and %2 have 0 in column %3</source>
         <extracomment>Why a stage left the matrix as it was; %1 and %2 are row numbers, %3 a column number.</extracomment>
         <translation>Aucun changement&#xa0;: les lignes %1 et %2 ont 0 en colonne %3</translation>
+    </message>
+    <message>
+        <source>Add row %1 to row %2</source>
+        <extracomment>An elementary row operation; %1 and %2 are row numbers.</extracomment>
+        <translation>Ajouter la ligne %1 à la ligne %2</translation>
+    </message>
+    <message>
+        <source>Subtract row %1 from row %2</source>
+        <extracomment>An elementary row operation; %1 and %2 are row numbers.</extracomment>
+        <translation>Soustraire la ligne %1 de la ligne %2</translation>
     </message>
 </context>
 <context>
@@ -574,11 +589,6 @@ The frame around the matrix the student works on.</extracomment>
         <translation>Matrice</translation>
     </message>
     <message>
-        <source>Row %1, column %2: (not a number, counted as 0)</source>
-        <extracomment>Below the typed matrix in the copied steps: a cell whose text is no number; rows and columns counted from 1.</extracomment>
-        <translation>Ligne %1, colonne %2&#xa0;: (pas un nombre, compté comme 0)</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>The &quot;Math error&quot; box&apos;s title and text, as the copied steps repeat them where the box was shown.</extracomment>
         <translation>%1&#xa0;: %2</translation>
@@ -587,6 +597,21 @@ The frame around the matrix the student works on.</extracomment>
         <source>Solution</source>
         <extracomment>Title of the verdict and the general solution at the end of the copied steps.</extracomment>
         <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: &quot;%3&quot; is not a number, counted as 0</source>
+        <extracomment>Below the typed matrix in the copied steps; %1 and %2 count from 1, %3 is the cell&apos;s text (&quot;l.5&quot;), perhaps shortened with &quot;…&quot;.</extracomment>
+        <translation>Ligne %1, colonne %2&#xa0;: «&#xa0;%3&#xa0;» n’est pas un nombre, compté comme 0</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: &quot;%3&quot; is not read in floating point, counted as 0</source>
+        <extracomment>Below the typed matrix in the copied steps, for a fraction (&quot;1/3&quot;) or a value beyond the range of floating point (&quot;1e400&quot;); %1 and %2 count from 1, %3 is the cell&apos;s text.</extracomment>
+        <translation>Ligne %1, colonne %2&#xa0;: «&#xa0;%3&#xa0;» n’est pas lu en virgule flottante, compté comme 0</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: &quot;%3&quot; is too large for Exact Fractions, counted as 0</source>
+        <extracomment>Below the typed matrix in the copied steps, for a value such as &quot;1e999999999&quot; whose exact form would need more than 100,000 digits; %1 and %2 count from 1, %3 is the cell&apos;s text.</extracomment>
+        <translation>Ligne %1, colonne %2&#xa0;: «&#xa0;%3&#xa0;» est trop grand pour «&#xa0;Fractions exactes&#xa0;», compté comme 0</translation>
     </message>
 </context>
 <context>
@@ -662,6 +687,16 @@ The frame around the matrix the student works on.</extracomment>
         <source>In exact arithmetic row 3 is all zero: the numbers went beyond the range of floating point. Exact Fractions, in a cell&apos;s menu, computes them exactly.</source>
         <extracomment>Explains a &quot;Math error&quot; whose row 3 went beyond floating point&apos;s range; &quot;Exact Fractions&quot; is the cells&apos; menu entry.</extracomment>
         <translation>En calcul exact, la ligne 3 est entièrement nulle&#xa0;: les nombres ont dépassé les limites de la virgule flottante. «&#xa0;Fractions exactes&#xa0;», dans le menu d’une cellule, les calcule de façon exacte.</translation>
+    </message>
+    <message>
+        <source>In exact arithmetic row 3 is all zero: floating point counted a value beyond its range as 0 (marked in red). Exact Fractions, in a cell&apos;s menu, reads it exactly.</source>
+        <extracomment>Explains a &quot;Math error&quot; that came from a typed value floating point could not hold (&quot;1e-400&quot; read as 0); &quot;Exact Fractions&quot; is the cells&apos; menu entry.</extracomment>
+        <translation>En calcul exact, la ligne 3 est entièrement nulle&#xa0;: la virgule flottante a compté comme 0 une valeur hors de ses limites (marquée en rouge). «&#xa0;Fractions exactes&#xa0;», dans le menu d’une cellule, la lit de façon exacte.</translation>
+    </message>
+    <message>
+        <source>Floating point counted a value beyond its range as 0 (marked in red); the line below the result reads it exactly.</source>
+        <extracomment>Under a floating-point result that a typed value beyond floating point&apos;s range (&quot;1e400&quot;) changed; the verdict line reads that value exactly.</extracomment>
+        <translation>La virgule flottante a compté comme 0 une valeur hors de ses limites (marquée en rouge)&#xa0;; la ligne sous le résultat la lit de façon exacte.</translation>
     </message>
 </context>
 <context>

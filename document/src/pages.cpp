@@ -1,5 +1,7 @@
 #include "pages.h"
 
+#include "rowsweep/document/worked_document.h"
+
 namespace rowsweep::document {
 
 void Pages::place(const Block& block)
@@ -38,7 +40,7 @@ void preparePdf(QPdfWriter& writer, const QString& title, const QPageSize& paper
 {
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Rowsweep"));
-    writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
+    writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, documentMargins(), QPageLayout::Millimeter));
 }
 
 }  // namespace rowsweep::document

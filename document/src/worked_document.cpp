@@ -10,6 +10,7 @@
 #include "matrix_layout.h"
 #include "page_look.h"
 #include "pages.h"
+#include "rowsweep/document/paper.h"
 #include "rowsweep/steps/worked_outline.h"
 
 namespace rowsweep::document {
@@ -38,7 +39,8 @@ std::vector<Block> documentBlocks(const Look& look, const QString& name, const W
 {
     std::vector<Block> blocks;
     Block title{look.paragraph(name, look.font(kTitlePoints, true), 0), false};
-    append(title.lines, look.paragraph(QLocale().toString(date, QLocale::LongFormat), look.font(kBodyPoints), 0));
+    const QString dated = desktopLocale(LocaleCategory::Time).toString(date, QLocale::LongFormat);
+    append(title.lines, look.paragraph(dated, look.font(kBodyPoints), 0));
     blocks.push_back(std::move(title));
     blocks.push_back(stepBlock(look, outline.input, outline.inputNotes));
     for (const WrittenStep& step : outline.steps)
@@ -78,6 +80,11 @@ int paintNamedOutlines(const std::vector<NamedOutline>& outlines, QPagedPaintDev
 }
 
 }  // namespace
+
+QMarginsF documentMargins()
+{
+    return {20, 20, 20, 20};
+}
 
 QString documentTitle()
 {

@@ -11,7 +11,9 @@ namespace {
 constexpr bool isBlank(char c) noexcept { return c == ' ' || c == '\t'; }
 constexpr bool isDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 
-constexpr long long kExponentClamp = 100000;  // far beyond any double
+// Far beyond every double and what the exact reading takes, so that an
+// exponent of up to 15 digits is kept as typed, and far below overflow.
+constexpr long long kExponentClamp = 1000000000000000;
 
 }  // namespace
 
@@ -72,7 +74,11 @@ std::optional<DecimalLiteral> scanDecimalLiteral(std::string_view s) noexcept
         // written after many leading zeros would pass for a tiny one.
         const long long clamp = kExponentClamp + static_cast<long long>(s.size());
         while (i < s.size() && isDigit(s[i])) {
-            exponent = std::min(exponent * 10 + (s[i] - '0'), clamp);
+            exponent = exponent * 10 + (s[i] - '0');
+            if (exponent > clamp) {
+                exponent = clamp;
+                literal.exponentClamped = true;
+            }
             ++i;
         }
         if (exponentNegative)

@@ -18,7 +18,8 @@ struct DecimalLiteral {
     std::string_view unsignedPart;    // what std::from_chars gets
     std::string_view integerDigits;   // before the point
     std::string_view fractionDigits;  // after it
-    long long exponent = 0;           // clamped far beyond any double
+    long long exponent = 0;           // clamped far beyond every double and kMostExactDigits
+    bool exponentClamped = false;     // the exponent typed is beyond the clamp
     bool allZero = true;              // no digit other than 0
     long long leadingDigitPower = 0;  // decimal power of the first non-zero digit
 };

@@ -53,11 +53,10 @@ void setToDigits(mpz_class& integer, const std::string& digits)
     }
 }
 
-// The exact value of a literal whose double is finite and not zero, so
-// that its power of ten is within a few hundred of its digit count.
-void setToExactValue(mpq_class& value, const detail::DecimalLiteral& literal)
+// The exact value of a literal that is not zero, from its significand,
+// whose powers of ten are within the bound.
+void setToExactValue(mpq_class& value, const detail::DecimalLiteral& literal, const Significand& s)
 {
-    const Significand s = significandOf(literal);
     mpz_class& numerator = value.get_num();
     setToDigits(numerator, s.digits);
     if (s.lastDigitPower > 0) {
@@ -91,11 +90,16 @@ void setToExactValue(mpq_class& value, const detail::DecimalLiteral& literal)
         mpz_neg(numerator.get_mpz_t(), numerator.get_mpz_t());
 }
 
-// Every double from 1e-307 to below 1e308 is normal and finite.
-constexpr long long kWellInRange = 307;
+// Within the bound, the first significant digit stands at most
+// kMostExactDigits - 1 places before the point and the last at most
+// kMostExactDigits places after it.
+bool withinTheBound(const detail::DecimalLiteral& literal, const Significand& s)
+{
+    return literal.leadingDigitPower < kMostExactDigits && s.lastDigitPower >= -kMostExactDigits;
+}
 
-// One number of the cell grammar, with the double's verdict on range.
-std::optional<Rational> readExactNumber(std::string_view text)
+// One number of the cell grammar.
+ExactReading readExactNumber(std::string_view text)
 {
     const std::string_view trimmed = detail::trimBlanks(text);
     // Most cells hold a plain integer that fits a machine word; reading it
@@ -104,39 +108,43 @@ std::optional<Rational> readExactNumber(std::string_view text)
     long long whole = 0;
     const auto [end, error] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), whole);
     if (error == std::errc() && end == trimmed.data() + trimmed.size())
-        return Rational(whole);
+        return {Rational(whole)};
     const auto literal = detail::scanDecimalLiteral(trimmed);
     if (!literal)
-        return std::nullopt;
-    // Only a literal near the ends of the double range needs the double
-    // itself to tell whether it is in range or too small.
-    const bool wellInRange = !literal->allZero && literal->leadingDigitPower >= -kWellInRange
-                             && literal->leadingDigitPower <= kWellInRange;
-    if (!wellInRange) {
-        const auto nearest = detail::nearestDouble(*literal);
-        if (!nearest)
-            return std::nullopt;  // beyond the double range
-        if (*nearest == 0.0)  // zero, or too small for a double
-            return Rational();
-    }
+        return {};
+    if (literal->allZero)
+        return {Rational()};
+    const Significand s = significandOf(*literal);
+    if (!withinTheBound(*literal, s))
+        return {std::nullopt, true};
     mpq_class value;
-    setToExactValue(value, *literal);
-    return detail::RationalGmp::fromGmp(std::move(value));
+    setToExactValue(value, *literal, s);
+    return {detail::RationalGmp::fromGmp(std::move(value))};
 }
 
 }  // namespace
 
-std::optional<Rational> parseExactCellText(std::string_view text, bool fractions)
+ExactReading readExactCellText(std::string_view text, bool fractions)
 {
     const auto slash = text.find('/');
     if (!fractions || slash == std::string_view::npos)
         return readExactNumber(text);
     // A second slash is not part of the denominator's grammar.
-    const std::optional<Rational> numerator = readExactNumber(text.substr(0, slash));
-    const std::optional<Rational> denominator = readExactNumber(text.substr(slash + 1));
-    if (!numerator || !denominator || denominator->isZero())
-        return std::nullopt;
-    return *numerator / *denominator;
+    const ExactReading numerator = readExactNumber(text.substr(0, slash));
+    const ExactReading denominator = readExactNumber(text.substr(slash + 1));
+    const bool bothNumbers = (numerator.value || numerator.tooLong) && (denominator.value || denominator.tooLong);
+    if (!bothNumbers)
+        return {};
+    if (numerator.tooLong || denominator.tooLong)
+        return {std::nullopt, true};
+    if (denominator.value->isZero())
+        return {};
+    return {*numerator.value / *denominator.value};
+}
+
+std::optional<Rational> parseExactCellText(std::string_view text, bool fractions)
+{
+    return readExactCellText(text, fractions).value;
 }
 
 }  // namespace rowsweep

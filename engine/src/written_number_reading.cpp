@@ -17,7 +17,8 @@ std::string withoutLeadingZeros(std::string digits)
 std::optional<WrittenNumber> readLiteral(std::string_view text)
 {
     const std::optional<detail::DecimalLiteral> literal = detail::scanDecimalLiteral(text);
-    if (!literal)
+    // An exponent beyond the clamp has no power that writes it as typed.
+    if (!literal || literal->exponentClamped)
         return std::nullopt;
     WrittenNumber number;
     number.negative = literal->negative && !literal->allZero;

@@ -45,7 +45,7 @@ Width matrixWidth(const LatexMatrix& matrix)
     for (int column = 0; column < kColumns; ++column) {
         double widest = 0;
         for (int row = 0; row < kRows; ++row)
-            widest = std::max(widest, estimatedWidth(matrix[row][column]));
+            widest = std::max(widest, estimatedWidth(matrix.entries[row][column]));
         width.glyphs += widest;
     }
     return width;
@@ -71,14 +71,18 @@ Width beside(const Width& left, const Width& right)
 QString arrayOf(const LatexMatrix& matrix, bool split = false)
 {
     const auto block = [&matrix](int first, int last) {
-        QStringList rows;
-        for (const auto& row : matrix) {
+        QString rows;
+        for (int row = 0; row < kRows; ++row) {
             QStringList entries;
             for (int column = first; column < last; ++column)
-                entries << row[column];
-            rows << entries.join(QStringLiteral(" & "));
+                entries << matrix.entries[row][column];
+            rows += entries.join(QStringLiteral(" & "));
+            // Fractions in two neighbouring rows would touch at the default distance.
+            if (row + 1 < kRows)
+                rows += matrix.holdsFraction[row] || matrix.holdsFraction[row + 1] ? QStringLiteral(" \\\\[3pt]\n")
+                                                                                   : QStringLiteral(" \\\\\n");
         }
-        return rows.join(QStringLiteral(" \\\\\n"));
+        return rows;
     };
     if (!split)
         return QStringLiteral("\\left[\\begin{array}{ccccc|c}\n") + block(0, kColumns)

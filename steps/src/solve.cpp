@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
+#include <utility>
 
 #include "rowsweep/engine/cell_text.h"
-#include "rowsweep/engine/exact_text.h"
+#include "rowsweep/steps/cell_reading.h"
 #include "rowsweep/steps/written_stage.h"
 
 namespace rowsweep::steps {
@@ -30,6 +30,17 @@ void markResidue(WorkedSolution& solution, const Reduction& reduction)
         std::any_of(thirdRow.begin(), thirdRow.end(), [](double value) { return !std::isfinite(value); });
 }
 
+// An unknown is in use when its column holds anything in some row.
+UnknownsInUse unknownsInUse(const CellTexts& texts)
+{
+    UnknownsInUse inUse{};
+    for (const auto& row : texts)
+        for (int column = 0; column < kUnknowns; ++column)
+            if (!isBlankCell(row[column]))
+                inUse[column] = true;
+    return inUse;
+}
+
 }  // namespace
 
 bool isBlankCell(const QString& text)
@@ -37,18 +48,18 @@ bool isBlankCell(const QString& text)
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
 }
 
-ExactCells readExactCells(const CellTexts& texts, bool fractions)
+ExactCells readExactCells(const CellTexts& texts)
 {
     ExactCells cells;
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column) {
             const QString& text = texts[row][column];
-            const std::optional<Rational> value = parseExactCellText(text.toStdString(), fractions);
-            cells.matrix[row][column] = value.value_or(0);
-            cells.unreadable[row][column] = !value && !isBlankCell(text);
-            if (column < kUnknowns && !isBlankCell(text))
-                cells.inUse[column] = true;
+            CellReading reading = readCell(text, Arithmetic::Exact);
+            if (reading.unread != Unread::No)
+                cells.unread[row][column] = {reading.unread, text};
+            cells.matrix[row][column] = std::move(reading.exact);
         }
+    cells.inUse = unknownsInUse(texts);
     return cells;
 }
 
@@ -57,21 +68,20 @@ WorkedSolution solveCells(const CellTexts& texts, Arithmetic arithmetic)
     const bool exact = arithmetic == Arithmetic::Exact;
     WorkedSolution solution;
     solution.arithmetic = arithmetic;
-    const ExactCells cells = readExactCells(texts, exact);
-    const ExactMatrix& exactInput = cells.matrix;
-    const UnknownsInUse& inUse = cells.inUse;
-    solution.unreadable = cells.unreadable;
+    ExactMatrix exactInput;
     Matrix input{};
-    if (!exact)
-        for (int row = 0; row < kRows; ++row)
-            for (int column = 0; column < kColumns; ++column) {
-                const QString& text = texts[row][column];
-                const std::string utf8 = text.toStdString();
-                const std::optional<double> number = parseCellText(utf8);
-                input[row][column] = number.value_or(0.0);
-                solution.fractionsLeftUnread[row][column] = !number && parseExactCellText(utf8, true).has_value();
-                solution.unreadable[row][column] = !number && !isBlankCell(text);
-            }
+    const UnknownsInUse inUse = unknownsInUse(texts);
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            const QString& text = texts[row][column];
+            CellReading reading = readCell(text, arithmetic);
+            input[row][column] = reading.floating;
+            if (reading.unread != Unread::No)
+                solution.unread[row][column] = {reading.unread, text};
+            solution.inputBeyondRange = solution.inputBeyondRange
+                                        || (reading.unread == Unread::NotInFloatingPoint && !reading.exact.isZero());
+            exactInput[row][column] = std::move(reading.exact);
+        }
 
     // The reduced form goes on from the exact Answer in either arithmetic.
     const ExactReduction exactReduction = reduce(exactInput);

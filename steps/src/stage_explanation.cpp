@@ -14,6 +14,17 @@ int counted(int index)
     return index + 1;
 }
 
+// A multiple of 1 is the row itself, written without a factor.
+QString addOrSubtractRow(bool add, const WrittenOperation& op)
+{
+    const int source = counted(op.source);
+    const int target = counted(op.target);
+    //: An elementary row operation; %1 and %2 are row numbers.
+    return add ? QCoreApplication::translate("Explanation", "Add row %1 to row %2").arg(source).arg(target)
+               //: An elementary row operation; %1 and %2 are row numbers.
+               : QCoreApplication::translate("Explanation", "Subtract row %1 from row %2").arg(source).arg(target);
+}
+
 }  // namespace
 
 QString stageName(std::size_t stage)
@@ -37,6 +48,8 @@ QString describeOperation(const WrittenOperation& op)
         return QCoreApplication::translate("Explanation", "Divide row %1 by %2")
             .arg(QString::number(counted(op.target)), numberText(op.factor));
     case RowOperationKind::SubtractMultiple:
+        if (op.unitFactor)
+            return addOrSubtractRow(op.factor.negative, op);
         if (op.factor.negative) {
             WrittenNumber size = op.factor;
             size.negative = false;
@@ -48,6 +61,8 @@ QString describeOperation(const WrittenOperation& op)
         return QCoreApplication::translate("Explanation", "Subtract %1 × row %2 from row %3")
             .arg(numberText(op.factor), QString::number(counted(op.source)), QString::number(counted(op.target)));
     case RowOperationKind::AddQuotient:
+        if (op.unitFactor)
+            return addOrSubtractRow(!op.factor.negative, op);
         //: %1 and %3 are row numbers; %2 is a number written as a cell writes it ("4", "4/3").
         return QCoreApplication::translate("Explanation", "Add row %1 divided by %2 to row %3")
             .arg(QString::number(counted(op.source)), numberText(op.factor), QString::number(counted(op.target)));

@@ -1,5 +1,7 @@
 #include "rowsweep/steps/worked_latex.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -15,7 +17,12 @@ namespace rowsweep::steps {
 
 LatexMatrix latexMatrix(const WrittenMatrix& matrix)
 {
-    return entryWise(matrix, [](const WrittenNumber& number) { return latex(latexNumber(number)); });
+    LatexMatrix written{entryWise(matrix, [](const WrittenNumber& number) { return latex(latexNumber(number)); }), {}};
+    for (int row = 0; row < kRows; ++row)
+        written.holdsFraction[row] = std::any_of(matrix[row].begin(), matrix[row].end(), [](const WrittenNumber& number) {
+            return number.kind == WrittenNumber::Kind::Fraction;
+        });
+    return written;
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "rowsweep/steps/cell_reading.h"
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/stage_explanation.h"
 #include "rowsweep/steps/stage_texts.h"
@@ -9,16 +10,13 @@
 
 namespace rowsweep::steps {
 
-QStringList notANumberNotes(const CellMask& unreadable)
+QStringList unreadNotes(const BasicMatrix<UnreadCell>& unread)
 {
     QStringList notes;
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
-            if (unreadable[row][column])
-                //: Below the typed matrix in the copied steps: a cell whose text is no number; rows and columns counted from 1.
-                notes << QCoreApplication::translate("Steps", "Row %1, column %2: (not a number, counted as 0)")
-                             .arg(row + 1)
-                             .arg(column + 1);
+            if (unread[row][column].why != Unread::No)
+                notes << unreadNote(row, column, unread[row][column]);
     return notes;
 }
 
@@ -27,7 +25,7 @@ WorkedOutline workedOutline(const WorkedSolution& solution)
     WorkedOutline outline;
     //: Title of the typed matrix in the copied and printed steps, as its frame names it.
     outline.input = {QCoreApplication::translate("Steps", "Matrix"), {}, inputTexts(solution)};
-    outline.inputNotes = notANumberNotes(solution.unreadable);
+    outline.inputNotes = unreadNotes(solution.unread);
 
     for (std::size_t stage = 0; stage < kStageCount; ++stage)
         outline.steps.push_back({stageName(stage), explainStage(solution, stage), stageTexts(solution, stage)});

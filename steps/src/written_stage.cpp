@@ -1,6 +1,7 @@
 #include "rowsweep/steps/written_stage.h"
 
 #include <type_traits>
+#include <utility>
 
 #include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/written_exact.h"
@@ -29,9 +30,13 @@ WrittenOperation writtenOperation(const BasicRowOperation<Number>& operation)
         // Exactly, a row divided by p/q is q/p times the row; in floating
         // point only a whole divisor is written as a reciprocal, the one
         // its digits say.
-        if constexpr (std::is_same_v<Number, Rational>)
-            written.reciprocal = writtenNumber(operation.factor.reciprocal());
-        else
+        if constexpr (std::is_same_v<Number, Rational>) {
+            // A reciprocal that only a rounded decimal writes would make an
+            // exact division look rounded: the row is divided instead.
+            WrittenNumber reciprocal = writtenNumber(operation.factor.reciprocal());
+            if (reciprocal.kind != WrittenNumber::Kind::Decimal || written.factor.kind == WrittenNumber::Kind::Decimal)
+                written.reciprocal = std::move(reciprocal);
+        } else
             written.reciprocal = oneOver(written.factor);
     }
     return written;

@@ -111,6 +111,9 @@ TEST(Batch, AnswersEachCommandLineWithItsStatusAndOneLine)
         {"1\n\n1 2 3 l.5\n", {"--steps", "sheet.txt"}, 2, "rowsweep: sheet.txt:3: column 4 holds \"l.5\", which is not a number", false},
         {"1 1/3\n", {"--steps", "--floating-point", "sheet.txt"}, 2, "rowsweep: sheet.txt:1: column 2 holds \"1/3\", a fraction: use --exact", false},
         {"1 1/3\n", {"--steps", "sheet.txt"}, 0, "", true},  // in the remembered Exact Fractions
+        {"1e-400 1\n", {"--steps", "--floating-point", "sheet.txt"}, 2, "rowsweep: sheet.txt:1: column 1 holds \"1e-400\", beyond the range of floating point: use --exact", false},
+        {"1e-400 1\n", {"--steps", "--exact", "sheet.txt"}, 0, "", true},
+        {"1 1e999999999\n", {"--steps", "--exact", "sheet.txt"}, 2, "rowsweep: sheet.txt:1: column 2 holds \"1e999999999\", too large for exact fractions: at most 100,000 digits", false},
         {longCell, {"--steps", "sheet.txt"}, 2, "rowsweep: sheet.txt:1: column 1 holds 32768 characters; a cell takes at most 32767", false},
         {good, {"--steps", "nosuch.txt"}, 2, "rowsweep: nosuch.txt: No such file or directory", false},
         {good, {"--steps", "/dev/zero"}, 2, "rowsweep: /dev/zero: larger than 16 MiB", false},

@@ -62,9 +62,9 @@ TEST(ReadExactCell, ReadsTheDecimalAsWrittenWithOrWithoutFractions)
         {"1234567890123456789.5", mpq_class(mpz_class("2469135780246913579"), 2)},
         {"1e-16", scaled(1, -16)}, {"1e308", scaled(1, 308)},
         {"-1.7976931348623157e308", scaled(-17976931348623157, 292)},
-        // A denormal double is not zero, so the text keeps its exact value;
-        // too small for any double is exactly 0, as doubles read it.
-        {"3e-324", scaled(3, -324)}, {"1e-400", 0}, {"-2e-324", 0}, {"0e999999", 0},
+        // The range of doubles is no limit to an exact value.
+        {"3e-324", scaled(3, -324)}, {"1e-400", scaled(1, -400)}, {"-2e-324", scaled(-2, -324)},
+        {"1e400", scaled(1, 400)}, {"0e999999", 0}, {"-0.0e-999999999", 0},
     };
     for (const auto& [text, value] : cases)
         for (const bool fractions : {false, true})
@@ -98,14 +98,15 @@ TEST(ReadExactCell, ReadsAFractionOnlyWhenAsked)
     const std::pair<const char*, mpq_class> cases[] = {
         {"1/3", mpq_class(1, 3)}, {"-7/4", mpq_class(-7, 4)}, {" 1 / 2 ", mpq_class(1, 2)},
         {"\t6/\t4", mpq_class(3, 2)}, {"1/-2", mpq_class(-1, 2)}, {"-6/-4", mpq_class(3, 2)},
-        {"0.5/1.5", mpq_class(1, 3)}, {"2e3/4", 500}, {"1/3e2", mpq_class(1, 300)}, {"0/5", 0}, {"1e-400/3", 0},
+        {"0.5/1.5", mpq_class(1, 3)}, {"2e3/4", 500}, {"1/3e2", mpq_class(1, 300)}, {"0/5", 0},
+        {"1e-400/3", scaled(1, -400) / 3}, {"1/1e-400", scaled(1, 400)}, {"1e400/2", scaled(5, 399)},
     };
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(termsOf(parseExactCellText(text, true)), termsOf(value)) << '"' << text << '"';
         EXPECT_FALSE(parseExactCellText(text, false).has_value()) << '"' << text << '"';
     }
-    const char* const notNumbers[] = {"", "1/0", "1/0.0", "1/-0", "1/1e-400",  // a denominator of 0
-                                      "1/", "/2", "/", "1/2/3", "1//2", "1e400/2", "2/1e400", "1/2x"};
+    const char* const notNumbers[] = {"", "1/0", "1/0.0", "1/-0", "1/0e-400",  // a denominator of 0
+                                      "1/", "/2", "/", "1/2/3", "1//2", "1/2x"};
     for (const char* text : notNumbers)
         EXPECT_FALSE(parseExactCellText(text, true).has_value()) << '"' << text << '"';
 }
@@ -121,15 +122,42 @@ TEST(ReadExactCell, LongTextsStayBounded)
     mpq_class longMantissa(mpz_class(manyDigits), 1);
     longMantissa /= scaled(1, 32000 - 3);
     const std::pair<std::string, std::optional<mpq_class>> cases[] = {
-        {std::string(32767, '9'), std::nullopt},  // an integer beyond the range
-        {"0." + zeros + "1", 0},  // below the smallest double
+        {std::string(32767, '9'), mpq_class(mpz_class(std::string(32767, '9')))},
+        {"0." + zeros + "1", scaled(1, -32001)},
         {"1" + zeros + "e-32000", 1},
         {"0." + zeros + "25e32001", mpq_class(5, 2)},
         {"0." + manyDigits + "e3", longMantissa},
         {"-" + manyDigits + "e-31995/" + manyDigits + "e-31990", scaled(-1, -5)},
+        // Leading zeros move the first digit back within the bound.
+        {"0." + zeros + "1e132000", scaled(1, 99999)},
+        {"0." + zeros + "1e132001", std::nullopt},
     };
     for (const auto& [text, value] : cases)
         EXPECT_TRUE(termsOf(parseExactCellText(text, true)) == termsOf(value)) << text.substr(0, 20);
+}
+
+std::string readingOf(const ExactReading& reading)
+{
+    return reading.tooLong ? "too long" : termsOf(reading.value);
+}
+
+// Up to 100,000 digits before the point and as many after it, wherever the
+// exponent and the zeros put them; a fraction with a part too long is too
+// long, unless a part is no number at all.
+TEST(ReadExactCell, ReadsAHundredThousandDigitsOnEitherSideOfThePoint)
+{
+    const std::string tooLong = "too long";
+    const std::pair<const char*, std::string> cases[] = {
+        {"1e99999", termsOf(scaled(1, 99999))}, {"-0.095e100001", termsOf(scaled(-95, 99998))},
+        {"1e-100000", termsOf(scaled(1, -100000))}, {"1000e-100003", termsOf(scaled(1, -100000))},
+        {"0.1e-99999", termsOf(scaled(1, -100000))}, {"0e999999999", termsOf(mpq_class(0))},
+        {"1e100000", tooLong}, {"10e99999", tooLong}, {"-1.5e-100000", tooLong}, {"1e-100001", tooLong},
+        {"1e999999999999999999999", tooLong}, {"1/1e100000", tooLong}, {"1e100000/0", tooLong},
+        {"x/1e100000", "not a number"}, {"1e100000/", "not a number"}, {"1e100000x", "not a number"},
+    };
+    for (const auto& [text, reading] : cases)
+        EXPECT_EQ(readingOf(readExactCellText(text, true)), reading) << text;
+    EXPECT_EQ(readingOf(readExactCellText("1/1e100000", false)), "not a number");
 }
 
 TEST(ExactDecimal, RoundsToFifteenDigitsHalfToEvenInTheGeneralLayout)

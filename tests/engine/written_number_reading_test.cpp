@@ -21,6 +21,10 @@ TEST(WrittenNumberReadingTest, KeepsEveryDigitAsTyped)
         {"+.05", WrittenNumber{Kind::Decimal, false, "5", {}, -2}},
         {"5.", WrittenNumber{Kind::Decimal, false, "5", {}, 0}},
         {"1E300", WrittenNumber{Kind::Decimal, false, "1", {}, 300}},
+        // Exponents far beyond any bound keep their power, or are not taken apart.
+        {"1e999999999", WrittenNumber{Kind::Decimal, false, "1", {}, 999999999}},
+        {"-0.01e-999999999999999", WrittenNumber{Kind::Decimal, true, "1", {}, -1000000000000001}},
+        {"1e9999999999999999", std::nullopt},
         {"-0.000e5", WrittenNumber{Kind::Decimal, false, "0", {}, 0}},
         {"3 / -4", WrittenNumber{Kind::Fraction, true, "3", "4", 0}},
         {"-6/-004", WrittenNumber{Kind::Fraction, false, "6", "4", 0}},

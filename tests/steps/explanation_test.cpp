@@ -50,17 +50,17 @@ std::vector<Explained> explainedExamples()
            {"Subtract 3 × row 1 from row 3"},
            {"Add 2 × row 3 to row 1"},
            {secondHasOne},
-           {"Subtract 1 × row 2 from row 3", kColumnOneKept}}}},
+           {"Subtract row 2 from row 3", kColumnOneKept}}}},
         {"AllEmpty",
          {{{noChange("column 1 has no entry other than 0")}, {secondClear}, {thirdClear}, {topClear}, {nothingBelow},
            {lastClear}}}},
         {"ExchangesFirstTwoRows",
          {{{"Exchange rows 1 and 2", "Divide row 1 by 2"},
            {secondClear},
-           {"Subtract 1 × row 1 from row 3"},
+           {"Subtract row 1 from row 3"},
            {"Add 2 × row 3 to row 1"},
            {secondHasOne},
-           {"Add 1 × row 2 to row 3", kColumnOneKept}}}},
+           {"Add row 2 to row 3", kColumnOneKept}}}},
         {"ExchangesFirstAndLastRow",
          {{{"Exchange rows 1 and 3", "Divide row 1 by 3"}, {secondClear}, {thirdClear}, {topClear}, {nothingBelow},
            {lastClear}}}},
@@ -129,8 +129,8 @@ struct Described {
     const char* words;
 };
 
-// Rows counted from 1; a negative multiple is added, and a division by -1
-// is named although a division by 1 is not.
+// Rows counted from 1; a negative multiple is added, a multiple of 1 is not
+// written, and a division by -1 is named although a division by 1 is not.
 TEST(DescribeOperation, SaysWhatTheOperationDidInWords)
 {
     using Kind = RowOperation::Kind;
@@ -141,6 +141,14 @@ TEST(DescribeOperation, SaysWhatTheOperationDidInWords)
         {{Kind::SubtractMultiple, 2, 0, 3.0}, "Subtract 3 × row 1 from row 3"},
         {{Kind::SubtractMultiple, 0, 1, -0.5}, "Add 0.5 × row 2 to row 1"},
         {{Kind::AddQuotient, 1, 2, -4.0}, "Add row 3 divided by -4 to row 2"},
+        // A multiple of 1 is the row itself.
+        {{Kind::SubtractMultiple, 2, 0, 1.0}, "Subtract row 1 from row 3"},
+        {{Kind::SubtractMultiple, 1, 0, -1.0}, "Add row 1 to row 2"},
+        {{Kind::AddQuotient, 1, 2, 1.0}, "Add row 3 to row 2"},
+        {{Kind::AddQuotient, 0, 2, -1.0}, "Subtract row 3 from row 1"},
+        // Only exactly 1, as the LaTeX leaves it out.
+        {{Kind::SubtractMultiple, 2, 0, 1.0000000000000002}, "Subtract 1 × row 1 from row 3"},
+        {{Kind::SubtractMultiple, 2, 0, 1.5}, "Subtract 1.5 × row 1 from row 3"},
     };
     for (const Described& described : cases)
         EXPECT_EQ(describeOperation(writtenOperation(described.operation)), QString::fromUtf8(described.words));

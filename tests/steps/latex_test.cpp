@@ -104,6 +104,10 @@ TEST(LatexOperation, WritesFactorsWithTheirSignsAndPowersOfTen)
         {{Kind::AddQuotient, 1, 2, exact("-1/1000000000000000000000000000000")},
          "R_2 \\to R_2 - (1 \\times 10^{30}) R_3"},
         {{Kind::AddQuotient, 1, 2, exact("2/3")}, "R_2 \\to R_2 + \\tfrac{3}{2} R_3"},
+        // Where only a rounded decimal would write the reciprocal, the row is divided.
+        {{Kind::Divide, 2, 2, exact("-1833334/166665")}, "R_3 \\to R_3 / (-\\frac{1833334}{166665})"},
+        {{Kind::Divide, 0, 0, exact("3000000")}, "R_1 \\to R_1 / 3000000"},
+        {{Kind::AddQuotient, 1, 2, exact("1000001")}, "R_2 \\to R_2 + R_3 / 1000001"},
     };
     for (const auto& [operation, latex] : fractions)
         EXPECT_EQ(latexOf(operation), QString::fromLatin1(latex)) << latex;

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "cell_rows.h"
+#include "rowsweep/steps/cell_reading.h"
 #include "rowsweep/steps/plain_text.h"
+#include "rowsweep/steps/reduced_form_steps.h"
 #include "rowsweep/steps/solution_set.h"
 #include "rowsweep/steps/stage_texts.h"
 #include "rowsweep/steps/warning_hint.h"
@@ -60,6 +62,8 @@ TEST(SolveCells, WarnsByEachArithmeticsRule)
 // point; exactly, stage 6 clears it to zero.
 constexpr Rows kBeyondRange{{{"1e-10", "1e300", "0", "0", "0", "0"}, {"0", "1", "0", "0", "0", "0"},
                              {"1", "1e300", "0", "0", "0", "0"}}};
+// Floating point reads row 3 as 0 = 1; exactly, it is the only pivot row.
+constexpr Rows kTypedBeyondRange{{{"", "", "", "", "", ""}, {"", "", "", "", "", ""}, {"1e-400", "", "", "", "", "1"}}};
 
 // The answer's last line says why a warning misleads, and only when it does.
 TEST(SolveCells, AMisleadingWarningIsExplainedByWhatLeftTheResidue)
@@ -74,13 +78,17 @@ TEST(SolveCells, AMisleadingWarningIsExplainedByWhatLeftTheResidue)
         {"residue of rounding", kDependent, Arithmetic::FloatingPoint, roundingHint()},
         {"beyond the range", kBeyondRange, Arithmetic::FloatingPoint, rangeHint()},
         {"beyond the range, exact", kBeyondRange, Arithmetic::Exact, {}},
+        {"typed beyond the range", kTypedBeyondRange, Arithmetic::FloatingPoint, readingHint()},
+        {"typed beyond the range, exact", kTypedBeyondRange, Arithmetic::Exact, {}},
         {"a real contradiction", kContradiction, Arithmetic::FloatingPoint, {}},
     };
     for (const Case& c : cases) {
         const WorkedSolution solution = solveRows(c.input, c.arithmetic);
         EXPECT_EQ(misleadingWarningHint(solution), c.hint) << c.name;
         const QStringList answer = explainStage(solution, kStageCount - 1);
-        EXPECT_EQ(answer.contains(roundingHint()) || answer.contains(rangeHint()), !c.hint.isEmpty()) << c.name;
+        EXPECT_EQ(answer.contains(roundingHint()) || answer.contains(rangeHint()) || answer.contains(readingHint()),
+                  !c.hint.isEmpty())
+            << c.name;
         if (!c.hint.isEmpty()) {
             EXPECT_EQ(answer.back(), c.hint) << c.name;
         }
@@ -102,32 +110,74 @@ TEST(SolveCells, TheDependentSystemEndsWithZerosExactlyAndAHintInFloatingPoint)
     EXPECT_EQ(explainStage(floating, kStageCount - 1).back(), roundingHint());
 }
 
-// "0.1" is exactly 1/10 in Exact Fractions; a fraction reads only there,
-// and in floating point it is listed as not a number all the same.
-TEST(SolveCells, ReadsEachCellAsItsArithmeticReadsIt)
+// Each cell as its arithmetic reads it, and why one that is not blank
+// counted as 0: floating point reads by the platform's doubles, Exact
+// Fractions every number up to its bound of digits.
+TEST(SolveCells, CountsACellAs0OnlyWithItsReason)
 {
-    Rows input = rowsweep::testing::worked::kZeros;
-    input[0][0] = "0.1";
-    input[0][5] = "1/3";
-    input[1][1] = "  ";
-    input[2][2] = "abc";
+    constexpr Arithmetic kFloating = Arithmetic::FloatingPoint;
+    constexpr Arithmetic kExact = Arithmetic::Exact;
+    const struct {
+        const char* text;
+        Arithmetic arithmetic;
+        Unread unread;
+        const char* asRead;
+    } cases[] = {
+        {"0.1", kExact, Unread::No, "1/10"},
+        {"1/3", kExact, Unread::No, "1/3"},
+        {"  ", kExact, Unread::No, "0"},
+        {"abc", kExact, Unread::NotANumber, "0"},
+        {"1/0", kExact, Unread::NotANumber, "0"},
+        {"1e-400", kExact, Unread::No, "1e-400"},
+        {"-1e400", kExact, Unread::No, "-1e+400"},
+        {"1e999999999", kExact, Unread::TooLongForExact, "0"},
+        {"1/1e-999999999", kExact, Unread::TooLongForExact, "0"},
+        {"0.1", kFloating, Unread::No, "0.1"},
+        {"5e-324", kFloating, Unread::No, "4.94065645841247e-324"},
+        {"-0e-999999999", kFloating, Unread::No, "0"},
+        {"1/3", kFloating, Unread::NotInFloatingPoint, "0"},
+        {"1e-400", kFloating, Unread::NotInFloatingPoint, "0"},
+        {"-1e400", kFloating, Unread::NotInFloatingPoint, "0"},
+        {"1e-999999999", kFloating, Unread::TooLongForExact, "0"},
+        {"l.5", kFloating, Unread::NotANumber, "0"},
+        {"\t", kFloating, Unread::No, "0"},
+    };
+    for (const auto& c : cases) {
+        Rows input = rowsweep::testing::worked::kZeros;
+        input[1][2] = c.text;
+        const WorkedSolution solution = solveRows(input, c.arithmetic);
+        EXPECT_EQ(solution.unread[1][2].why, c.unread) << c.text;
+        EXPECT_EQ(solution.unread[1][2].text, c.unread == Unread::No ? QString() : QString::fromUtf8(c.text)) << c.text;
+        EXPECT_EQ(inputTexts(solution)[1][2], QString::fromUtf8(c.asRead)) << c.text;
+    }
+}
 
-    const WorkedSolution exact = solveRows(input, Arithmetic::Exact);
-    const CellTexts exactInput = inputTexts(exact);
-    EXPECT_EQ(exactInput[0][0], QStringLiteral("1/10"));
-    EXPECT_EQ(exactInput[0][5], QStringLiteral("1/3"));
-    EXPECT_FALSE(exact.unreadable[0][5]);
-    EXPECT_TRUE(exact.unreadable[2][2]);
-    EXPECT_FALSE(exact.unreadable[1][1]) << "blank is 0 without a mark";
+// The verdict reads every typed value exactly, in floating point too,
+// where the stages count a value beyond the range of doubles as 0.
+TEST(SolveCells, TheVerdictReadsValuesBeyondTheRangeOfDoubles)
+{
+    const Rows tiny{{{"1e-400", "", "", "", "", "1"}, {"", "", "", "", "", ""}, {"", "", "", "", "", ""}}};
+    const Rows huge{{{"1e400", "1", "", "", "", "1"}, {"1", "1", "", "", "", "2"}, {"", "", "", "", "", ""}}};
+    for (const Arithmetic arithmetic : {Arithmetic::FloatingPoint, Arithmetic::Exact}) {
+        EXPECT_EQ(verdictLine(solveRows(tiny, arithmetic).verdict), QStringLiteral("One solution: x1 = 1e+400"));
+        EXPECT_EQ(verdictLine(solveRows(huge, arithmetic).verdict), QStringLiteral("One solution: x1 = -1e-400, x2 = 2"));
+    }
+}
 
-    const WorkedSolution floating = solveRows(input);
-    EXPECT_EQ(inputTexts(floating)[0][5], QStringLiteral("0"));
-    EXPECT_TRUE(floating.unreadable[0][5]);
-    EXPECT_TRUE(floating.fractionsLeftUnread[0][5]);
-    EXPECT_FALSE(floating.fractionsLeftUnread[2][2]);
-    // The verdict reads the decimals exactly but leaves the fraction out, as
-    // the reduction did: 1/10 x1 = 0.
-    EXPECT_EQ(solutionLines(floating.verdict).front(), QStringLiteral("x1 = 0"));
+// With column 1 empty the Answer is three steps from its reduced form,
+// each with the matrix of its own operations (worked by hand).
+TEST(ReducedFormSteps, EachStepHoldsTheMatrixAfterItsOwnOperations)
+{
+    const Rows emptyFirstColumn{{{"0", "2", "1", "0", "0", "1"}, {"0", "4", "3", "0", "0", "1"}, {"0", "6", "5", "1", "0", "1"}}};
+    const std::vector<WrittenStep> steps = reducedFormSteps(solveRows(emptyFirstColumn, Arithmetic::Exact));
+    ASSERT_EQ(steps.size(), 3U);
+    EXPECT_EQ(steps[0].operations, QStringList{QStringLiteral("Exchange rows 1 and 2")});
+    EXPECT_EQ(steps[0].matrix, (CellTexts{{{"0", "1", "3/4", "0", "0", "1/4"}, {"0", "0", "-2/3", "-1/3", "0", "2/3"},
+                                           {"0", "0", "1/2", "1", "0", "-1/2"}}}));
+    EXPECT_EQ(steps[1].matrix, (CellTexts{{{"0", "1", "0", "-3/8", "0", "1"}, {"0", "0", "1", "1/2", "0", "-1"},
+                                           {"0", "0", "0", "3/4", "0", "0"}}}));
+    EXPECT_EQ(steps[2].matrix, (CellTexts{{{"0", "1", "0", "0", "0", "1"}, {"0", "0", "1", "0", "0", "-1"},
+                                           {"0", "0", "0", "1", "0", "0"}}}));
 }
 
 TEST(ExplainStage, WritesExactFactorsAsFractions)

@@ -12,6 +12,7 @@
 #include "pdflatex.h"
 #include "rowsweep/steps/plain_text.h"
 #include "rowsweep/steps/worked_latex.h"
+#include "rowsweep/steps/worked_outline.h"
 
 namespace rowsweep::steps::testing {
 namespace {
@@ -109,17 +110,30 @@ TEST_P(StepsTest, TextAndLatexShowTheWorkAndTheLatexCompiles)
 INSTANTIATE_TEST_SUITE_P(Examples, StepsTest, ::testing::ValuesIn(stepsCases()),
                          [](const auto& param) { return param.param.name; });
 
-// Only text that is not a number is listed as counted as 0; an empty or
-// blank cell is simply 0.
-TEST(WorkedSolutionText, ListsOnlyTheCellsThatAreNotNumbers)
+// The notes below the input name each cell that counted as 0 with its text
+// and the reason its mark gives; an empty or blank cell is simply 0, and a
+// long text keeps its start and its end.
+TEST(WorkedSolutionText, NamesEachCellThatCountedAs0WithItsReason)
 {
     Rows input = rowsweep::testing::kSampleInput;
     input[0][1] = "";
     input[1][2] = "  ";
+    input[1][3] = "%1/3";
     input[2][4] = "4,5";
-    const QString text = workedSolutionText(solveRows(input));
-    EXPECT_EQ(text.count(QStringLiteral("(not a number, counted as 0)")), 1) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Row 3, column 5: (not a number, counted as 0)")));
+    input[2][5] = "1e999999999";
+    const std::string digits = "123456789" + std::string(50, '0') + "1e-400";
+    input[0][0] = digits.c_str();
+    input[0][5] = "1/3";
+    EXPECT_EQ(workedOutline(solveRows(input)).inputNotes,
+              (QStringList{
+                  QStringLiteral("Row 1, column 1: \"123456789000000000000000…0000000001e-400\" is not read in floating "
+                                 "point, counted as 0"),
+                  QStringLiteral("Row 1, column 6: \"1/3\" is not read in floating point, counted as 0"),
+                  QStringLiteral("Row 2, column 4: \"%1/3\" is not a number, counted as 0"),
+                  QStringLiteral("Row 3, column 5: \"4,5\" is not a number, counted as 0"),
+                  QStringLiteral("Row 3, column 6: \"1e999999999\" is too large for Exact Fractions, counted as 0"),
+              }));
+    EXPECT_EQ(workedOutline(solveRows(input, Arithmetic::Exact)).inputNotes.size(), 3);
 }
 
 // A tab or line break inside a cell would split it in the copy.

@@ -228,6 +228,8 @@ TEST(CellHoverTextTest, SaysWhatTheCellDoesNotShowAndNeverContradictsItself)
         {{.text = QStringLiteral("3/4"), .readsFractions = false}, "3/4 (0.75 in Exact Fractions)"},
         {{.text = QStringLiteral(" -3/4"), .readsFractions = false, .mark = unread},
          " -3/4 (-0.75 in Exact Fractions)\nNot read in floating point: counted as 0"},
+        {{.text = QStringLiteral("-1e-400"), .readsFractions = false}, "-1e-400 (-1e-400 in Exact Fractions)"},
+        {{.text = QStringLiteral("1e999999999"), .readsFractions = false}, ""},
         {{.text = QStringLiteral("0.333333333333333"), .readsFractions = false}, "0.333333333333333 ≈ 1/3"},
         {{.text = QStringLiteral("1,5"), .mark = QStringLiteral("Not a number: counted as 0")},
          "Not a number: counted as 0"},

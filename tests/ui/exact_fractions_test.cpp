@@ -138,6 +138,9 @@ TEST_F(ExactFractionsTest, ResultTooltipsPointFromAMisleadingWarning)
     EXPECT_TRUE(hover(resultCell(2, 1)).contains(steps::rangeHint()));
     click(*form_, names::kClearButton);
     EXPECT_EQ(hover(resultCell(2, 3)), "") << "Clear takes the hint away";
+    // Without a warning, a value floating point cannot hold is named too.
+    solve(texts(Rows{{{"1e400", "1", "", "", "", "1"}, {"1", "1", "", "", "", "2"}, {"", "", "", "", "", ""}}}), false);
+    EXPECT_EQ(result->toolTip(), steps::typedBeyondRangeHint());
 
     toggle(at(*form_, "Text1(0)"));
     solve(texts(dependent), false);
@@ -165,6 +168,10 @@ TEST_F(ExactFractionsTest, AFractionIsMarkedOnlyInFloatingPointWithAPointerToThe
     EXPECT_TRUE(half.accessibleDescription().isEmpty());
     EXPECT_TRUE(edited.accessibleDescription().isEmpty()) << "edited since the Solve read it";
     EXPECT_EQ(readGrid(*form_, kResultRows)[0][0], QStringLiteral("1"));
+    // Beyond the digits Exact Fractions holds, a value is marked with the bound.
+    edited.setText(QStringLiteral("1e999999999"));
+    click(*form_, names::kSolveButton);
+    EXPECT_EQ(edited.accessibleDescription(), QStringLiteral("Too large for Exact Fractions: at most 100,000 digits"));
 }
 
 // Every result is drawn whole, at a smaller size where it must be; CTest

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "grids.h"
+#include "rowsweep/ui/look/verdict_line.h"
 
 namespace rowsweep::ui::testing {
 namespace {
@@ -45,6 +46,11 @@ TEST_F(VerdictTest, SolveWritesTheVerdict)
         EXPECT_EQ(verdict().accessibleName(), line) << c.name;
         EXPECT_EQ(verdict().accessibleDescription(), solution) << c.name;
         EXPECT_EQ(verdict().toolTip(), c.shortened ? line + u'\n' + solution : solution) << c.name;
+        // Drawn whole, or its start up to an ellipsis that fits the line.
+        const QString drawn = static_cast<VerdictLine&>(verdict()).shownText();
+        EXPECT_EQ(drawn.endsWith(QChar(0x2026)), c.shortened) << c.name;
+        EXPECT_TRUE(line.startsWith(drawn.chopped(c.shortened ? 1 : 0))) << c.name;
+        EXPECT_LE(verdict().fontMetrics().horizontalAdvance(drawn), verdict().contentsRect().width()) << c.name;
     }
 }
 

@@ -10,10 +10,13 @@
 #include <QDir>
 #include <QMimeData>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "grids.h"
+#include "scoped_environment.h"
 #include "rowsweep/ui/windows/reduced_form_window.h"
 #include "rowsweep/ui/desktop/steps_output.h"
 #include "rowsweep/ui/windows/solving_window.h"
@@ -166,13 +169,27 @@ TEST_F(ReducedFormTest, OpensFromTheMenuOrTheVerdictFollowsEverySolveAndIsEmptie
               texts({{{"1", "0", "-3/4", "0", "0", "11/4"}, {"0", "1", "1", "0", "0", "2"}, {"0", "0", "-1", "0", "0", "1"}}}));
     EXPECT_EQ(readGrid(*window(), names::kReducedFormRows[1]),
               texts({{{"1", "0", "0", "0", "0", "2"}, {"0", "1", "0", "0", "0", "3"}, {"0", "0", "1", "0", "0", "-1"}}}));
-    EXPECT_EQ(frame(1).toolTip(), QStringLiteral("Divide row 3 by -1\nAdd 3/4 × row 3 to row 1\nSubtract 1 × row 3 from row 2"));
+    EXPECT_EQ(frame(1).toolTip(), QStringLiteral("Divide row 3 by -1\nAdd 3/4 × row 3 to row 1\nSubtract row 3 from row 2"));
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
             EXPECT_EQ(cell(*window(), elementName(names::kReducedFormRows[1][row], column)).font().bold(), row == column)
                 << row << ", " << column;
     EXPECT_EQ(solutionText(), QStringLiteral("One solution: x1 = 2, x2 = 3, x3 = -1\nx1 = 2\nx2 = 3\nx3 = -1"));
     EXPECT_FALSE(noteText().isEmpty()) << "floating point says where exact fractions begin";
+    // Each step on shows its own matrix, not the last one.
+    solve(texts({{{"0", "2", "1", "0", "0", "1"}, {"0", "4", "3", "0", "0", "1"}, {"0", "6", "5", "1", "0", "1"}}}), true);
+    EXPECT_EQ(readGrid(*window(), names::kReducedFormRows[1]),
+              texts({{{"0", "1", "3/4", "0", "0", "1/4"}, {"0", "0", "-2/3", "-1/3", "0", "2/3"}, {"0", "0", "1/2", "1", "0", "-1/2"}}}));
+    EXPECT_EQ(readGrid(*window(), names::kReducedFormRows[2]),
+              texts({{{"0", "1", "0", "-3/8", "0", "1"}, {"0", "0", "1", "1/2", "0", "-1"}, {"0", "0", "0", "3/4", "0", "0"}}}));
+    // Its cells are read-only: no paste of a value or a block, by either shortcut.
+    const auto shown = readGrid(*window(), names::kReducedFormRows[1]);
+    for (const QKeySequence& keys : {QKeySequence(QKeySequence::Paste), QKeySequence(Qt::SHIFT | Qt::Key_Insert)})
+        for (const QString& text : {QStringLiteral("7"), QStringLiteral("7\t8\n9\t1")}) {
+            paste(cell(*window(), elementName(names::kReducedFormRows[1][1], 1)), text, keys);
+            EXPECT_EQ(readGrid(*window(), names::kReducedFormRows[1]), shown) << text.toStdString();
+        }
+    solve(texts(kTextbook), true);
 
     // Escape closes it; a click on the verdict line brings it back whole.
     QTest::keyClick(&cell(*window(), QStringLiteral("Text71(0)")), Qt::Key_Escape);
@@ -220,6 +237,9 @@ TEST_F(CopyTest, SavesAndPrintsTheStepsAndNamesAPathThatCannotBeWritten)
     int printings = 0;
     setPrinterSetup([&](QPrinter& printer, QWidget*) {
         printer.setOutputFileName(printings == 0 ? unwritable : folder.filePath(QStringLiteral("printed.pdf")));
+        // A printer that reports no margins of its own.
+        printer.setFullPage(true);
+        printer.setPageMargins({}, QPageLayout::Point);
         return ++printings > 0;
     });
     answerBoxes({QMessageBox::Ok});
@@ -234,6 +254,29 @@ TEST_F(CopyTest, SavesAndPrintsTheStepsAndNamesAPathThatCannotBeWritten)
     EXPECT_EQ(printings, 3) << "Ctrl+P prints from either window, P alone does not";
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
               (QStringList{QStringLiteral("printed.pdf"), QStringLiteral("steps.pdf")}));
+    // Printed as saved: the title stands 20 mm from the top left corner.
+    for (const char* file : {"printed.pdf", "steps.pdf"}) {
+        QProcess poppler;
+        poppler.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), folder.filePath(QString::fromLatin1(file)),
+                                                    QStringLiteral("-")});
+        ASSERT_TRUE(poppler.waitForFinished(30000) && poppler.exitCode() == 0) << "pdftotext, from poppler-utils";
+        const QRegularExpressionMatch title = QRegularExpression(QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\""))
+                                                  .match(QString::fromUtf8(poppler.readAllStandardOutput()));
+        constexpr double kMarginPoints = 20 / 25.4 * 72;
+        EXPECT_NEAR(title.captured(1).toDouble(), kMarginPoints, 1) << file;
+        EXPECT_NEAR(title.captured(2).toDouble(), kMarginPoints, 4) << file;
+    }
+}
+
+// A documents folder that does not exist is never proposed.
+TEST_F(CopyTest, ProposesTheDocumentsFolderOnlyWhereItExists)
+{
+    QTemporaryDir home;
+    const rowsweep::testing::ScopedEnvironment environment{{"HOME", home.path().toUtf8().constData()},
+                                                           {"XDG_CONFIG_HOME", nullptr}, {"XDG_DOCUMENTS_DIR", nullptr}};
+    EXPECT_EQ(proposedPdfPath(), home.filePath(QStringLiteral("rowsweep-steps.pdf")));
+    ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+    EXPECT_EQ(proposedPdfPath(), home.filePath(QStringLiteral("Documents/rowsweep-steps.pdf")));
 }
 
 }  // namespace

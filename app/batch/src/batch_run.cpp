@@ -129,7 +129,7 @@ int writeSteps(const Request& request)
         break;
     }
     return savePdf(request.pdf, [&input](QIODevice& out) {
-        return document::writeWorkedSolutionsPdf(input->solutions, out, document::paperFor(QLocale()),
+        return document::writeWorkedSolutionsPdf(input->solutions, out, document::desktopPaper(),
                                                  QDate::currentDate());
     });
 }
@@ -145,7 +145,7 @@ int writeSheet(const Request& request)
         exercises.push_back(document::sheetExercise(named.name, input->file.groups[i].cells, named.solution));
     }
     return savePdf(request.pdf, [&exercises](QIODevice& out) {
-        return document::writeExerciseSheetPdf(exercises, out, document::paperFor(QLocale()));
+        return document::writeExerciseSheetPdf(exercises, out, document::desktopPaper());
     });
 }
 

@@ -20,18 +20,34 @@ QString quoted(const QString& cell)
     return u'"' + shown + u'"';
 }
 
+// Why a batch refuses a cell the windows would count as 0.
+QString refusal(int column, const QString& cell, steps::Unread why)
+{
+    switch (why) {
+    case steps::Unread::NotInFloatingPoint:
+        return cell.contains(u'/') ? QStringLiteral("column %1 holds %2, a fraction: use --exact").arg(column + 1).arg(cell)
+                                   : QStringLiteral("column %1 holds %2, beyond the range of floating point: use --exact")
+                                         .arg(column + 1)
+                                         .arg(cell);
+    case steps::Unread::TooLongForExact:
+        return QStringLiteral("column %1 holds %2, too large for exact fractions: at most 100,000 digits")
+            .arg(column + 1)
+            .arg(cell);
+    case steps::Unread::No:
+    case steps::Unread::NotANumber:
+        break;
+    }
+    return QStringLiteral("column %1 holds %2, which is not a number").arg(column + 1).arg(cell);
+}
+
 // The first cell, in the file's order, that the Solve could not read.
 std::optional<FileError> unreadCell(const MatrixGroup& group, const steps::WorkedSolution& solution)
 {
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column) {
-            if (!solution.unreadable[row][column])
-                continue;
-            const QString cell = quoted(group.cells[row][column]);
-            return FileError{group.lines[row],
-                             solution.fractionsLeftUnread[row][column]
-                                 ? QStringLiteral("column %1 holds %2, a fraction: use --exact").arg(column + 1).arg(cell)
-                                 : QStringLiteral("column %1 holds %2, which is not a number").arg(column + 1).arg(cell)};
+            const steps::Unread why = solution.unread[row][column].why;
+            if (why != steps::Unread::No)
+                return FileError{group.lines[row], refusal(column, quoted(group.cells[row][column]), why)};
         }
     return std::nullopt;
 }

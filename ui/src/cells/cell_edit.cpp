@@ -65,13 +65,10 @@ void CellEdit::noteTyping(const QString& typed)
         requests_.typed(std::move(before), {typed, std::nullopt, cursorPosition()}, typingRun_);
 }
 
-void CellEdit::setMarked(bool marked, bool fractionInFloatingPoint)
+void CellEdit::setMarked(const QString& mark)
 {
-    // An explicit context: lupdate does not read the nested namespace the
-    // class stands in, so tr() would look under a name the catalogue lacks.
-    markText_ = fractionInFloatingPoint
-                    ? QCoreApplication::translate("CellEdit", "Not read in floating point: counted as 0")
-                    : QCoreApplication::translate("CellEdit", "Not a number: counted as 0");
+    const bool marked = !mark.isEmpty();
+    markText_ = mark;
     if (marked_ && marked)
         setAccessibleDescription(markText_);
     if (marked == marked_)
@@ -83,7 +80,7 @@ void CellEdit::setMarked(bool marked, bool fractionInFloatingPoint)
         setAccessibleDescription({});
         return;
     }
-    unmarkOnChange_ = connect(this, &QLineEdit::textChanged, this, [this] { setMarked(false); });
+    unmarkOnChange_ = connect(this, &QLineEdit::textChanged, this, [this] { setMarked({}); });
     QPalette red = palette();
     red.setColor(QPalette::Text, markRed(red.color(QPalette::Base)));
     setPalette(red);

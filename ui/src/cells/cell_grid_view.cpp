@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QToolTip>
 
+#include "rowsweep/steps/cell_reading.h"
 #include "rowsweep/ui/cells/cell_context_menu.h"
 #include "rowsweep/ui/session/session.h"
 #include "rowsweep/ui/look/separator_line.h"
@@ -141,13 +142,14 @@ bool CellGridView::event(QEvent* event)
     return true;
 }
 
-void CellGridView::markNotANumber(const CellMask& cells, const CellMask& fractionsInFloatingPoint,
-                                  const std::array<std::array<QString, kColumns>, kRows>& read)
+void CellGridView::markUnread(const BasicMatrix<steps::UnreadCell>& unread,
+                              const std::array<std::array<QString, kColumns>, kRows>& read)
 {
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column) {
             CellEdit& cell = *cells_[row][column];
-            cell.setMarked(cells[row][column] && cell.text() == read[row][column], fractionsInFloatingPoint[row][column]);
+            const bool unchanged = cell.text() == read[row][column];
+            cell.setMarked(unchanged ? steps::unreadMark(unread[row][column].why) : QString());
         }
 }
 

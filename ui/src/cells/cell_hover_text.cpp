@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "rowsweep/engine/cell_text.h"
 #include "rowsweep/engine/exact_text.h"
 #include "rowsweep/engine/written_exact.h"
+#include "rowsweep/steps/cell_reading.h"
 #include "rowsweep/steps/number_text.h"
 
 namespace rowsweep::ui {
@@ -17,15 +17,13 @@ namespace {
 // any screen.
 constexpr qsizetype kLongestHoverText = 200;
 
-// A fraction that floating point does not read: what Exact Fractions reads.
-QString fractionLeftUnread(const QString& text)
+// A value that floating point counts as 0, a fraction or one beyond its
+// range: what Exact Fractions reads.
+QString exactValueUnread(const QString& text)
 {
-    const std::string utf8 = text.toStdString();
-    if (parseCellText(utf8))
+    if (steps::readCell(text, steps::Arithmetic::FloatingPoint).unread != steps::Unread::NotInFloatingPoint)
         return {};
-    const std::optional<Rational> exact = parseExactCellText(utf8, true);
-    if (!exact)
-        return {};
+    const std::optional<Rational> exact = parseExactCellText(text.toStdString(), true);
     return QCoreApplication::translate("CellHover", "(%1 in Exact Fractions)")
         .arg(QString::fromStdString(exactDecimalText(*exact)));
 }
@@ -36,7 +34,7 @@ QString cellHoverText(const CellHover& hover)
 {
     QStringList lines;
     if (hover.text.size() <= kLongestHoverText) {
-        QString value = hover.readsFractions ? QString() : fractionLeftUnread(hover.text);
+        QString value = hover.readsFractions ? QString() : exactValueUnread(hover.text);
         if (value.isEmpty())
             value = steps::valueHint(hover.text);
         if (!value.isEmpty() || !hover.drawnWhole)

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
@@ -61,10 +60,11 @@ void setPrinterSetup(PrinterSetup setup)
 
 QString proposedPdfPath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
-    return QDir(folder).filePath(QStringLiteral("rowsweep-steps.pdf"));
+    // The documents folder may be named in the desktop's settings without
+    // being there; a dialog would then propose a path that cannot be saved.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QDir folder = !documents.isEmpty() && QDir(documents).exists() ? QDir(documents) : QDir::home();
+    return folder.absoluteFilePath(QStringLiteral("rowsweep-steps.pdf"));
 }
 
 // QSaveFile writes beside the target and renames only a complete file over
@@ -86,7 +86,7 @@ void saveStepsAsPdf(QWidget* parent, const steps::WorkedOutline& outline)
         return;
     }
     const bool written =
-        document::writeOutlinePdf(outline, file, document::paperFor(QLocale()), QDate::currentDate());
+        document::writeOutlinePdf(outline, file, document::desktopPaper(), QDate::currentDate());
     if (!written || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();
@@ -104,7 +104,12 @@ void printSteps(QWidget* parent, const steps::WorkedOutline& outline)
     QPrinter printer(QPrinter::HighResolution);
     // Printing to a file proposes the document name as its file name.
     printer.setDocName(QFileInfo(proposedPdfPath()).completeBaseName());
+    printer.setPageSize(document::desktopPaper());
     const bool chosen = printerSetup() ? printerSetup()(printer, parent) : askForPrinter(printer, parent);
+    // The printer's own margins may be next to none, where a real printer
+    // would cut the title: the page keeps the saved document's margins.
+    printer.setFullPage(false);
+    printer.setPageMargins(document::documentMargins(), QPageLayout::Millimeter);
     // A printer that went away, or a file it cannot write, refuses the painter.
     if (chosen && document::paintOutline(outline, printer, QDate::currentDate()) == 0)
         showPrintFailure(parent, printer.outputFileName().isEmpty() ? printer.printerName()

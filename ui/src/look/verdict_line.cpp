@@ -28,9 +28,13 @@ void VerdictLine::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     const QRect area = contentsRect();
-    const QString drawn = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
-    style()->drawItemText(&painter, area, static_cast<int>(alignment()), palette(), isEnabled(), drawn,
+    style()->drawItemText(&painter, area, static_cast<int>(alignment()), palette(), isEnabled(), shownText(),
                           foregroundRole());
+}
+
+QString VerdictLine::shownText() const
+{
+    return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
 }
 
 void VerdictLine::resizeEvent(QResizeEvent* event)

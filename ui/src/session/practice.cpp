@@ -108,7 +108,7 @@ void Practice::startFromInput(const steps::CellTexts& input)
 {
     const steps::ExactCells cells = steps::readExactCells(input);
     PracticeState state = startingAt(cells.matrix, cells.inUse);
-    state.notes = steps::notANumberNotes(cells.unreadable);
+    state.notes = steps::unreadNotes(cells.unread);
     const QString notes = state.notes.join(u'\n');
     start(std::move(state), notes);
 }

@@ -140,7 +140,7 @@ void MainWindow::clearClicked()
 // and created for it; "Solve" never shows it.
 void MainWindow::showSolve(const Session::Solution& solution)
 {
-    input_->markNotANumber(solution->unreadable, solution->fractionsLeftUnread, session_.input());
+    input_->markUnread(solution->unread, session_.input());
     result_->showNumbers(steps::stageNumbers(*solution, kStageCount - 1));
     const QString hints = resultHints(*solution).join(u'\n');
     result_->setToolTip(hints);

@@ -10,6 +10,8 @@ QStringList resultHints(const steps::WorkedSolution& solution)
     QStringList hints;
     if (solution.warningFromRounding)
         hints << steps::misleadingWarningHint(solution);
+    else if (solution.inputBeyondRange)
+        hints << steps::typedBeyondRangeHint();
     if (solution.warned && solution.verdict.solvable)
         hints << steps::solutionsDespiteWarning();
     return hints;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QDate>
+#include <QMarginsF>
 #include <QPageSize>
 #include <QString>
 
@@ -18,11 +19,14 @@ class QPagedPaintDevice;
 
 namespace rowsweep::document {
 
+// The margins of every page, saved or printed, in millimetres.
+[[nodiscard]] QMarginsF documentMargins();
+
 // The document's first line, and the title a PDF reader shows.
 [[nodiscard]] QString documentTitle();
 
 // The worked solution laid out for paper on the device's pages: the title
-// and `date`, the input, each step with its operations and the matrix
+// and `date` as the desktop's LC_TIME writes it, the input, each step with its operations and the matrix
 // after it, the warning, the verdict and the solution. A matrix is drawn in
 // brackets with a bar before the augmented column, at a smaller size when
 // it is too wide for the page, and its values are wrapped, never clipped,
@@ -36,7 +40,7 @@ int paintOutline(const steps::WorkedOutline& outline, QPagedPaintDevice& device,
 [[nodiscard]] bool writeOutlinePdf(const steps::WorkedOutline& outline, QIODevice& out, const QPageSize& paper,
                                    QDate date);
 
-// The same as a PDF written to `out`, with 20 mm margins; false when the
+// The same as a PDF written to `out`, with documentMargins(); false when the
 // document could not be written.
 [[nodiscard]] bool writeWorkedSolutionPdf(const steps::WorkedSolution& solution, QIODevice& out,
                                           const QPageSize& paper, QDate date);

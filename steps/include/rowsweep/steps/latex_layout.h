@@ -10,8 +10,12 @@
 
 namespace rowsweep::steps {
 
-// The LaTeX of each entry of one matrix, [row][column].
-using LatexMatrix = std::array<std::array<QString, kColumns>, kRows>;
+// The LaTeX of each entry of one matrix, [row][column], and which rows
+// hold a built-up fraction, which reaches above and below the line.
+struct LatexMatrix {
+    std::array<std::array<QString, kColumns>, kRows> entries;
+    std::array<bool, kRows> holdsFraction{};
+};
 
 struct LatexStep {
     QStringList operations;  // the arrow's label, a line each

@@ -20,16 +20,16 @@ namespace rowsweep::steps {
 // Fractions it is shown exactly when the system has no solution.
 [[nodiscard]] WorkedSolution solveCells(const CellTexts& texts, Arithmetic arithmetic);
 
-// The cells read as Exact Fractions reads them ("0.1" is 1/10, and with
-// `fractions` "2/3" a fraction): a text that is not a number counts as 0
-// and is marked unless it is blank; an unknown whose column is blank in
-// every row is not in use.
+// The cells read as Exact Fractions reads them ("0.1" is 1/10, "2/3" a
+// fraction): a text it does not read counts as 0 and is listed with why,
+// unless it is blank; an unknown whose column is blank in every row is not
+// in use.
 struct ExactCells {
     ExactMatrix matrix;
-    CellMask unreadable{};
+    BasicMatrix<UnreadCell> unread{};
     UnknownsInUse inUse{};
 };
-[[nodiscard]] ExactCells readExactCells(const CellTexts& texts, bool fractions = true);
+[[nodiscard]] ExactCells readExactCells(const CellTexts& texts);
 
 // Whether a cell's text is blank: blanks count as 0 without being marked.
 [[nodiscard]] bool isBlankCell(const QString& text);

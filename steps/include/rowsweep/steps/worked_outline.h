@@ -15,7 +15,7 @@ namespace rowsweep::steps {
 // appears in every form of the work.
 struct WorkedOutline {
     WrittenStep input;       // "Matrix" as read, with no operations
-    QStringList inputNotes;  // the cells that counted as 0 without being numbers
+    QStringList inputNotes;  // the cells that counted as 0 without being blank, and why
     std::vector<WrittenStep> steps;  // the six stages
     QString warning;  // the "Math error" line, empty when it was not shown
     // After the warning, the way on to the reduced form: in floating point
@@ -28,8 +28,8 @@ struct WorkedOutline {
 
 [[nodiscard]] WorkedOutline workedOutline(const WorkedSolution& solution);
 
-// A line for each cell that counted as 0 without being a number:
-// "Row 1, column 3: (not a number, counted as 0)".
-[[nodiscard]] QStringList notANumberNotes(const CellMask& unreadable);
+// A line for each cell that counted as 0, with its text and why:
+// `Row 1, column 3: "l.5" is not a number, counted as 0`.
+[[nodiscard]] QStringList unreadNotes(const BasicMatrix<UnreadCell>& unread);
 
 }  // namespace rowsweep::steps

@@ -18,6 +18,20 @@ namespace rowsweep::steps {
 // How the six stages compute: IEEE doubles, or exact fractions.
 enum class Arithmetic { FloatingPoint, Exact };
 
+// Why a cell that is not blank counted as 0.
+enum class Unread : unsigned char {
+    No,                  // read as a number, or blank
+    NotANumber,          // "l.5", "1,5", "1/0"
+    NotInFloatingPoint,  // a fraction, or a value beyond the range of doubles ("1e400", "1e-400")
+    TooLongForExact,     // its exact form needs more digits than Exact Fractions takes
+};
+
+// A cell that counted as 0, with the text it held.
+struct UnreadCell {
+    Unread why = Unread::No;
+    QString text;
+};
+
 // A matrix as the cells of its arithmetic write it.
 using WrittenMatrix = BasicMatrix<WrittenNumber>;
 
@@ -53,9 +67,10 @@ struct WorkedSolution {
     Arithmetic arithmetic = Arithmetic::FloatingPoint;
     WrittenMatrix input;  // as read: a cell that is not a number counts as 0
     std::array<WrittenStage, kStageCount> stages;
-    CellMask unreadable{};  // held text that is not a number; blank cells do not count
-    // Floating point only: unreadable cells that Exact Fractions reads as fractions.
-    CellMask fractionsLeftUnread{};
+    BasicMatrix<UnreadCell> unread{};
+    // Floating point only: a value beyond the range of doubles counted as 0
+    // in the stages, while the verdict read it exactly.
+    bool inputBeyondRange = false;
     bool warned = false;  // the "Math error" warning is shown
     // Floating point warned, but exact arithmetic leaves row 3 all zero.
     bool warningFromRounding = false;

@@ -55,10 +55,10 @@ public:
     // Puts back what an undo step kept.
     void restore(const CellContent& content);
 
-    // After a Solve: a cell whose text is neither blank nor a number counted
-    // as 0, and is drawn in red until its text changes. In floating point,
-    // a fraction is marked as not read there.
-    void setMarked(bool marked, bool fractionInFloatingPoint = false);
+    // After a Solve: a cell whose text counted as 0 without being blank is
+    // drawn in red until its text changes, and says why on hover; an empty
+    // mark takes the mark away.
+    void setMarked(const QString& mark);
     // A line the grid adds to what the cell says on hover.
     void setHint(const QString& hint) { hint_ = hint; }
     // Whether fractions are read, asked on hover.

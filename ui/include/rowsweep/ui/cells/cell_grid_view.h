@@ -68,10 +68,10 @@ public:
     // A line the cells named add to what they say on hover; the others add none.
     void setCellHint(const CellMask& cells, const QString& hint);
     // Marks the cells whose text, as `read`, counted as 0 without being
-    // blank; the mark goes with the next edit of the cell, and a cell
-    // edited since it was read is not marked.
-    void markNotANumber(const CellMask& cells, const CellMask& fractionsInFloatingPoint,
-                        const std::array<std::array<QString, kColumns>, kRows>& read);
+    // blank, each with its reason; the mark goes with the next edit of the
+    // cell, and a cell edited since it was read is not marked.
+    void markUnread(const BasicMatrix<steps::UnreadCell>& unread,
+                    const std::array<std::array<QString, kColumns>, kRows>& read);
 
     // Grids that show a stage or the result offer the whole worked
     // solution in their cells' menus, while they show it.

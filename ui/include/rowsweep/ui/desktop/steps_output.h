@@ -24,7 +24,8 @@ using PrinterSetup = std::function<bool(QPrinter& printer, QWidget* parent)>;
 void setSavePathChooser(SavePathChooser chooser);
 void setPrinterSetup(PrinterSetup setup);
 
-// "rowsweep-steps.pdf" in the user's documents folder.
+// "rowsweep-steps.pdf" in the user's documents folder when it exists, else
+// in the home folder; always an absolute path.
 [[nodiscard]] QString proposedPdfPath();
 
 // The worked solution as a PDF where the user chooses. A file that cannot

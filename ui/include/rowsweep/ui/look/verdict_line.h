@@ -13,6 +13,8 @@ public:
     using ClickableLabel::ClickableLabel;
 
     void showLine(const QString& line, const QString& details);
+    // The line as it is drawn: whole, or shortened with an ellipsis.
+    [[nodiscard]] QString shownText() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
