@@ -2,34 +2,11 @@
 
 #include <algorithm>
 
+#include "rowsweep/steps/cell_line.h"
+
 namespace rowsweep::ui {
 
 namespace {
-
-// Splits one line by tabs, else semicolons, else white space.
-QStringList splitLine(const QString& line)
-{
-    QStringList values;
-    for (const QChar separator : {QChar(u'\t'), QChar(u';')}) {
-        if (!line.contains(separator))
-            continue;
-        for (const QString& value : line.split(separator))
-            values << value.trimmed();
-        return values;
-    }
-    QString value;
-    for (const QChar character : line) {
-        if (!character.isSpace()) {
-            value += character;
-        } else if (!value.isEmpty()) {
-            values << value;
-            value.clear();
-        }
-    }
-    if (!value.isEmpty())
-        values << value;
-    return values;
-}
 
 bool isBlank(const QString& line)
 {
@@ -52,7 +29,7 @@ PastedBlock splitPastedText(QStringView text)
 
     PastedBlock block;
     for (const QString& line : split)
-        block << splitLine(line);
+        block << steps::splitCellLine(line);
     return block;
 }
 
