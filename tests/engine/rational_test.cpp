@@ -123,6 +123,18 @@ TEST(Rational, AgreesWithGmpAroundTheMachineWordLimits)
     EXPECT_GT(movedBack, 500);
 }
 
+// -2^63, whole or reached by a sum or difference, is never held in machine
+// words, where its sign could not change.
+TEST(Rational, Minus2To63IsNeverHeldInMachineWords)
+{
+    const Rational quarter(-(1LL << 62));
+    const Rational twoTo63 = Rational(1LL << 62) * Rational(2);
+    for (const Rational& reached : {Rational(LLONG_MIN), quarter + quarter, quarter - Rational(1LL << 62)}) {
+        EXPECT_FALSE(reached.inWords());
+        EXPECT_EQ(-reached, twoTo63);
+    }
+}
+
 TEST(Rational, RefusesAZeroDenominatorAndSharesItsGmpValue)
 {
     EXPECT_THROW(Rational(1, 0), std::domain_error);

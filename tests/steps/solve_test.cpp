@@ -162,6 +162,9 @@ TEST(SolveCells, TheVerdictReadsValuesBeyondTheRangeOfDoubles)
         EXPECT_EQ(verdictLine(solveRows(tiny, arithmetic).verdict), QStringLiteral("One solution: x1 = 1e+400"));
         EXPECT_EQ(verdictLine(solveRows(huge, arithmetic).verdict), QStringLiteral("One solution: x1 = -1e-400, x2 = 2"));
     }
+    // A fraction it leaves out in floating point, as the stages do: 0.1 x1 = 0.
+    const Rows fraction{{{"0.1", "", "", "", "", "1/3"}, {"", "", "", "", "", ""}, {"", "", "", "", "", ""}}};
+    EXPECT_EQ(verdictLine(solveRows(fraction).verdict), QStringLiteral("One solution: x1 = 0"));
 }
 
 // With column 1 empty the Answer is three steps from its reduced form,

@@ -102,7 +102,9 @@ TEST(WorkedDocument, HoldsTheCopiedStepsAsRealTextWithinThePage)
              std::tuple{solveRows(rowsweep::testing::kSampleInput), QPageSize::A4, "595 x 842 pts (A4)", false},
              std::tuple{solveRows(marked), QPageSize::Letter, "612 x 792 pts (letter)", false},
              std::tuple{solveRows(filled("-1.23456789012345e-300")), QPageSize::A4, "(A4)", false},
-             std::tuple{solveRows(filled("-1.23456789012345e-300")), QPageSize::A6, "297 x 420 pts", true}}) {
+             std::tuple{solveRows(filled("-1.23456789012345e-300")), QPageSize::A6, "297 x 420 pts", true},
+             // A step taller than a page is broken between its lines.
+             std::tuple{solveRows(filled("-1.23456789012345e-300")), QPageSize::A7, "pts", true}}) {
         const Pdf pdf(solution, paper);
         EXPECT_TRUE(pdf.info().contains(QRegularExpression(QStringLiteral("Title: +Rowsweep: worked solution\n"))));
         EXPECT_TRUE(pdf.info().contains(QString::fromLatin1(size))) << pdf.info().toStdString();
