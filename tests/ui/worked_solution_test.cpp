@@ -1,6 +1,8 @@
 // Taking the work away: the copy commands of the cells' menus, run through
 // the real windows.
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -145,6 +147,18 @@ protected:
                 shown << frame(i).title();
         return shown;
     }
+    // How many of Copy All Steps, as LaTeX, Print and Save the cell's menu enables.
+    static int stepsOffered(QLineEdit& cell)
+    {
+        QMenu& menu = openMenu(cell);
+        const QList<QAction*> actions = menu.actions();
+        const auto offered = std::count_if(actions.begin(), actions.end(), [](const QAction* action) {
+            return action->isEnabled() && action->text().contains(QStringLiteral("All Steps"));
+        });
+        menu.close();
+        flushDeferredDeletes();
+        return static_cast<int>(offered);
+    }
     void openFromMenu(QLineEdit& cell)
     {
         QMenu& menu = openMenu(cell);
@@ -207,10 +221,13 @@ TEST_F(ReducedFormTest, OpensFromTheMenuOrTheVerdictFollowsEverySolveAndIsEmptie
     EXPECT_FALSE(cell(*window(), QStringLiteral("Text71(1)")).font().bold());
     EXPECT_TRUE(solutionText().startsWith(QStringLiteral("Infinitely many solutions: x3, x4, x5 free\n")));
 
+    QLineEdit& answer = cell(*window(), QStringLiteral("Text62(1)"));
+    EXPECT_EQ(stepsOffered(answer), 4);
     click(*form_, names::kClearButton);
     ASSERT_NE(window(), nullptr);
     EXPECT_EQ(readGrid(*window(), names::kReducedFormRows[0]), uniform(""));
     EXPECT_TRUE(solutionText().isEmpty());
+    EXPECT_EQ(stepsOffered(answer), 0) << "nothing left to copy, print or save";
     window()->close();
     flushDeferredDeletes();
 }
